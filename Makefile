@@ -1,0 +1,45 @@
+# The two commands: `make run` and `make test`. See README.md.
+JOBS ?= $(shell nproc)
+BUILD_DIR ?= build
+ASAN_DIR ?= build-asan
+PROGRAM_DIR := $(CURDIR)/Orvelia
+
+.PHONY: all deps build run install test bench screens clean format
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# The program folder keeps the user's data: only program files are copied in,
+# the password store only when it is missing.
+install: build
+	cmake --install $(BUILD_DIR) --prefix "$(PROGRAM_DIR)"
+
+run: install
+	cd "$(PROGRAM_DIR)" && ./orvelia
+
+test: deps
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DORVELIA_SANITIZE=ON
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	    ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	    ctest --output-on-failure -j $(JOBS)
+
+screens: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ./tests/orvelia_screens screens
+
+bench: build
+	bash bench/run.sh $(BUILD_DIR)
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD_DIR) $(ASAN_DIR)

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace orvelia {
+
+/// Windows-1252, the code page of every text stored in the archives.
+namespace cp1252 {
+
+/// One byte for each character; a character the code page cannot hold becomes '?'.
+QByteArray encode(const QString& text);
+
+/// One character for each byte. The five bytes the code page leaves undefined
+/// (81, 8D, 8F, 90, 9D) map to the control characters of the same value.
+QString decode(const char* data, int length);
+inline QString decode(const QByteArray& bytes) {
+    return decode(bytes.constData(), int(bytes.size()));
+}
+
+} // namespace cp1252
+} // namespace orvelia

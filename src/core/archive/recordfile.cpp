@@ -1,0 +1,302 @@
+#include "core/archive/recordfile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+
+namespace orvelia {
+
+namespace {
+
+// Records read by one system call during a scan (about 1 MiB).
+constexpr qint64 kScanBlockBytes = 1 << 20;
+
+// Takes or releases a byte-range lock, waiting for other processes. File
+// systems that cannot lock leave the program as safe as it would be without.
+bool lockRange(int fd, short type, qint64 start, qint64 length) {
+    struct flock fl {};
+    fl.l_type = type;
+    fl.l_whence = SEEK_SET;
+    fl.l_start = off_t(start);
+    fl.l_len = off_t(length);
+    while (fcntl(fd, F_SETLKW, &fl) != 0) {
+        if (errno == EINTR)
+            continue;
+        return errno == ENOLCK || errno == EOPNOTSUPP || errno == EINVAL;
+    }
+    return true;
+}
+
+void unlockRange(int fd, qint64 start, qint64 length) {
+    lockRange(fd, F_UNLCK, start, length);
+}
+
+// Releases the lock when the command leaves the scope, however it leaves it.
+class RangeLock {
+public:
+    RangeLock(int fd, short type, qint64 start, qint64 length)
+        : m_fd(fd)
+        , m_start(start)
+        , m_length(length)
+        , m_ok(lockRange(fd, type, start, length)) {}
+    ~RangeLock() {
+        if (m_ok)
+            unlockRange(m_fd, m_start, m_length);
+    }
+    RangeLock(const RangeLock&) = delete;
+    RangeLock& operator=(const RangeLock&) = delete;
+    bool ok() const { return m_ok; }
+
+private:
+    int m_fd;
+    qint64 m_start;
+    qint64 m_length;
+    bool m_ok;
+};
+
+bool readFully(int fd, char* buffer, qint64 length, qint64 offset) {
+    while (length > 0) {
+        const ssize_t n = ::pread(fd, buffer, std::size_t(length), off_t(offset));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        buffer += n;
+        length -= n;
+        offset += n;
+    }
+    return true;
+}
+
+bool writeFully(int fd, const char* buffer, qint64 length, qint64 offset) {
+    while (length > 0) {
+        const ssize_t n = ::pwrite(fd, buffer, std::size_t(length), off_t(offset));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        buffer += n;
+        length -= n;
+        offset += n;
+    }
+    return true;
+}
+
+bool flushData(int fd) {
+    int rc;
+    do {
+        rc = ::fdatasync(fd);
+    } while (rc != 0 && errno == EINTR);
+    return rc == 0;
+}
+
+ArchiveResult<qint64> countOf(int fd, int recordSize) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return ArchiveError::Size;
+    return qint64(st.st_size) / recordSize;
+}
+
+} // namespace
+
+const char* describe(ArchiveError error) {
+    switch (error) {
+    case ArchiveError::None:
+        return "ok";
+    case ArchiveError::Open:
+        return "open failed";
+    case ArchiveError::Lock:
+        return "lock failed";
+    case ArchiveError::Size:
+        return "size unreadable";
+    case ArchiveError::Read:
+        return "read failed";
+    case ArchiveError::Write:
+        return "write failed";
+    case ArchiveError::Flush:
+        return "flush failed";
+    case ArchiveError::Close:
+        return "close failed";
+    case ArchiveError::OutOfRange:
+        return "no such record";
+    case ArchiveError::NotOpen:
+        return "file not open";
+    }
+    return "unknown";
+}
+
+RecordFile::RecordFile(QString path, const RecordLayout& layout)
+    : m_path(std::move(path))
+    , m_layout(&layout) {}
+
+RecordFile::~RecordFile() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+ArchiveError RecordFile::open() {
+    if (m_fd >= 0)
+        return ArchiveError::None;
+    const QByteArray name = QFile::encodeName(m_path);
+    int fd;
+    do {
+        fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return ArchiveError::Open;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return ArchiveError::Open;
+    }
+    m_fd = fd;
+    return ArchiveError::None;
+}
+
+ArchiveResult<qint64> RecordFile::count() const {
+    if (m_fd < 0)
+        return ArchiveError::NotOpen;
+    return countOf(m_fd, m_layout->size);
+}
+
+ArchiveResult<Record> RecordFile::read(qint64 number) const {
+    const auto total = count();
+    if (!total)
+        return total.error();
+    if (number < 1 || number > *total)
+        return ArchiveError::OutOfRange;
+    const qint64 size = m_layout->size;
+    std::vector<char> buffer(static_cast<std::size_t>(size));
+    {
+        RangeLock lock(m_fd, F_RDLCK, (number - 1) * size, size);
+        if (!lock.ok())
+            return ArchiveError::Lock;
+        if (!readFully(m_fd, buffer.data(), size, (number - 1) * size))
+            return ArchiveError::Read;
+    }
+    return Record::decode(*m_layout, buffer.data());
+}
+
+ArchiveError RecordFile::writeAt(qint64 offset, const Record& record) {
+    std::vector<char> buffer(std::size_t(m_layout->size));
+    record.encode(buffer.data());
+    if (!writeFully(m_fd, buffer.data(), m_layout->size, offset))
+        return ArchiveError::Write;
+    if (!flushData(m_fd))
+        return ArchiveError::Flush;
+    return ArchiveError::None;
+}
+
+ArchiveError RecordFile::overwrite(qint64 number, const Record& record) {
+    if (m_fd < 0)
+        return ArchiveError::NotOpen;
+    const qint64 size = m_layout->size;
+    RangeLock lock(m_fd, F_WRLCK, (number - 1) * size, size);
+    if (!lock.ok())
+        return ArchiveError::Lock;
+    const auto total = count();
+    if (!total)
+        return total.error();
+    if (number < 1 || number > *total)
+        return ArchiveError::OutOfRange;
+    return writeAt((number - 1) * size, record);
+}
+
+ArchiveResult<qint64> RecordFile::append(const Record& record) {
+    if (m_fd < 0)
+        return ArchiveError::NotOpen;
+    // The whole file, to its end and beyond, so that two appends never meet.
+    RangeLock lock(m_fd, F_WRLCK, 0, 0);
+    if (!lock.ok())
+        return ArchiveError::Lock;
+    const auto total = count();
+    if (!total)
+        return total.error();
+    if (const ArchiveError e = writeAt(*total * m_layout->size, record); e != ArchiveError::None)
+        return e;
+    return *total + 1;
+}
+
+ArchiveError RecordFile::scan(const ScanVisitor& visit) const {
+    const auto total = count();
+    if (!total)
+        return total.error();
+    const qint64 size = m_layout->size;
+    const qint64 perBlock = std::max<qint64>(1, kScanBlockBytes / size);
+    std::vector<char> buffer(std::size_t(std::min(perBlock, std::max<qint64>(*total, 1)) * size));
+    for (qint64 first = 0; first < *total; first += perBlock) {
+        const qint64 n = std::min(perBlock, *total - first);
+        {
+            RangeLock lock(m_fd, F_RDLCK, first * size, n * size);
+            if (!lock.ok())
+                return ArchiveError::Lock;
+            if (!readFully(m_fd, buffer.data(), n * size, first * size))
+                return ArchiveError::Read;
+        }
+        for (qint64 i = 0; i < n; ++i) {
+            if (!visit(first + i + 1, RecordView(*m_layout, buffer.data() + i * size)))
+                return ArchiveError::None;
+        }
+    }
+    return ArchiveError::None;
+}
+
+ArchiveError RecordFile::close() {
+    if (m_fd < 0)
+        return ArchiveError::None;
+    const int fd = m_fd;
+    m_fd = -1;
+    return ::close(fd) == 0 ? ArchiveError::None : ArchiveError::Close;
+}
+
+namespace archive {
+
+namespace {
+// Runs one command between open and close; a failed close fails the command.
+template <typename Fn>
+auto command(const QString& path, const RecordLayout& layout, Fn&& work)
+    -> decltype(work(std::declval<RecordFile&>())) {
+    RecordFile file(path, layout);
+    if (const ArchiveError e = file.open(); e != ArchiveError::None)
+        return e;
+    auto result = work(file);
+    const ArchiveError closed = file.close();
+    if constexpr (std::is_same_v<decltype(result), ArchiveError>) {
+        return result != ArchiveError::None ? result : closed;
+    } else {
+        if (!result || closed == ArchiveError::None)
+            return result;
+        return closed;
+    }
+}
+} // namespace
+
+ArchiveResult<qint64> count(const QString& path, const RecordLayout& layout) {
+    return command(path, layout, [](RecordFile& f) { return f.count(); });
+}
+
+ArchiveResult<Record> read(const QString& path, qint64 number, const RecordLayout& layout) {
+    return command(path, layout, [number](RecordFile& f) { return f.read(number); });
+}
+
+ArchiveError overwrite(const QString& path, qint64 number, const Record& record) {
+    return command(path, record.layout(), [&](RecordFile& f) { return f.overwrite(number, record); });
+}
+
+ArchiveResult<qint64> append(const QString& path, const Record& record) {
+    return command(path, record.layout(), [&](RecordFile& f) { return f.append(record); });
+}
+
+ArchiveError scan(const QString& path, const RecordLayout& layout, const ScanVisitor& visit) {
+    return command(path, layout, [&](RecordFile& f) { return f.scan(visit); });
+}
+
+} // namespace archive
+
+} // namespace orvelia

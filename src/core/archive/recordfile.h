@@ -1,0 +1,107 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <utility>
+
+#include <QString>
+
+#include "core/archive/layout.h"
+
+namespace orvelia {
+
+/// Why an archive command failed. Every step of a command is checked.
+enum class ArchiveError {
+    None,
+    Open,       ///< the file could not be opened or created for reading and writing
+    Lock,       ///< the byte-range lock could not be taken
+    Size,       ///< the size of the file could not be read
+    Read,       ///< a read failed or came back short
+    Write,      ///< a write failed
+    Flush,      ///< the data could not be flushed to the disk
+    Close,      ///< closing the file failed
+    OutOfRange, ///< the record number is not that of a record in the file
+    NotOpen,    ///< the file is not open
+};
+
+/// Short description of an error, for diagnostics (never shown to the user).
+const char* describe(ArchiveError error);
+
+/// A value or the error that prevented it.
+template <typename T> class ArchiveResult {
+public:
+    ArchiveResult(T value)
+        : m_value(std::move(value)) {}
+    ArchiveResult(ArchiveError error)
+        : m_error(error) {}
+
+    bool ok() const { return m_error == ArchiveError::None; }
+    explicit operator bool() const { return ok(); }
+    ArchiveError error() const { return m_error; }
+    const T& value() const { return *m_value; }
+    T& value() { return *m_value; }
+    const T* operator->() const { return &*m_value; }
+    const T& operator*() const { return *m_value; }
+
+private:
+    std::optional<T> m_value;
+    ArchiveError m_error = ArchiveError::None;
+};
+
+/// Called for each record of a scan with its 1-based number; return false to stop.
+using ScanVisitor = std::function<bool(qint64 number, const RecordView& record)>;
+
+/**
+ * A file of fixed-size records with no header: record k (1-based) starts at
+ * byte (k - 1) x size, and the count is the file size divided by the record
+ * size, rounded down (a torn tail is neither counted nor read).
+ *
+ * One object serves one command: open, work, close. Appends and overwrites
+ * hold an exclusive byte-range lock from before the count is read until the
+ * data has reached the disk, so copies of the program sharing the folder never
+ * write over each other's new records. The destructor closes a file left open.
+ */
+class RecordFile {
+public:
+    RecordFile(QString path, const RecordLayout& layout);
+    ~RecordFile();
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
+
+    /// Opens the file for reading and writing; a missing file is created empty.
+    ArchiveError open();
+    /// Number of whole records in the file.
+    ArchiveResult<qint64> count() const;
+    /// Reads record @p number (1 to count).
+    ArchiveResult<Record> read(qint64 number) const;
+    /// Replaces record @p number (1 to count) as a whole, flushed to the disk on success.
+    ArchiveError overwrite(qint64 number, const Record& record);
+    /// Writes @p record after the last whole record; returns its number once it is on the disk.
+    ArchiveResult<qint64> append(const Record& record);
+    /// Visits every record from the first to the last, reading many records per system call.
+    ArchiveError scan(const ScanVisitor& visit) const;
+    /// Closes the file.
+    ArchiveError close();
+
+    bool isOpen() const { return m_fd >= 0; }
+    const QString& path() const { return m_path; }
+    const RecordLayout& layout() const { return *m_layout; }
+
+private:
+    ArchiveError writeAt(qint64 offset, const Record& record);
+
+    QString m_path;
+    const RecordLayout* m_layout;
+    int m_fd = -1;
+};
+
+/// One-command helpers: each opens the file, does its work and closes it again.
+namespace archive {
+ArchiveResult<qint64> count(const QString& path, const RecordLayout& layout);
+ArchiveResult<Record> read(const QString& path, qint64 number, const RecordLayout& layout);
+ArchiveError overwrite(const QString& path, qint64 number, const Record& record);
+ArchiveResult<qint64> append(const QString& path, const Record& record);
+ArchiveError scan(const QString& path, const RecordLayout& layout, const ScanVisitor& visit);
+} // namespace archive
+
+} // namespace orvelia
