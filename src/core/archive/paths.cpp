@@ -5,8 +5,20 @@
 
 namespace orvelia {
 
+namespace {
+QString& folderOverride() {
+    static QString folder;
+    return folder;
+}
+} // namespace
+
 QString programFolder() {
-    return QCoreApplication::applicationDirPath();
+    const QString& folder = folderOverride();
+    return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
+}
+
+void setProgramFolder(const QString& folder) {
+    folderOverride() = folder;
 }
 
 QString employeeArchivePath(const QString& folder) {

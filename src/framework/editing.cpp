@@ -1,0 +1,261 @@
+#include "framework/editing.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "core/archive/numbers.h"
+#include "core/archive/text.h"
+
+namespace orvelia {
+
+namespace {
+constexpr int kFrameMargin = 3;
+const char* const kBehaviourProperty = "orveliaEditBehaviour";
+
+const QString kBackgroundFocused =
+    QStringLiteral("QLineEdit { background-color: yellow; border: 1px solid #87CEEB; padding: 1px; }");
+const QString kBackgroundLeft =
+    QStringLiteral("QLineEdit { background-color: #F0F8FF; border: 1px solid #87CEEB; padding: 1px; }");
+} // namespace
+
+EditBehaviour::EditBehaviour(QWidget* widget)
+    : QObject(widget)
+    , m_widget(widget)
+    , m_edit(qobject_cast<QLineEdit*>(widget)) {
+    widget->installEventFilter(this);
+    if (m_edit)
+        connect(m_edit, &QLineEdit::textEdited, this, [this] {
+            if (m_case == TextCase::UpperOnChange || m_case == TextCase::TrimOnChange)
+                rewriteTyped(m_case);
+        });
+}
+
+EditBehaviour* EditBehaviour::of(QWidget* widget) {
+    if (auto* existing = widget->property(kBehaviourProperty).value<EditBehaviour*>())
+        return existing;
+    auto* behaviour = new EditBehaviour(widget);
+    widget->setProperty(kBehaviourProperty, QVariant::fromValue(behaviour));
+    return behaviour;
+}
+
+EditBehaviour& EditBehaviour::setKeyFilter(KeyFilter filter) {
+    m_filter = filter;
+    // Paste from the context menu would go round the filter.
+    if (m_edit && filter != KeyFilter::None)
+        m_edit->setContextMenuPolicy(Qt::NoContextMenu);
+    return *this;
+}
+
+EditBehaviour& EditBehaviour::setTextCase(TextCase textCase) {
+    m_case = textCase;
+    return *this;
+}
+
+EditBehaviour& EditBehaviour::setMoneyDecimals(int decimals) {
+    m_moneyDecimals = decimals;
+    return *this;
+}
+
+EditBehaviour& EditBehaviour::setEnterTarget(QWidget* next) {
+    m_enterTarget = next;
+    return *this;
+}
+
+EditBehaviour& EditBehaviour::setFocusMark(FocusMark mark, const QString& frameName) {
+    m_mark = mark;
+    if (mark == FocusMark::Frame && !m_frame && m_widget->parentWidget()) {
+        auto* frame = new FocusFrame(m_widget->parentWidget());
+        frame->setObjectName(frameName);
+        frame->hide();
+        m_frame = frame;
+        placeFrame();
+    }
+    if (mark == FocusMark::Background && m_edit)
+        m_edit->setStyleSheet(kBackgroundLeft);
+    markFocus(m_widget->hasFocus());
+    return *this;
+}
+
+bool EditBehaviour::passes(KeyFilter filter, int key, const QString& text) {
+    if (filter == KeyFilter::None)
+        return true;
+    switch (key) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        return true;
+    default:
+        break;
+    }
+    if (text.size() != 1)
+        return false;
+    const QChar c = text.at(0);
+    return (c >= u'0' && c <= u'9') || (filter == KeyFilter::Money && c == u',');
+}
+
+bool EditBehaviour::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_widget)
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && m_enterTarget) {
+            m_enterTarget->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        // Tab and Shift+Tab move the focus; they are not typing.
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || enter)
+            return false;
+        return !passes(m_filter, key->key(), key->text());
+    }
+    case QEvent::ShortcutOverride: {
+        // Keep editing shortcuts (paste, cut, undo) away from filtered boxes.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (m_filter != KeyFilter::None && key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) {
+            event->accept();
+            return true;
+        }
+        return false;
+    }
+    case QEvent::KeyRelease:
+        if (m_case == TextCase::UpperOnKeyRelease)
+            rewriteTyped(m_case);
+        return false;
+    case QEvent::FocusIn:
+        markFocus(true);
+        return false;
+    case QEvent::FocusOut:
+        markFocus(false);
+        if (m_edit && m_moneyDecimals >= 0)
+            m_edit->setText(normalizeMoney(m_edit->text(), m_moneyDecimals));
+        return false;
+    case QEvent::Move:
+    case QEvent::Resize:
+        placeFrame();
+        return false;
+    case QEvent::Hide:
+        if (m_frame)
+            m_frame->hide();
+        return false;
+    default:
+        return false;
+    }
+}
+
+void EditBehaviour::rewriteTyped(TextCase when) {
+    if (!m_edit)
+        return;
+    const QString text = m_edit->text();
+    QString trimmed = trimText(text);
+    if (when != TextCase::TrimOnChange)
+        trimmed = upperAscii(trimmed);
+    if (trimmed == text)
+        return;
+    // Keep the caret where it was relative to the text that stays.
+    qsizetype lead = 0;
+    while (lead < text.size() && text.at(lead).unicode() <= 32)
+        ++lead;
+    const int cursor = int(qBound<qsizetype>(0, m_edit->cursorPosition() - lead, trimmed.size()));
+    m_edit->setText(trimmed);
+    m_edit->setCursorPosition(cursor);
+}
+
+void EditBehaviour::markFocus(bool focused) {
+    switch (m_mark) {
+    case FocusMark::None:
+        break;
+    case FocusMark::Frame:
+        if (m_frame) {
+            placeFrame();
+            m_frame->setVisible(focused && m_widget->isVisible());
+        }
+        break;
+    case FocusMark::Background:
+        if (m_edit)
+            m_edit->setStyleSheet(focused ? kBackgroundFocused : kBackgroundLeft);
+        break;
+    }
+}
+
+void EditBehaviour::placeFrame() {
+    if (!m_frame)
+        return;
+    m_frame->setGeometry(
+        m_widget->geometry().adjusted(-kFrameMargin, -kFrameMargin, kFrameMargin, kFrameMargin));
+    m_frame->stackUnder(m_widget);
+}
+
+void chainEnter(const std::vector<QWidget*>& chain) {
+    for (std::size_t i = 0; i < chain.size(); ++i)
+        EditBehaviour::of(chain[i])->setEnterTarget(chain[(i + 1) % chain.size()]);
+}
+
+FocusFrame::FocusFrame(QWidget* parent)
+    : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void FocusFrame::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient edge(r.topLeft(), r.bottomLeft());
+    edge.setColorAt(0, QColor(255, 214, 0));
+    edge.setColorAt(1, Qt::white);
+    p.setPen(QPen(QBrush(edge), 1.5));
+    p.setBrush(QColor(255, 242, 128));
+    p.drawRoundedRect(r, 3, 3);
+}
+
+StatusLine::StatusLine(QLabel* panInfo, QString standingText)
+    : QObject(panInfo)
+    , m_label(panInfo)
+    , m_standing(std::move(standingText)) {
+    m_label->setText(m_standing);
+}
+
+void StatusLine::showStanding() {
+    m_label->setText(m_standing);
+}
+
+void StatusLine::describe(QWidget* command, const QString& text) {
+    m_descriptions.insert(command, text);
+    command->setAttribute(Qt::WA_Hover);
+    command->installEventFilter(this);
+}
+
+void StatusLine::clearOver(QWidget* area) {
+    area->setMouseTracking(true);
+    area->installEventFilter(this);
+}
+
+bool StatusLine::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if (type != QEvent::Enter && type != QEvent::MouseMove && type != QEvent::HoverMove)
+        return false;
+    QObject* over = watched;
+    // A mouse move that reaches an area may come up from a command inside it.
+    if (type == QEvent::MouseMove && !m_descriptions.contains(watched)) {
+        auto* area = static_cast<QWidget*>(watched);
+        const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
+        for (QWidget* w = area->childAt(pos); w && w != area; w = w->parentWidget()) {
+            if (m_descriptions.contains(w)) {
+                over = w;
+                break;
+            }
+        }
+    }
+    const QString text = m_descriptions.value(over);
+    if (m_label->text() != text)
+        m_label->setText(text);
+    return false;
+}
+
+} // namespace orvelia

@@ -1,0 +1,127 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+
+namespace orvelia {
+
+/// Which keys may reach an edit box.
+enum class KeyFilter {
+    None,
+    Digits, ///< Backspace, Delete, Left, Right and the digits 0-9
+    Money,  ///< the same and ','
+};
+
+/// How a box rewrites what the user types.
+enum class TextCase {
+    AsTyped,
+    UpperOnChange,     ///< trimmed and a-z upper-cased at each typed change
+    UpperOnKeyRelease, ///< the same at each key release
+    TrimOnChange,      ///< only trimmed at each typed change (e-mail addresses)
+};
+
+/// How the focused box is marked.
+enum class FocusMark {
+    None,
+    Frame,      ///< a yellow rectangle behind the box, shown while it has the focus
+    Background, ///< yellow background while focused, alice blue after, sky-blue border
+};
+
+/**
+ * The shared behaviour of one edit box (or any other control of an Enter chain):
+ * the Enter key moves the focus along the chain, then the key filter decides
+ * which keys reach the box; typed text is rewritten by its TextCase; a money
+ * box is normalised when the focus leaves it; the focus is marked.
+ * Owned by the widget it serves.
+ */
+class EditBehaviour : public QObject {
+    Q_OBJECT
+public:
+    /// The behaviour of @p widget, created on first use.
+    static EditBehaviour* of(QWidget* widget);
+
+    EditBehaviour& setKeyFilter(KeyFilter filter);
+    EditBehaviour& setTextCase(TextCase textCase);
+    /// Normalises the text as money with @p decimals places whenever the focus leaves the box.
+    EditBehaviour& setMoneyDecimals(int decimals);
+    /// Enter moves the focus to @p next (nothing: Enter does what the widget does by itself).
+    EditBehaviour& setEnterTarget(QWidget* next);
+    /// Marks the box while it has the focus. Frame creates the frame widget @p frameName beside the box.
+    EditBehaviour& setFocusMark(FocusMark mark, const QString& frameName = QString());
+
+    KeyFilter keyFilter() const { return m_filter; }
+    QWidget* enterTarget() const { return m_enterTarget; }
+    QWidget* focusFrame() const { return m_frame; }
+
+    /// True when @p key (with its @p text) passes @p filter.
+    static bool passes(KeyFilter filter, int key, const QString& text);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    explicit EditBehaviour(QWidget* widget);
+    void rewriteTyped(TextCase when);
+    void markFocus(bool focused);
+    void placeFrame();
+
+    QWidget* m_widget;
+    QLineEdit* m_edit; // null for controls that are not edit boxes
+    KeyFilter m_filter = KeyFilter::None;
+    TextCase m_case = TextCase::AsTyped;
+    int m_moneyDecimals = -1;
+    QPointer<QWidget> m_enterTarget;
+    FocusMark m_mark = FocusMark::None;
+    QPointer<QWidget> m_frame;
+};
+
+/// Enter in each control moves the focus to the next; from the last back to the first.
+void chainEnter(const std::vector<QWidget*>& chain);
+
+/// The yellow rectangle drawn behind a focused edit box.
+class FocusFrame : public QWidget {
+    Q_OBJECT
+public:
+    explicit FocusFrame(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+/**
+ * The status line of a window: its standing text when the window opens, the
+ * description of a command while the mouse is over it, empty over the
+ * background and the panels. It never goes back to the standing text by itself.
+ */
+class StatusLine : public QObject {
+    Q_OBJECT
+public:
+    StatusLine(QLabel* panInfo, QString standingText);
+
+    /// Shows the standing text (call when the window opens).
+    void showStanding();
+    /// Shows @p text while the mouse is over @p command.
+    void describe(QWidget* command, const QString& text);
+    /// Empties the line when the mouse moves over @p area.
+    void clearOver(QWidget* area);
+
+    QLabel* label() const { return m_label; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLabel* m_label;
+    QString m_standing;
+    QHash<QObject*, QString> m_descriptions;
+};
+
+} // namespace orvelia

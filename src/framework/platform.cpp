@@ -1,0 +1,142 @@
+#include "framework/platform.h"
+
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+
+namespace orvelia {
+
+namespace {
+std::unique_ptr<Platform>& current() {
+    static std::unique_ptr<Platform> platform = std::make_unique<QtPlatform>();
+    return platform;
+}
+} // namespace
+
+Platform::~Platform() = default;
+
+Platform& Platform::instance() {
+    return *current();
+}
+
+std::unique_ptr<Platform> Platform::install(std::unique_ptr<Platform> platform) {
+    std::swap(current(), platform);
+    return platform;
+}
+
+QString messageTitle(MessageKind kind) {
+    switch (kind) {
+    case MessageKind::Warning:
+        return QStringLiteral("Avviso");
+    case MessageKind::Information:
+        return QStringLiteral("Informazione");
+    case MessageKind::Error:
+        return QStringLiteral("Errore");
+    case MessageKind::Plain:
+        return QStringLiteral("Orvelia");
+    case MessageKind::Question:
+        return QStringLiteral("Conferma");
+    }
+    return QStringLiteral("Orvelia");
+}
+
+QUrl shellTarget(const QString& target) {
+    QString text = target;
+    if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"'))
+        text = text.mid(1, text.size() - 2);
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    // A drive letter (C:) is a path, not a scheme.
+    if (scheme.match(text).hasMatch() &&
+        !QRegularExpression(QStringLiteral("^[A-Za-z]:[\\\\/]")).match(text).hasMatch())
+        return QUrl(text, QUrl::TolerantMode);
+    return QUrl::fromLocalFile(text);
+}
+
+bool QtPlatform::message(MessageKind kind, const QString& text, QWidget* parent) {
+    QMessageBox box(parent);
+    box.setWindowTitle(messageTitle(kind));
+    box.setText(text);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* yes = nullptr;
+    switch (kind) {
+    case MessageKind::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageKind::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageKind::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MessageKind::Plain:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MessageKind::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    }
+    if (kind == MessageKind::Question) {
+        yes = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
+        box.setDefaultButton(yes);
+        box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+    } else {
+        yes = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.setDefaultButton(yes);
+        if (kind != MessageKind::Plain)
+            box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+        else
+            box.setEscapeButton(yes);
+    }
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void QtPlatform::open(const QString& target) {
+    QDesktopServices::openUrl(shellTarget(target));
+}
+
+QString QtPlatform::chooseFile(QWidget* parent, const QString& caption, const QString& folder,
+                               const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}
+
+std::optional<QString> QtPlatform::inputText(QWidget* parent, const QString& caption, const QString& prompt,
+                                             const QString& initial) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, initial, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+bool QtPlatform::choosePrinter(QPrinter& printer, QWidget* parent) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPlatform::preview(QWidget* parent, const QString& caption,
+                         const std::function<void(QPrinter*)>& paint) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(caption);
+    dialog.setWindowState(Qt::WindowMaximized);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* p) { paint(p); });
+    dialog.exec();
+}
+
+int QtPlatform::showModal(QDialog* dialog) {
+    return dialog->exec();
+}
+
+QDateTime QtPlatform::now() const {
+    return QDateTime::currentDateTime();
+}
+
+} // namespace orvelia
