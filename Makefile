@@ -19,6 +19,7 @@ build: deps
 # the password store only when it is missing.
 install: build
 	cmake --install $(BUILD_DIR) --prefix "$(PROGRAM_DIR)"
+	"$(BUILD_DIR)/src/orvelia-setup" "$(PROGRAM_DIR)"
 
 run: install
 	cd "$(PROGRAM_DIR)" && ./orvelia

@@ -1,17 +1,18 @@
 #include <QApplication>
-#include <QLabel>
 
 #include "framework/appearance.h"
+#include "windows/app/application.h"
 
 int main(int argc, char* argv[]) {
     // Software drawing, before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
     QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
     orvelia::prepareApplication(app);
-    QLabel window(QStringLiteral("Orvelia"));
-    window.setAlignment(Qt::AlignCenter);
-    window.setWindowTitle(QStringLiteral(" Orvelia"));
-    window.resize(640, 400);
-    window.show();
-    return app.exec();
+
+    orvelia::OrveliaApp orvelia;
+    QObject::connect(&orvelia, &orvelia::OrveliaApp::finished, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    orvelia.start();
+    return QApplication::exec();
 }

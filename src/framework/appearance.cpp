@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPalette>
@@ -37,6 +38,8 @@ void prepareApplication(QApplication& app) {
     palette.setColor(QPalette::Button, QColor(0xEC, 0xEF, 0xF3));
     QApplication::setPalette(palette);
     QApplication::setApplicationName(QStringLiteral("Orvelia"));
+    QApplication::setApplicationVersion(QStringLiteral(ORVELIA_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/logo.svg")));
 }
 
 } // namespace orvelia

@@ -5,7 +5,18 @@
 
 #include "framework/appearance.h"
 
+namespace {
+// The offscreen platform says so each time a window is raised or sized; that is not news.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QLatin1String("This plugin does not support")) ||
+        message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    qt_message_output(type, context, message);
+}
+} // namespace
+
 int main(int argc, char* argv[]) {
+    qInstallMessageHandler(quietHandler);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);

@@ -1,0 +1,216 @@
+#include "framework/widgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace orvelia {
+
+ClickablePicture::ClickablePicture(const QString& objectName, const QString& svgPath, QWidget* parent)
+    : QWidget(parent)
+    , m_renderer(new QSvgRenderer(svgPath, this)) {
+    setObjectName(objectName);
+    setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_Hover);
+}
+
+void ClickablePicture::setSvg(const QString& svgPath) {
+    m_renderer->load(svgPath);
+    update();
+}
+
+void ClickablePicture::setDecorative(bool decorative) {
+    m_decorative = decorative;
+    setCursor(decorative ? Qt::ArrowCursor : Qt::PointingHandCursor);
+}
+
+QSize ClickablePicture::sizeHint() const {
+    const QSize s = m_renderer->defaultSize();
+    return s.isValid() ? s : QSize(48, 48);
+}
+
+void ClickablePicture::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QSizeF size = m_renderer->viewBoxF().size();
+    if (size.isEmpty())
+        size = QSizeF(1, 1);
+    size.scale(QSizeF(width(), height()), Qt::KeepAspectRatio);
+    QRectF target(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+    if (m_down && !m_decorative)
+        target.translate(1, 1);
+    m_renderer->render(&p, target);
+    if (m_hover && !m_decorative) {
+        p.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+        p.fillRect(rect(), QColor(255, 255, 255, 40));
+    }
+}
+
+void ClickablePicture::mousePressEvent(QMouseEvent* event) {
+    if (m_decorative || event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    m_down = true;
+    update();
+    emit pressed();
+}
+
+void ClickablePicture::mouseReleaseEvent(QMouseEvent* event) {
+    if (m_decorative || event->button() != Qt::LeftButton || !m_down)
+        return QWidget::mouseReleaseEvent(event);
+    m_down = false;
+    update();
+    emit released();
+    if (rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void ClickablePicture::enterEvent(QEnterEvent* event) {
+    m_hover = true;
+    update();
+    QWidget::enterEvent(event);
+}
+
+void ClickablePicture::leaveEvent(QEvent* event) {
+    m_hover = false;
+    update();
+    QWidget::leaveEvent(event);
+}
+
+LinkLabel::LinkLabel(const QString& objectName, const QString& text, QWidget* parent)
+    : QLabel(text, parent) {
+    setObjectName(objectName);
+    setCursor(Qt::PointingHandCursor);
+    QFont f = font();
+    f.setUnderline(true);
+    setFont(f);
+    setHeld(false);
+}
+
+QColor LinkLabel::restColour() {
+    return QColor(0x00, 0x00, 0x8B);
+}
+QColor LinkLabel::heldColour() {
+    return QColor(0xFF, 0xA5, 0x00);
+}
+
+void LinkLabel::setHeld(bool held) {
+    m_held = held;
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, held ? heldColour() : restColour());
+    setPalette(pal);
+}
+
+void LinkLabel::attachPicture(ClickablePicture* picture) {
+    connect(picture, &ClickablePicture::pressed, this, [this] { setHeld(true); });
+    connect(picture, &ClickablePicture::released, this, [this] { setHeld(false); });
+    connect(picture, &ClickablePicture::clicked, this, &LinkLabel::clicked);
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        setHeld(true);
+    QLabel::mousePressEvent(event);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && m_held) {
+        setHeld(false);
+        if (rect().contains(event->position().toPoint()))
+            emit clicked();
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+QLabel* hiddenLabel(const QString& objectName, QWidget* parent, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->hide();
+    return label;
+}
+
+} // namespace orvelia
+
+namespace orvelia {
+
+ClickableLabel::ClickableLabel(const QString& objectName, const QString& text, QWidget* parent)
+    : QLabel(text, parent) {
+    setObjectName(objectName);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ClickableLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        m_down = true;
+    QLabel::mousePressEvent(event);
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click =
+        m_down && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_down = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}
+
+} // namespace orvelia
+
+namespace orvelia {
+
+BrandHeader::BrandHeader(const QString& title, const QString& subtitle, QWidget* parent, int height)
+    : QWidget(parent)
+    , m_title(title)
+    , m_subtitle(subtitle)
+    , m_logo(new QSvgRenderer(artPath(QStringLiteral("logo")), this)) {
+    setFixedHeight(height);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void BrandHeader::setTitle(const QString& title) {
+    m_title = title;
+    update();
+}
+
+void BrandHeader::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient band(0, 0, width(), height());
+    band.setColorAt(0, colours::kNavy);
+    band.setColorAt(1, colours::kBlue);
+    p.fillRect(rect(), band);
+    // a thin amber line under the band
+    p.fillRect(QRect(0, height() - 3, width(), 3), colours::kAmber);
+
+    const int pad = height() / 6;
+    const int logoSide = height() - 2 * pad - 3;
+    QRectF logoRect(pad + 4, pad, logoSide, logoSide);
+    if (m_logo->isValid()) {
+        p.setBrush(Qt::white);
+        p.setPen(Qt::NoPen);
+        p.drawRoundedRect(logoRect.adjusted(-3, -3, 3, 3), 8, 8);
+        m_logo->render(&p, logoRect);
+    }
+    const int textLeft = int(logoRect.right()) + 18;
+    QFont titleFont = font();
+    titleFont.setPixelSize(std::max(16, height() * 30 / 100));
+    titleFont.setBold(true);
+    QFont subFont = font();
+    subFont.setPixelSize(std::max(11, height() * 15 / 100));
+    const QFontMetrics tm(titleFont);
+    const QFontMetrics sm(subFont);
+    const int block = tm.height() + (m_subtitle.isEmpty() ? 0 : sm.height() + 2);
+    int y = (height() - 3 - block) / 2;
+    p.setPen(Qt::white);
+    p.setFont(titleFont);
+    p.drawText(QRect(textLeft, y, width() - textLeft - 8, tm.height()), Qt::AlignLeft | Qt::AlignVCenter,
+               m_title);
+    if (!m_subtitle.isEmpty()) {
+        y += tm.height() + 2;
+        p.setPen(QColor(0xDC, 0xE6, 0xF0));
+        p.setFont(subFont);
+        p.drawText(QRect(textLeft, y, width() - textLeft - 8, sm.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                   m_subtitle);
+    }
+}
+
+} // namespace orvelia

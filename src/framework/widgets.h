@@ -1,0 +1,133 @@
+#pragma once
+
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+
+class QSvgRenderer;
+
+namespace orvelia {
+
+/// A picture that acts as a command: it draws an SVG from the resources,
+/// lightens under the mouse and emits clicked() when released over it.
+class ClickablePicture : public QWidget {
+    Q_OBJECT
+public:
+    ClickablePicture(const QString& objectName, const QString& svgPath, QWidget* parent);
+
+    void setSvg(const QString& svgPath);
+    /// Draws without reacting to the mouse (decoration only).
+    void setDecorative(bool decorative);
+    QSize sizeHint() const override;
+
+signals:
+    void pressed();
+    void released();
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    QSvgRenderer* m_renderer;
+    bool m_hover = false;
+    bool m_down = false;
+    bool m_decorative = false;
+};
+
+/// A text link: dark blue, orange while the mouse button is held on it or on its picture.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    LinkLabel(const QString& objectName, const QString& text, QWidget* parent);
+
+    /// Shows the link as held down (orange) or not (dark blue).
+    void setHeld(bool held);
+    bool isHeld() const { return m_held; }
+    /// Makes @p picture part of the link: pressing it holds the link, clicking it clicks the link.
+    void attachPicture(ClickablePicture* picture);
+
+    static QColor restColour();
+    static QColor heldColour();
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_held = false;
+};
+
+/// A hidden label that carries a value for the program (lblPosizione, lblMemory, lblFile01, ...).
+QLabel* hiddenLabel(const QString& objectName, QWidget* parent, const QString& text = QString());
+
+} // namespace orvelia
+
+namespace orvelia {
+
+/// A label that acts as a command (the big buttons and information panels of the menus).
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    ClickableLabel(const QString& objectName, const QString& text, QWidget* parent);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_down = false;
+};
+
+/// The colours of the program.
+namespace colours {
+inline const QColor kNavy{0x1B, 0x3A, 0x5C};
+inline const QColor kBlue{0x2E, 0x6D, 0xA4};
+inline const QColor kTeal{0x2A, 0x9D, 0x8F};
+inline const QColor kAmber{0xE9, 0xA2, 0x3B};
+inline const QColor kPaper{0xF4, 0xF6, 0xF9};
+inline const QColor kLine{0xD8, 0xDE, 0xE6};
+inline const QColor kSlate{0x5B, 0x6B, 0x7C};
+} // namespace colours
+
+} // namespace orvelia
+
+namespace orvelia {
+
+/// The navy band at the top of the program's windows: logo, title and subtitle.
+class BrandHeader : public QWidget {
+    Q_OBJECT
+public:
+    BrandHeader(const QString& title, const QString& subtitle, QWidget* parent, int height = 72);
+
+    void setTitle(const QString& title);
+    const QString& title() const { return m_title; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_title;
+    QString m_subtitle;
+    QSvgRenderer* m_logo;
+};
+
+/// Path of a picture of the program (an SVG in the resources).
+inline QString iconPath(const QString& name) {
+    return QStringLiteral(":/icons/") + name + QStringLiteral(".svg");
+}
+inline QString artPath(const QString& name) {
+    return QStringLiteral(":/art/") + name + QStringLiteral(".svg");
+}
+
+} // namespace orvelia

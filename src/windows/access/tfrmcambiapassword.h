@@ -1,0 +1,35 @@
+#pragma once
+
+#include "windows/app/application.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace orvelia {
+
+/// The window that changes the access password.
+class TfrmCambiaPassword : public NavigationWindow {
+    Q_OBJECT
+public:
+    explicit TfrmCambiaPassword(OrveliaApp& app);
+
+    bool fillsScreen() const override { return false; }
+
+    QLineEdit* txtPasswordOld;
+    QLineEdit* txtPasswordNew;
+    QLineEdit* txtConferma;
+    QPushButton* cmdEsci;
+    QPushButton* cmdOK;
+
+protected:
+    QWidget* closeHandler() override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void cmdOKClick();
+    void updateOK();
+};
+
+} // namespace orvelia
