@@ -1,5 +1,6 @@
 #include "framework/editing.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,10 +24,21 @@ const QString kBackgroundLeft =
     QStringLiteral("QLineEdit { background-color: #F0F8FF; border: 1px solid #87CEEB; padding: 1px; }");
 } // namespace
 
+namespace {
+// The edit box of a control: the box itself, or the one inside an editable drop-down list.
+QLineEdit* editOf(QWidget* widget) {
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        return edit;
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        return combo->lineEdit();
+    return nullptr;
+}
+} // namespace
+
 EditBehaviour::EditBehaviour(QWidget* widget)
     : QObject(widget)
     , m_widget(widget)
-    , m_edit(qobject_cast<QLineEdit*>(widget)) {
+    , m_edit(editOf(widget)) {
     widget->installEventFilter(this);
     if (m_edit)
         connect(m_edit, &QLineEdit::textEdited, this, [this] {
@@ -232,6 +244,7 @@ void StatusLine::describe(QWidget* command, const QString& text) {
 }
 
 void StatusLine::clearOver(QWidget* area) {
+    m_areas.insert(area);
     area->setMouseTracking(true);
     area->installEventFilter(this);
 }
@@ -240,22 +253,37 @@ bool StatusLine::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
     if (type != QEvent::Enter && type != QEvent::MouseMove && type != QEvent::HoverMove)
         return false;
-    QObject* over = watched;
-    // A mouse move that reaches an area may come up from a command inside it.
-    if (type == QEvent::MouseMove && !m_descriptions.contains(watched)) {
-        auto* area = static_cast<QWidget*>(watched);
-        const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
-        for (QWidget* w = area->childAt(pos); w && w != area; w = w->parentWidget()) {
-            if (m_descriptions.contains(w)) {
-                over = w;
-                break;
-            }
+    if (m_descriptions.contains(watched)) {
+        show(m_descriptions.value(watched));
+        return false;
+    }
+    // A window that appears under a resting mouse is not the mouse moving over it.
+    if (type == QEvent::Enter)
+        return false;
+    // Over an area: what lies under the mouse decides. Background or a panel
+    // empties the line, a command describes itself, a field or a label leaves it.
+    auto* area = static_cast<QWidget*>(watched);
+    QPoint pos;
+    if (type == QEvent::MouseMove)
+        pos = static_cast<QMouseEvent*>(event)->position().toPoint();
+    else
+        pos = static_cast<QHoverEvent*>(event)->position().toPoint();
+    QWidget* under = area->childAt(pos);
+    for (QWidget* w = under; w && w != area; w = w->parentWidget()) {
+        if (m_descriptions.contains(w)) {
+            show(m_descriptions.value(w));
+            return false;
         }
     }
-    const QString text = m_descriptions.value(over);
+    if (under && !m_areas.contains(under))
+        return false;
+    show(QString());
+    return false;
+}
+
+void StatusLine::show(const QString& text) {
     if (m_label->text() != text)
         m_label->setText(text);
-    return false;
 }
 
 } // namespace orvelia

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -110,7 +111,8 @@ public:
     void showStanding();
     /// Shows @p text while the mouse is over @p command.
     void describe(QWidget* command, const QString& text);
-    /// Empties the line when the mouse moves over @p area.
+    /// Empties the line when the mouse moves over @p area itself (the background or a panel);
+    /// fields and labels inside it leave the line as it is.
     void clearOver(QWidget* area);
 
     QLabel* label() const { return m_label; }
@@ -119,9 +121,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void show(const QString& text);
+
     QLabel* m_label;
     QString m_standing;
     QHash<QObject*, QString> m_descriptions;
+    QSet<QObject*> m_areas;
 };
 
 } // namespace orvelia

@@ -214,3 +214,42 @@ void BrandHeader::paintEvent(QPaintEvent*) {
 }
 
 } // namespace orvelia
+
+#include <QFormLayout>
+
+namespace orvelia {
+
+SectionPanel::SectionPanel(const QString& objectName, const QString& title, const QColor& accent,
+                           QWidget* parent)
+    : QWidget(parent)
+    , m_title(title)
+    , m_accent(accent)
+    , m_form(new QFormLayout(this)) {
+    setObjectName(objectName);
+    m_form->setContentsMargins(14, 34, 14, 12);
+    m_form->setHorizontalSpacing(10);
+    m_form->setVerticalSpacing(5);
+    m_form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+}
+
+void SectionPanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    p.setPen(QPen(colours::kLine, 1));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(r, 8, 8);
+    p.setPen(Qt::NoPen);
+    p.setBrush(m_accent);
+    p.drawRoundedRect(QRectF(r.left() + 12, r.top() + 11, 4, 14), 2, 2);
+    QFont f = font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() + 0.5);
+    p.setFont(f);
+    p.setPen(colours::kNavy);
+    p.drawText(QRectF(r.left() + 22, r.top() + 6, r.width() - 30, 24), Qt::AlignLeft | Qt::AlignVCenter,
+               m_title);
+}
+
+} // namespace orvelia

@@ -131,3 +131,25 @@ inline QString artPath(const QString& name) {
 }
 
 } // namespace orvelia
+
+class QFormLayout;
+
+namespace orvelia {
+
+/// A white panel with a title, holding a form of labelled fields.
+class SectionPanel : public QWidget {
+    Q_OBJECT
+public:
+    SectionPanel(const QString& objectName, const QString& title, const QColor& accent, QWidget* parent);
+    QFormLayout* form() const { return m_form; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_title;
+    QColor m_accent;
+    QFormLayout* m_form;
+};
+
+} // namespace orvelia

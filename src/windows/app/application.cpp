@@ -8,6 +8,7 @@
 #include "windows/access/tfrmcambiapassword.h"
 #include "windows/access/tfrmpassword.h"
 #include "windows/app/tfrmavvio.h"
+#include "windows/registry/tfrmistruttori.h"
 
 namespace orvelia {
 
@@ -36,6 +37,7 @@ OrveliaApp::OrveliaApp(QObject* parent)
     create<TfrmPassword>();
     create<TfrmAvvio>();
     create<TfrmCambiaPassword>();
+    create<TfrmIstruttori>();
 }
 
 OrveliaApp::~OrveliaApp() {

@@ -1,0 +1,124 @@
+#include "framework/commandbar.h"
+
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include "framework/widgets.h"
+
+namespace orvelia {
+
+namespace {
+constexpr int kIconSide = 28;
+}
+
+CommandButton::CommandButton(const QString& objectName, const QString& icon, const QString& caption,
+                             QWidget* parent)
+    : QWidget(parent)
+    , m_icon(new QSvgRenderer(iconPath(icon), this))
+    , m_caption(caption) {
+    setObjectName(objectName);
+    setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_Hover);
+    QFont f = font();
+    f.setPointSizeF(8.5);
+    setFont(f);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+QSize CommandButton::sizeHint() const {
+    const int textWidth = fontMetrics().horizontalAdvance(m_caption);
+    return {std::max(54, textWidth + 14), kIconSide + fontMetrics().height() + 14};
+}
+
+void CommandButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (m_hover || m_down) {
+        p.setPen(QPen(colours::kLine, 1));
+        p.setBrush(m_down ? QColor(0xD5, 0xE4, 0xF2) : QColor(0xEA, 0xF0, 0xF7));
+        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+    }
+    const QRectF iconRect((width() - kIconSide) / 2.0, 5 + (m_down ? 1 : 0), kIconSide, kIconSide);
+    m_icon->render(&p, iconRect);
+    p.setPen(QColor(0x1B, 0x3A, 0x5C));
+    p.drawText(QRect(0, int(iconRect.bottom()) + 2, width(), fontMetrics().height() + 4),
+               Qt::AlignHCenter | Qt::AlignTop, m_caption);
+}
+
+void CommandButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    m_down = true;
+    update();
+}
+
+void CommandButton::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !m_down)
+        return QWidget::mouseReleaseEvent(event);
+    m_down = false;
+    update();
+    if (rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void CommandButton::enterEvent(QEnterEvent* event) {
+    m_hover = true;
+    update();
+    QWidget::enterEvent(event);
+}
+
+void CommandButton::leaveEvent(QEvent* event) {
+    m_hover = false;
+    update();
+    QWidget::leaveEvent(event);
+}
+
+CommandBar::CommandBar(QWidget* parent)
+    : QWidget(parent)
+    , m_layout(new QHBoxLayout(this)) {
+    m_layout->setContentsMargins(10, 5, 10, 5);
+    m_layout->setSpacing(2);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+CommandButton* CommandBar::addCommand(const QString& objectName, const QString& icon,
+                                      const QString& caption) {
+    auto* button = new CommandButton(objectName, icon, caption, this);
+    m_layout->addWidget(button);
+    return button;
+}
+
+QWidget* CommandBar::addSeparator(const QString& objectName) {
+    auto* shape = new QWidget(this);
+    shape->setObjectName(objectName);
+    shape->setFixedSize(17, 44);
+    shape->setAutoFillBackground(false);
+    // a one-pixel line in the middle of the shape's width
+    auto* line = new QWidget(shape);
+    line->setGeometry(8, 4, 1, 36);
+    line->setAutoFillBackground(true);
+    QPalette pal = line->palette();
+    pal.setColor(QPalette::Window, colours::kLine);
+    line->setPalette(pal);
+    line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_layout->addWidget(shape);
+    return shape;
+}
+
+void CommandBar::addWidget(QWidget* widget) {
+    m_layout->addWidget(widget);
+}
+
+void CommandBar::addStretch() {
+    m_layout->addStretch();
+}
+
+void CommandBar::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    p.fillRect(QRect(0, height() - 1, width(), 1), colours::kLine);
+}
+
+} // namespace orvelia

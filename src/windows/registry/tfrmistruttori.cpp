@@ -1,0 +1,429 @@
+#include "windows/registry/tfrmistruttori.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "core/archive/browse.h"
+#include "core/archive/dates.h"
+#include "core/archive/paths.h"
+#include "core/archive/recordfile.h"
+#include "core/archive/text.h"
+#include "core/registry/employee.h"
+#include "framework/commandbar.h"
+#include "framework/fieldform.h"
+#include "framework/platform.h"
+#include "framework/widgets.h"
+
+namespace orvelia {
+
+namespace {
+
+using F = TSchedaLavoratore;
+
+const QString kCaption = QStringLiteral(" Orvelia - Anagrafica lavoratori");
+const QString kStanding = QStringLiteral("Pronto per salvare una nuova scheda...");
+
+// The panels of the form, in three columns.
+enum Panel { Personal, Contacts, Titles, Bank, Document, Contract, PanelCount };
+struct PanelDef {
+    const char* name;
+    const char* title;
+    int column;
+};
+const PanelDef kPanels[PanelCount] = {
+    {"panAnagrafica", "Dati anagrafici", 0},
+    {"panRecapiti", "Recapiti", 1},
+    {"panQualifiche", "Qualifiche", 1},
+    {"panBanca", "Dati bancari e pagamento", 1},
+    {"panDocumento", "Documento di riconoscimento", 2},
+    {"panContratto", "Contratto", 2},
+};
+
+struct Row {
+    FieldDef def;
+    Panel panel;
+    QLineEdit* TfrmIstruttori::*edit;
+    QComboBox* TfrmIstruttori::*combo;
+};
+
+using T = TfrmIstruttori;
+// Fields 1 to 45, in the order of the record and of the Enter chain.
+const Row kRows[] = {
+    {{F::Cognome, "Cognome:", 0, 0}, Personal, &T::txtCognome, nullptr},
+    {{F::Nome, "Nome:", 0, 0}, Personal, &T::txtNome, nullptr},
+    {{F::CodFisc, "Codice fiscale:", 0, UpperTyped}, Personal, &T::txtCodFisc, nullptr},
+    {{F::Sesso, "Sesso:", 0, UpperOnRelease | Centred}, Personal, &T::txtSesso, nullptr},
+    {{F::DataNasc, "Data di nascita:", 0, Centred}, Personal, &T::txtDataNasc, nullptr},
+    {{F::ComuneNasc, "Comune di nascita:", 0, 0}, Personal, &T::txtComuneNasc, nullptr},
+    {{F::ProvNasc, "Prov.", 0, Choice | UpperTyped}, Personal, nullptr, &T::txtProvNasc},
+    {{F::Iva, "Partita IVA:", 0, DigitsOnly}, Personal, &T::txtIva, nullptr},
+    {{F::Indirizzo, "Via e numero civico:", 0, 0}, Personal, &T::txtIndirizzo, nullptr},
+    {{F::Cap, "CAP:", 0, 0}, Personal, &T::txtCap, nullptr},
+    {{F::ComuneRes, "Comune di residenza:", 0, 0}, Personal, &T::txtComuneRes, nullptr},
+    {{F::ProvRes, "Prov.", 0, Choice | UpperTyped}, Personal, nullptr, &T::txtProvRes},
+    {{F::Stato, "Stato civile:", 0, 0}, Personal, &T::txtStato, nullptr},
+    {{F::Familiari, "Giorni e orari disponibilità:", 0, 0}, Personal, &T::txtFamiliari, nullptr},
+    {{F::Recapito, "Telefono preferenziale:", 0, 0}, Contacts, &T::txtRecapito, nullptr},
+    {{F::TelCasa, "Tel. casa:", 0, 0}, Contacts, &T::txtTelCasa, nullptr},
+    {{F::TelCel, "Tel. cellulare:", 0, 0}, Contacts, &T::txtTelCel, nullptr},
+    {{F::TelUff, "Tel. ufficio:", 0, 0}, Contacts, &T::txtTelUff, nullptr},
+    {{F::Fax, "Fax:", 0, 0}, Contacts, &T::txtFax, nullptr},
+    {{F::Email, "E-mail:", 0, TrimTyped}, Contacts, &T::txtEmail, nullptr},
+    {{F::Qualifiche, "Qualifica principale:", 0, 0}, Titles, &T::txtQualifiche, nullptr},
+    {{F::Professione, "Altri titoli:", 0, 0}, Titles, &T::txtProfessione, nullptr},
+    {{F::Iban, "IBAN:", 0, UpperTyped}, Bank, &T::txtIban, nullptr},
+    {{F::Intestatario, "Intestatario C/C:", 0, 0}, Bank, &T::txtIntestatario, nullptr},
+    {{F::Banca, "Banca:", 0, 0}, Bank, &T::txtBanca, nullptr},
+    {{F::Carta, "Carta di credito n.", 0, DigitsOnly}, Bank, &T::txtCarta, nullptr},
+    {{F::ScadeCarta, "Scadenza:", 0, Centred}, Bank, &T::txtScadeCarta, nullptr},
+    {{F::Prodotti, "Equipaggiamento assegnato:", 0, 0}, Bank, &T::txtProdotti, nullptr},
+    {{F::Pagamento, "Modalità di pagamento:", 0, 0}, Bank, &T::txtPagamento, nullptr},
+    {{F::Note, "Note:", 0, 0}, Bank, &T::txtNote, nullptr},
+    {{F::TipoDoc, "Tipo di documento:", 0, 0}, Document, &T::txtTipoDoc, nullptr},
+    {{F::NumDoc, "Numero:", 0, 0}, Document, &T::txtNumDoc, nullptr},
+    {{F::EnteRil, "Ente di rilascio:", 0, 0}, Document, &T::txtEnteRil, nullptr},
+    {{F::DataRil, "Data di rilascio:", 0, Centred}, Document, &T::txtDataRil, nullptr},
+    {{F::DataSca, "Data di scadenza:", 0, Centred}, Document, &T::txtDataSca, nullptr},
+    {{F::Codice, "Mansione:", 0, 0}, Contract, &T::txtCodice, nullptr},
+    {{F::Categoria, "Categoria:", 0, 0}, Contract, &T::txtCategoria, nullptr},
+    {{F::Zona, "Livello:", 0, 0}, Contract, &T::txtZona, nullptr},
+    {{F::Acquisto, "Tipo contratto:", 0, 0}, Contract, &T::txtAcquisto, nullptr},
+    {{F::Decorrenza, "Data assunzione:", 0, Centred}, Contract, &T::txtDecorrenza, nullptr},
+    {{F::Scadenza, "Prossima scadenza:", 0, Centred | RedLabel}, Contract, &T::txtScadenza, nullptr},
+    {{F::Preavviso, "Giorni di preavviso:", 0, DigitsOnly | Centred | RedLabel},
+     Contract,
+     &T::txtPreavviso,
+     nullptr},
+    {{F::Totale, "Compenso totale: €", 0, Money | RightAligned}, Contract, &T::txtTotale, nullptr},
+    {{F::Frazionamento, "Frazionamento:", 0, 0}, Contract, &T::txtFrazionamento, nullptr},
+    {{F::Rata, "Importo rata: €", 15, Money | RightAligned}, Contract, &T::txtRata, nullptr},
+};
+
+struct CommandDef {
+    CommandButton* TfrmIstruttori::*member;
+    const char* name;
+    const char* icon;
+    const char* caption;
+    const char* status;
+    int group; // commands of one group stand together; a shape divides the groups
+};
+const CommandDef kCommands[] = {
+    {&T::cmdNuovo, "cmdNuovo", "nuovo", "Nuovo",
+     "Prepara la schermata per la registrazione di una nuova scheda.", 0},
+    {&T::cmdSalva, "cmdSalva", "salva", "Salva", "Salva la scheda corrente in archivio.", 0},
+    {&T::cmdTrova, "cmdTrova", "trova", "Trova", "Trova una scheda in archivio.", 0},
+    {&T::cmdFile, "cmdFile", "allega", "Allegati", "Allega file alla scheda corrente.", 1},
+    {&T::cmdAnteprima, "cmdAnteprima", "anteprima", "Anteprima",
+     "Visualizza l'anteprima di stampa della scheda corrente.", 2},
+    {&T::cmdStampa, "cmdStampa", "stampa", "Stampa", "Stampa la scheda corrente.", 2},
+    {&T::cmdPrimo, "cmdPrimo", "primo", "Prima", "Visualizza la prima scheda in archivio.", 3},
+    {&T::cmdIndietro, "cmdIndietro", "precedente", "Precedente",
+     "Visualizza la scheda precedente in archivio.", 3},
+    {&T::cmdAvanti, "cmdAvanti", "successivo", "Successiva", "Visualizza la scheda successiva in archivio.",
+     3},
+    {&T::cmdUltimo, "cmdUltimo", "ultimo", "Ultima", "Visualizza l'ultima scheda in archivio.", 3},
+    {&T::cmdEsporta, "cmdEsporta", "esporta", "Esporta",
+     "Esporta le schede in archivio in un file di Microsoft Excel.", 4},
+    {&T::cmdScaduti, "cmdScaduti", "contratti", "Scadenze",
+     "Visualizza il riepilogo dei contratti in scadenza o scaduti.", 4},
+    {&T::cmdGuida, "cmdGuida", "guida", "Guida", "Visualizza la guida in linea.", 5},
+    {&T::cmdEsci, "cmdEsci", "esci", "Esci", "Esci da questa schermata di lavoro.", 5},
+};
+
+// Width of a box that holds a short value; long values take the width of the column.
+int boxWidth(const FieldDef& def, int capacity) {
+    const int length = def.maxLength > 0 ? def.maxLength : capacity;
+    if (def.flags & Choice)
+        return 72;
+    if (def.flags & Money)
+        return 140;
+    if (length <= 3)
+        return 60;
+    if (length <= 5)
+        return 80;
+    if (length <= 10)
+        return 110;
+    if (length <= 16)
+        return 200;
+    return 0;
+}
+
+} // namespace
+
+TfrmIstruttori::TfrmIstruttori(OrveliaApp& app)
+    : NavigationWindow(app, "TfrmIstruttori", kCaption) {
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colours::kPaper);
+    setPalette(pal);
+
+    auto* bar = new CommandBar(this);
+    bar->setObjectName("panComandi");
+    buildCommandBar(bar);
+
+    // The form, in three columns of panels.
+    auto* page = new QWidget;
+    page->setObjectName("panScheda");
+    auto* columns = new QHBoxLayout(page);
+    columns->setContentsMargins(14, 12, 14, 12);
+    columns->setSpacing(12);
+    QVBoxLayout* columnLayouts[3];
+    for (auto& column : columnLayouts) {
+        column = new QVBoxLayout;
+        column->setSpacing(12);
+        columns->addLayout(column, 1);
+    }
+    SectionPanel* panels[PanelCount];
+    const QColor accents[PanelCount] = {colours::kBlue, colours::kTeal, colours::kAmber,
+                                        colours::kBlue, colours::kTeal, colours::kAmber};
+    for (int i = 0; i < PanelCount; ++i) {
+        panels[i] = new SectionPanel(QString::fromLatin1(kPanels[i].name),
+                                     QString::fromUtf8(kPanels[i].title), accents[i], page);
+        columnLayouts[kPanels[i].column]->addWidget(panels[i]);
+    }
+    for (auto* column : columnLayouts)
+        column->addStretch();
+
+    m_form = new FieldForm(F::layout, FocusMark::Frame, 4, this);
+    const std::map<int, std::pair<ClickablePicture * TfrmIstruttori::*, const char*>> checks = {
+        {F::CodFisc, {&T::btnCodFisc, "controlla"}}, {F::Iva, {&T::btnIva, "controlla"}},
+        {F::Email, {&T::btnEmail, "email"}},         {F::Iban, {&T::btnIban, "controlla"}},
+        {F::Carta, {&T::btnCarta, "controlla"}},
+    };
+    for (const Row& row : kRows) {
+        SectionPanel* panel = panels[row.panel];
+        const auto check = checks.find(row.def.field);
+        QWidget* holder = panel;
+        if (check != checks.end()) {
+            holder = new QWidget(panel);
+            auto* h = new QHBoxLayout(holder);
+            h->setContentsMargins(0, 0, 0, 0);
+            h->setSpacing(6);
+        }
+        QWidget* control = m_form->add(row.def, holder, row.combo ? provinceAbbreviations() : QStringList());
+        control->setMinimumHeight(24);
+        if (const int w = boxWidth(row.def, F::kFields[std::size_t(row.def.field)].capacity))
+            control->setFixedWidth(w);
+        if (row.edit)
+            this->*row.edit = qobject_cast<QLineEdit*>(control);
+        else
+            this->*row.combo = qobject_cast<QComboBox*>(control);
+        if (check != checks.end()) {
+            auto* button = new ClickablePicture(QString::fromLatin1(check->first == F::CodFisc ? "btnCodFisc"
+                                                                    : check->first == F::Iva   ? "btnIva"
+                                                                    : check->first == F::Email ? "btnEmail"
+                                                                    : check->first == F::Iban  ? "btnIban"
+                                                                                               : "btnCarta"),
+                                                iconPath(QString::fromLatin1(check->second.second)), holder);
+            button->setFixedSize(24, 24);
+            this->*(check->second.first) = button;
+            auto* h = static_cast<QHBoxLayout*>(holder->layout());
+            h->addWidget(control, control->maximumWidth() < QWIDGETSIZE_MAX ? 0 : 1);
+            h->addWidget(button);
+            if (control->maximumWidth() < QWIDGETSIZE_MAX)
+                h->addStretch();
+            panel->form()->addRow(m_form->label(row.def.field), holder);
+        } else {
+            panel->form()->addRow(m_form->label(row.def.field), control);
+        }
+    }
+    m_form->chainEnter();
+
+    lblFile01 = hiddenLabel(QStringLiteral("lblFile01"), this);
+    lblFile02 = hiddenLabel(QStringLiteral("lblFile02"), this);
+    lblFile03 = hiddenLabel(QStringLiteral("lblFile03"), this);
+    lblDesc01 = hiddenLabel(QStringLiteral("lblDesc01"), this);
+    lblDesc02 = hiddenLabel(QStringLiteral("lblDesc02"), this);
+    lblDesc03 = hiddenLabel(QStringLiteral("lblDesc03"), this);
+    // In record order: File01, File02, File03, Desc01, Desc02, Desc03.
+    m_attachmentLabels = {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03};
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("panScorrimento");
+    scroll->setWidget(page);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    page->setAutoFillBackground(false);
+    scroll->viewport()->setAutoFillBackground(false);
+
+    panInfo = new QLabel(this);
+    panInfo->setObjectName("panInfo");
+    panInfo->setMinimumHeight(26);
+    panInfo->setStyleSheet("QLabel { background: white; border-top: 1px solid #D8DEE6; padding: 3px 12px; "
+                           "color: #1B3A5C; }");
+    m_status = new StatusLine(panInfo, kStanding);
+    for (const CommandDef& c : kCommands)
+        m_status->describe(this->*c.member, QString::fromUtf8(c.status));
+    m_status->describe(btnCodFisc, QStringLiteral("Controlla il codice fiscale."));
+    m_status->describe(btnIva, QStringLiteral("Controlla il numero di partita IVA."));
+    m_status->describe(btnEmail, QStringLiteral("Invia una e-mail all'indirizzo indicato."));
+    m_status->describe(btnIban, QStringLiteral("Controlla l'IBAN."));
+    m_status->describe(btnCarta, QStringLiteral("Controlla il numero di carta di credito."));
+    m_status->clearOver(this);
+    m_status->clearOver(bar);
+    m_status->clearOver(page);
+    for (SectionPanel* panel : panels)
+        m_status->clearOver(panel);
+    for (QWidget* shape : bar->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^shp"))))
+        m_status->clearOver(shape);
+
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+    root->addWidget(bar);
+    root->addWidget(scroll, 1);
+    root->addWidget(panInfo);
+
+    connect(cmdNuovo, &CommandButton::clicked, this, &TfrmIstruttori::newRecord);
+    connect(cmdSalva, &CommandButton::clicked, this, &TfrmIstruttori::cmdSalvaClick);
+    connect(cmdPrimo, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::First)); });
+    connect(cmdIndietro, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Previous)); });
+    connect(cmdAvanti, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Next)); });
+    connect(cmdUltimo, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Last)); });
+    connect(cmdEsci, &CommandButton::clicked, this, &QWidget::close);
+    connect(btnEmail, &ClickablePicture::clicked, this, &TfrmIstruttori::btnEmailClick);
+    setMinimumSize(1000, 600);
+}
+
+void TfrmIstruttori::buildCommandBar(QWidget* barWidget) {
+    auto* bar = static_cast<CommandBar*>(barWidget);
+    int group = 0;
+    int shapes = 0;
+    for (const CommandDef& c : kCommands) {
+        if (c.group != group) {
+            bar->addSeparator(QStringLiteral("shpGruppo%1").arg(++shapes));
+            group = c.group;
+        }
+        this->*c.member = bar->addCommand(QString::fromLatin1(c.name), QString::fromLatin1(c.icon),
+                                          QString::fromUtf8(c.caption));
+        if (c.member == &T::cmdIndietro) {
+            lblPosizione = new QLabel(bar);
+            lblPosizione->setObjectName("lblPosizione");
+            lblPosizione->setAlignment(Qt::AlignCenter);
+            lblPosizione->setFixedSize(64, 30);
+            lblPosizione->setStyleSheet("QLabel { background: #F4F6F9; border: 1px solid #D8DEE6; "
+                                        "border-radius: 6px; color: #1B3A5C; font-weight: bold; }");
+            bar->addWidget(lblPosizione);
+        }
+        if (c.member == &T::cmdScaduti)
+            bar->addStretch();
+    }
+}
+
+QWidget* TfrmIstruttori::closeHandler() {
+    return app().window(QStringLiteral("TfrmAvvio"));
+}
+
+void TfrmIstruttori::showEvent(QShowEvent* event) {
+    NavigationWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    newRecord();
+    m_status->showStanding();
+}
+
+void TfrmIstruttori::newRecord() {
+    for (const Row& row : kRows)
+        m_form->setText(row.def.field, QString());
+    const QString today = formatDate(Platform::instance().today());
+    txtDecorrenza->setText(today);
+    txtScadenza->setText(today);
+    txtPreavviso->setText(QStringLiteral("0"));
+    txtTotale->setText(QStringLiteral("0,00"));
+    txtRata->setText(QStringLiteral("0,00"));
+    for (QLabel* label : std::as_const(m_attachmentLabels))
+        label->clear();
+    FieldForm::clearSelection(txtProvNasc);
+    FieldForm::clearSelection(txtProvRes);
+    lblPosizione->clear();
+    txtCognome->setFocus();
+}
+
+QString TfrmIstruttori::fieldText(TSchedaLavoratore::Field field) const {
+    if (field >= F::File01)
+        return m_attachmentLabels[field - F::File01]->text();
+    return m_form->text(field);
+}
+
+Record TfrmIstruttori::recordOnScreen() const {
+    Record record(F::layout);
+    m_form->store(record);
+    for (int i = 0; i < m_attachmentLabels.size(); ++i)
+        record.at(F::File01 + i) = m_attachmentLabels[i]->text();
+    return record;
+}
+
+void TfrmIstruttori::showRecord(const Record& record, qint64 number) {
+    m_form->load(record);
+    for (int i = 0; i < m_attachmentLabels.size(); ++i)
+        m_attachmentLabels[i]->setText(record.at(F::File01 + i));
+    lblPosizione->setText(QString::number(number));
+}
+
+void TfrmIstruttori::accessFailed() {
+    Platform::instance().error(kArchiveAccessMessage, this);
+}
+
+void TfrmIstruttori::browse(int command) {
+    RecordFile file(employeeArchivePath(programFolder()), F::layout);
+    if (file.open() != ArchiveError::None)
+        return accessFailed();
+    const auto count = file.count();
+    if (!count)
+        return accessFailed();
+    const BrowseStep step = decideBrowse(BrowseCommand(command), lblPosizione->text(), *count);
+    if (step.action == BrowseStep::Load) {
+        const auto record = file.read(step.number);
+        if (!record)
+            return accessFailed();
+        if (file.close() != ArchiveError::None)
+            return accessFailed();
+        showRecord(*record, step.number);
+        return;
+    }
+    if (file.close() != ArchiveError::None)
+        return accessFailed();
+    if (step.action == BrowseStep::ReportEmpty) {
+        if (step.clearPosition)
+            lblPosizione->clear();
+        Platform::instance().information(kEmptyArchiveMessage, this);
+    }
+}
+
+void TfrmIstruttori::cmdSalvaClick() {
+    const Record record = recordOnScreen();
+    if (const auto refusal = checkEmployeeForSave(record, Platform::instance().today().year())) {
+        Platform::instance().message(refusal->kind == SaveRefusal::Warning ? MessageKind::Warning
+                                                                           : MessageKind::Plain,
+                                     refusal->text, this);
+        if (refusal->focusField >= 0)
+            m_form->control(refusal->focusField)->setFocus();
+        return;
+    }
+    const QString path = employeeArchivePath(programFolder());
+    const QString position = lblPosizione->text();
+    if (!position.isEmpty()) {
+        // A number past the end of the archive (a damaged file) is refused: nothing is written past it.
+        if (archive::overwrite(path, position.toLongLong(), record) != ArchiveError::None)
+            return accessFailed();
+        Platform::instance().information(kEmployeeUpdatedMessage, this);
+        return;
+    }
+    const auto number = archive::append(path, record);
+    if (!number)
+        return accessFailed();
+    lblPosizione->setText(QString::number(*number));
+    Platform::instance().information(kEmployeeAddedMessage, this);
+}
+
+void TfrmIstruttori::btnEmailClick() {
+    TMisc::Open(QStringLiteral("\"mailto:") + trimText(txtEmail->text()) + QStringLiteral("\""));
+}
+
+} // namespace orvelia
