@@ -1,0 +1,145 @@
+#include "windows/checks/checkwindow.h"
+
+#include <QEvent>
+#include <QFont>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/archive/text.h"
+#include "framework/appearance.h"
+#include "framework/editing.h"
+#include "framework/platform.h"
+#include "framework/widgets.h"
+
+namespace orvelia {
+
+namespace {
+const QString kControlla = QStringLiteral("Controlla");
+const QString kChiudi = QStringLiteral("Chiudi");
+
+constexpr int kFieldPointSize = 20;
+constexpr int kMinimumWidth = 500;
+
+MessageKind messageKind(CheckMessage kind) {
+    return kind == CheckMessage::Information ? MessageKind::Information : MessageKind::Warning;
+}
+} // namespace
+
+CheckWindow::CheckWindow(QWidget* caller, const Setup& setup)
+    : ToolWindow(caller, setup.className, setup.caption) {
+    auto* header = new BrandHeader(setup.title, setup.subtitle, this, 72);
+
+    auto* picture = new ClickablePicture(QStringLiteral("imgIcona"), iconPath(setup.icon), this);
+    picture->setDecorative(true);
+    picture->setFixedSize(40, 40);
+    auto* prompt = new QLabel(setup.prompt, this);
+    prompt->setObjectName(QStringLiteral("lblIstruzioni"));
+    prompt->setWordWrap(true);
+    prompt->setStyleSheet(QStringLiteral("color: #1B3A5C; font-weight: bold;"));
+
+    m_field = new QLineEdit(this);
+    m_field->setObjectName(setup.fieldName);
+    m_field->setMaxLength(setup.maxLength);
+    QFont fixed(QString::fromLatin1(kFontFixed), kFieldPointSize);
+    fixed.setBold(true);
+    fixed.setStyleHint(QFont::Monospace);
+    m_field->setFont(fixed);
+    m_field->setStyleSheet(QStringLiteral("QLineEdit { color: #1B3A5C; border: 1px solid #B9C4D0; "
+                                          "border-radius: 3px; padding: 4px 8px; background: white; }"));
+    // Room for every character the field takes, and a little more for the caret.
+    const QFontMetrics metrics(fixed);
+    m_field->setMinimumWidth(metrics.horizontalAdvance(QString(setup.maxLength + 1, u'W')) + 20);
+    m_field->setMinimumHeight(metrics.height() + 14);
+
+    auto* hint = new QLabel(setup.hint, this);
+    hint->setObjectName(QStringLiteral("lblSuggerimento"));
+    hint->setWordWrap(true);
+    hint->setStyleSheet(QStringLiteral("color: #5B6B7C;"));
+
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setStyleSheet(QStringLiteral("color: #D8DEE6;"));
+
+    btnControlla = new QPushButton(QIcon(iconPath(QStringLiteral("controlla"))), kControlla, this);
+    btnControlla->setObjectName(QStringLiteral("btnControlla"));
+    btnChiudi = new QPushButton(QIcon(iconPath(QStringLiteral("chiudi"))), kChiudi, this);
+    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    for (QPushButton* b : {btnControlla, btnChiudi}) {
+        b->setMinimumSize(110, 30);
+        b->setIconSize(QSize(18, 18));
+    }
+
+    auto* promptRow = new QHBoxLayout;
+    promptRow->setSpacing(12);
+    promptRow->addWidget(picture, 0, Qt::AlignTop);
+    promptRow->addWidget(prompt, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(10);
+    buttons->addStretch();
+    buttons->addWidget(btnControlla);
+    buttons->addWidget(btnChiudi);
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(26, 18, 26, 18);
+    body->setSpacing(8);
+    body->addLayout(promptRow);
+    body->addSpacing(4);
+    body->addWidget(m_field);
+    body->addWidget(hint);
+    body->addSpacing(6);
+    body->addWidget(rule);
+    body->addSpacing(2);
+    body->addLayout(buttons);
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+    root->addWidget(header);
+    root->addLayout(body);
+    setMinimumWidth(kMinimumWidth);
+
+    setTabOrder(m_field, btnControlla);
+    setTabOrder(btnControlla, btnChiudi);
+    EditBehaviour::of(m_field)->setEnterTarget(btnControlla).setFocusMark(FocusMark::Frame, setup.frameName);
+    m_field->installEventFilter(this);
+
+    connect(btnControlla, &QPushButton::clicked, this, &CheckWindow::btnControllaClick);
+    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CheckWindow::showEvent(QShowEvent* event) {
+    ToolWindow::showEvent(event);
+    m_field->setFocus();
+}
+
+bool CheckWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_field && event->type() == QEvent::KeyRelease && m_upperOnRelease) {
+        const QString text = m_field->text();
+        const QString upper = upperAscii(trimText(text));
+        if (upper != text) {
+            // Keep the caret where it was relative to the text that stays.
+            qsizetype lead = 0;
+            while (lead < text.size() && text.at(lead).unicode() <= 32)
+                ++lead;
+            const int cursor = int(qBound<qsizetype>(0, m_field->cursorPosition() - lead, upper.size()));
+            m_field->setText(upper);
+            m_field->setCursorPosition(cursor);
+        }
+    }
+    return ToolWindow::eventFilter(watched, event);
+}
+
+void CheckWindow::btnControllaClick() {
+    const CheckResult result = check(m_field->text());
+    Platform::instance().message(messageKind(result.kind), result.text, this);
+    if (result.closesWindow)
+        accept();
+    else
+        m_field->setFocus();
+}
+
+} // namespace orvelia

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/checks/checkresult.h"
+#include "windows/app/application.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace orvelia {
+
+/**
+ * What the four identifier check windows share: one input field under its
+ * prompt, "Controlla" and "Chiudi". Enter in the field moves the focus to
+ * "Controlla"; "Controlla" shows the outcome of the check and closes the
+ * window, except for a refusal, which puts the focus back on the field.
+ */
+class CheckWindow : public ToolWindow {
+    Q_OBJECT
+public:
+    QPushButton* btnControlla;
+    QPushButton* btnChiudi;
+
+protected:
+    struct Setup {
+        const char* className;
+        QString caption;
+        QString title;
+        QString subtitle;
+        QString icon;
+        QString prompt;
+        QString hint;
+        QString fieldName;
+        QString frameName;
+        int maxLength;
+    };
+
+    CheckWindow(QWidget* caller, const Setup& setup);
+
+    QLineEdit* field() const { return m_field; }
+    /// Trims and upper-cases the field again at every key release, not only at every typed change.
+    void upperCaseOnKeyRelease() { m_upperOnRelease = true; }
+    /// The outcome of the check for the field's text.
+    virtual CheckResult check(const QString& text) const = 0;
+
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void btnControllaClick();
+
+    QLineEdit* m_field;
+    bool m_upperOnRelease = false;
+};
+
+} // namespace orvelia

@@ -1,0 +1,31 @@
+#include "windows/checks/tfrmcarta.h"
+
+#include <QLineEdit>
+
+#include "core/checks/creditcard.h"
+#include "framework/editing.h"
+
+namespace orvelia {
+
+namespace {
+const QString kCaption = QStringLiteral(" Controllo carta di credito");
+const QString kTitle = QStringLiteral("Carta di credito");
+const QString kSubtitle = QStringLiteral("Verifica del numero e riconoscimento del circuito");
+const QString kPrompt =
+    QStringLiteral("Immettere il numero di carta di credito e premere il pulsante di controllo.");
+const QString kHint = QStringLiteral("Solo cifre: viene verificata la cifra di controllo (algoritmo di Luhn) "
+                                     "e riconosciuto il circuito dalle prime cifre.");
+} // namespace
+
+TfrmCarta::TfrmCarta(QWidget* caller)
+    : CheckWindow(caller, {"TfrmCarta", kCaption, kTitle, kSubtitle, QStringLiteral("carta"), kPrompt, kHint,
+                           QStringLiteral("txtNumero"), QStringLiteral("effNumero"), kCardNumberMaxLength}) {
+    txtNumero = field();
+    EditBehaviour::of(txtNumero)->setKeyFilter(KeyFilter::Digits).setTextCase(TextCase::UpperOnChange);
+}
+
+CheckResult TfrmCarta::check(const QString& text) const {
+    return checkCreditCard(text);
+}
+
+} // namespace orvelia
