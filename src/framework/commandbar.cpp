@@ -122,3 +122,19 @@ void CommandBar::paintEvent(QPaintEvent*) {
 }
 
 } // namespace orvelia
+
+#include <QLabel>
+
+namespace orvelia {
+
+QLabel* recordNumberLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("lblPosizione"));
+    label->setAlignment(Qt::AlignCenter);
+    label->setFixedSize(64, 30);
+    label->setStyleSheet(QStringLiteral("QLabel { background: #F4F6F9; border: 1px solid #D8DEE6; "
+                                        "border-radius: 6px; color: #1B3A5C; font-weight: bold; }"));
+    return label;
+}
+
+} // namespace orvelia

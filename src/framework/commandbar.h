@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QWidget>
 
 class QHBoxLayout;
@@ -51,5 +52,51 @@ protected:
 private:
     QHBoxLayout* m_layout;
 };
+
+} // namespace orvelia
+
+#include <QLabel>
+
+namespace orvelia {
+
+/// One command of a window's bar: the window member it fills, its picture, caption and description.
+template <typename W> struct CommandDef {
+    CommandButton* W::*member;
+    const char* name;
+    const char* icon;
+    const char* caption;
+    const char* status;
+    int group; ///< commands of one group stand together; a shape divides the groups
+};
+
+/// The label that shows the record number between the Previous and Next commands.
+QLabel* recordNumberLabel(QWidget* parent);
+
+/**
+ * Fills @p bar with the commands of @p defs, assigning each to its member of
+ * @p window; the record number label (lblPosizione) goes after cmdIndietro and
+ * the last group stands at the right end. Returns the record number label.
+ */
+template <typename W, std::size_t N>
+QLabel* fillCommandBar(W* window, CommandBar* bar, const CommandDef<W> (&defs)[N]) {
+    QLabel* position = nullptr;
+    int group = defs[0].group;
+    int shapes = 0;
+    for (const CommandDef<W>& c : defs) {
+        if (c.group != group) {
+            if (c.group == defs[N - 1].group)
+                bar->addStretch();
+            bar->addSeparator(QStringLiteral("shpGruppo%1").arg(++shapes));
+            group = c.group;
+        }
+        window->*c.member = bar->addCommand(QString::fromLatin1(c.name), QString::fromLatin1(c.icon),
+                                            QString::fromUtf8(c.caption));
+        if (QLatin1String(c.name) == QLatin1String("cmdIndietro")) {
+            position = recordNumberLabel(bar);
+            bar->addWidget(position);
+        }
+    }
+    return position;
+}
 
 } // namespace orvelia

@@ -73,6 +73,11 @@ EditBehaviour& EditBehaviour::setMoneyDecimals(int decimals) {
     return *this;
 }
 
+EditBehaviour& EditBehaviour::setSwallowTab(bool swallow) {
+    m_swallowTab = swallow;
+    return *this;
+}
+
 EditBehaviour& EditBehaviour::setEnterTarget(QWidget* next) {
     m_enterTarget = next;
     return *this;
@@ -123,7 +128,9 @@ bool EditBehaviour::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         // Tab and Shift+Tab move the focus; they are not typing.
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || enter)
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            return m_swallowTab;
+        if (enter)
             return false;
         return !passes(m_filter, key->key(), key->text());
     }

@@ -57,6 +57,8 @@ public:
     EditBehaviour& setEnterTarget(QWidget* next);
     /// Marks the box while it has the focus. Frame creates the frame widget @p frameName beside the box.
     EditBehaviour& setFocusMark(FocusMark mark, const QString& frameName = QString());
+    /// Tab and Shift+Tab are swallowed too: the focus leaves the box only by Enter or the mouse.
+    EditBehaviour& setSwallowTab(bool swallow);
 
     KeyFilter keyFilter() const { return m_filter; }
     QWidget* enterTarget() const { return m_enterTarget; }
@@ -79,6 +81,7 @@ private:
     KeyFilter m_filter = KeyFilter::None;
     TextCase m_case = TextCase::AsTyped;
     int m_moneyDecimals = -1;
+    bool m_swallowTab = false;
     QPointer<QWidget> m_enterTarget;
     FocusMark m_mark = FocusMark::None;
     QPointer<QWidget> m_frame;

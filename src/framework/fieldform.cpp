@@ -53,7 +53,13 @@ QWidget* FieldForm::add(const FieldDef& def, QWidget* parent, const QStringList&
         behaviour.setTextCase(TextCase::UpperOnKeyRelease);
     if (def.flags & TrimTyped)
         behaviour.setTextCase(TextCase::TrimOnChange);
-    behaviour.setFocusMark(m_mark, QStringLiteral("eff") + name);
+    if (def.flags & (ReadOnly | Result))
+        edit->setReadOnly(true);
+    if (def.flags & Result)
+        edit->setStyleSheet(QStringLiteral("QLineEdit { background-color: #F5F5DC; color: #8B4513; "
+                                           "border: 1px solid #87CEEB; padding: 1px; }"));
+    else
+        behaviour.setFocusMark(m_mark, QStringLiteral("eff") + name);
 
     auto* label = new QLabel(QString::fromUtf8(def.label), parent);
     label->setObjectName(QStringLiteral("lbl") + name);

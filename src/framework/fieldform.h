@@ -24,7 +24,9 @@ enum FieldFlag : unsigned {
     Centred = 1u << 5,
     RightAligned = 1u << 6,
     RedLabel = 1u << 7,
-    Choice = 1u << 8, ///< an editable drop-down list; its selection is cleared when it gets the focus
+    Choice = 1u << 8,   ///< an editable drop-down list; its selection is cleared when it gets the focus
+    ReadOnly = 1u << 9, ///< cannot be typed into; marked on focus like the others
+    Result = 1u << 10,  ///< a read-only result: beige with brown text, never marked
 };
 
 /// One row of a window's table of fields.

@@ -253,3 +253,28 @@ void SectionPanel::paintEvent(QPaintEvent*) {
 }
 
 } // namespace orvelia
+
+#include <QHBoxLayout>
+
+namespace orvelia {
+
+QWidget* rowHolder(QWidget* panel) {
+    auto* holder = new QWidget(panel);
+    auto* layout = new QHBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(6);
+    return holder;
+}
+
+void addToRow(QWidget* holder, std::initializer_list<QWidget*> widgets, bool stretchFirst) {
+    auto* layout = static_cast<QHBoxLayout*>(holder->layout());
+    bool first = true;
+    for (QWidget* w : widgets) {
+        layout->addWidget(w, first && stretchFirst ? 1 : 0, Qt::AlignVCenter);
+        first = false;
+    }
+    if (!stretchFirst)
+        layout->addStretch();
+}
+
+} // namespace orvelia

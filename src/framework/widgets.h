@@ -153,3 +153,12 @@ private:
 };
 
 } // namespace orvelia
+
+namespace orvelia {
+
+/// A holder for a form row with more than one control (a field and the pictures beside it).
+QWidget* rowHolder(QWidget* panel);
+/// Lays @p widgets out in @p holder from left to right; the first stretches when @p stretchFirst.
+void addToRow(QWidget* holder, std::initializer_list<QWidget*> widgets, bool stretchFirst);
+
+} // namespace orvelia

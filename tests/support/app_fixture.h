@@ -5,6 +5,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QCursor>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,6 +22,8 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
         setProgramFolder(folder.path());
+        // The mouse rests in a corner, away from any command, whatever the test before did.
+        QCursor::setPos(QPoint(799, 599));
         app = std::make_unique<OrveliaApp>();
     }
     void TearDown() override {

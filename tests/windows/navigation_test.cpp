@@ -26,8 +26,8 @@ protected:
 } // namespace
 
 TEST_F(NavigationTest, WindowsAreCreatedInOrderAndOnlyTheLoginIsShown) {
-    EXPECT_EQ(app->creationOrder(),
-              (QStringList{"TfrmPassword", "TfrmAvvio", "TfrmCambiaPassword", "TfrmIstruttori"}));
+    EXPECT_EQ(app->creationOrder(), (QStringList{"TfrmPassword", "TfrmAvvio", "TfrmCambiaPassword",
+                                                 "TfrmIstruttori", "TfrmMenuLavori", "TfrmLavori"}));
     EXPECT_TRUE(visibleWindows().isEmpty());
     app->start();
     EXPECT_EQ(visibleWindows(), QStringList{"TfrmPassword"});

@@ -20,4 +20,11 @@ inline const QString kArchiveAccessMessage =
                    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
                    "programma.");
 
+/// Messages of the record commands of the data windows.
+inline const QString kEmptyArchiveMessage = QStringLiteral("L'archivio non contiene nessuna scheda.");
+inline const QString kRecordUpdatedMessage =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+inline const QString kRecordAddedMessage =
+    QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
+
 } // namespace orvelia

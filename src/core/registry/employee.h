@@ -31,11 +31,4 @@ struct SaveRefusal {
  */
 std::optional<SaveRefusal> checkEmployeeForSave(const Record& record, int currentYear);
 
-/// Messages of the registry's record commands.
-inline const QString kEmptyArchiveMessage = QStringLiteral("L'archivio non contiene nessuna scheda.");
-inline const QString kEmployeeUpdatedMessage =
-    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
-inline const QString kEmployeeAddedMessage =
-    QStringLiteral("La scheda corrente è stata inserita in archivio.");
-
 } // namespace orvelia

@@ -9,6 +9,8 @@
 #include "windows/access/tfrmpassword.h"
 #include "windows/app/tfrmavvio.h"
 #include "windows/registry/tfrmistruttori.h"
+#include "windows/work/tfrmlavori.h"
+#include "windows/work/tfrmmenulavori.h"
 
 namespace orvelia {
 
@@ -38,6 +40,8 @@ OrveliaApp::OrveliaApp(QObject* parent)
     create<TfrmAvvio>();
     create<TfrmCambiaPassword>();
     create<TfrmIstruttori>();
+    create<TfrmMenuLavori>();
+    create<TfrmLavori>();
 }
 
 OrveliaApp::~OrveliaApp() {

@@ -105,15 +105,20 @@ const Row kRows[] = {
     {{F::Rata, "Importo rata: €", 15, Money | RightAligned}, Contract, &T::txtRata, nullptr},
 };
 
-struct CommandDef {
-    CommandButton* TfrmIstruttori::*member;
+// The check pictures beside the fields they check.
+struct CheckDef {
+    int field;
+    ClickablePicture* TfrmIstruttori::*member;
     const char* name;
     const char* icon;
-    const char* caption;
-    const char* status;
-    int group; // commands of one group stand together; a shape divides the groups
 };
-const CommandDef kCommands[] = {
+const CheckDef kChecks[] = {
+    {F::CodFisc, &T::btnCodFisc, "btnCodFisc", "controlla"}, {F::Iva, &T::btnIva, "btnIva", "controlla"},
+    {F::Email, &T::btnEmail, "btnEmail", "email"},           {F::Iban, &T::btnIban, "btnIban", "controlla"},
+    {F::Carta, &T::btnCarta, "btnCarta", "controlla"},
+};
+
+const CommandDef<T> kCommands[] = {
     {&T::cmdNuovo, "cmdNuovo", "nuovo", "Nuovo",
      "Prepara la schermata per la registrazione di una nuova scheda.", 0},
     {&T::cmdSalva, "cmdSalva", "salva", "Salva", "Salva la scheda corrente in archivio.", 0},
@@ -165,7 +170,7 @@ TfrmIstruttori::TfrmIstruttori(OrveliaApp& app)
 
     auto* bar = new CommandBar(this);
     bar->setObjectName("panComandi");
-    buildCommandBar(bar);
+    lblPosizione = fillCommandBar(this, bar, kCommands);
 
     // The form, in three columns of panels.
     auto* page = new QWidget;
@@ -191,47 +196,32 @@ TfrmIstruttori::TfrmIstruttori(OrveliaApp& app)
         column->addStretch();
 
     m_form = new FieldForm(F::layout, FocusMark::Frame, 4, this);
-    const std::map<int, std::pair<ClickablePicture * TfrmIstruttori::*, const char*>> checks = {
-        {F::CodFisc, {&T::btnCodFisc, "controlla"}}, {F::Iva, {&T::btnIva, "controlla"}},
-        {F::Email, {&T::btnEmail, "email"}},         {F::Iban, {&T::btnIban, "controlla"}},
-        {F::Carta, {&T::btnCarta, "controlla"}},
-    };
     for (const Row& row : kRows) {
         SectionPanel* panel = panels[row.panel];
-        const auto check = checks.find(row.def.field);
-        QWidget* holder = panel;
-        if (check != checks.end()) {
-            holder = new QWidget(panel);
-            auto* h = new QHBoxLayout(holder);
-            h->setContentsMargins(0, 0, 0, 0);
-            h->setSpacing(6);
-        }
+        const auto* check = std::find_if(std::begin(kChecks), std::end(kChecks),
+                                         [&](const CheckDef& c) { return c.field == row.def.field; });
+        const bool hasCheck = check != std::end(kChecks);
+        // A field with a check picture shares its row with it.
+        QWidget* holder = hasCheck ? rowHolder(panel) : panel;
         QWidget* control = m_form->add(row.def, holder, row.combo ? provinceAbbreviations() : QStringList());
         control->setMinimumHeight(24);
-        if (const int w = boxWidth(row.def, F::kFields[std::size_t(row.def.field)].capacity))
-            control->setFixedWidth(w);
+        const int width = boxWidth(row.def, F::kFields[std::size_t(row.def.field)].capacity);
+        if (width)
+            control->setFixedWidth(width);
         if (row.edit)
             this->*row.edit = qobject_cast<QLineEdit*>(control);
         else
             this->*row.combo = qobject_cast<QComboBox*>(control);
-        if (check != checks.end()) {
-            auto* button = new ClickablePicture(QString::fromLatin1(check->first == F::CodFisc ? "btnCodFisc"
-                                                                    : check->first == F::Iva   ? "btnIva"
-                                                                    : check->first == F::Email ? "btnEmail"
-                                                                    : check->first == F::Iban  ? "btnIban"
-                                                                                               : "btnCarta"),
-                                                iconPath(QString::fromLatin1(check->second.second)), holder);
-            button->setFixedSize(24, 24);
-            this->*(check->second.first) = button;
-            auto* h = static_cast<QHBoxLayout*>(holder->layout());
-            h->addWidget(control, control->maximumWidth() < QWIDGETSIZE_MAX ? 0 : 1);
-            h->addWidget(button);
-            if (control->maximumWidth() < QWIDGETSIZE_MAX)
-                h->addStretch();
-            panel->form()->addRow(m_form->label(row.def.field), holder);
-        } else {
+        if (!hasCheck) {
             panel->form()->addRow(m_form->label(row.def.field), control);
+            continue;
         }
+        auto* button = new ClickablePicture(QString::fromLatin1(check->name),
+                                            iconPath(QString::fromLatin1(check->icon)), holder);
+        button->setFixedSize(24, 24);
+        this->*(check->member) = button;
+        addToRow(holder, {control, button}, width == 0);
+        panel->form()->addRow(m_form->label(row.def.field), holder);
     }
     m_form->chainEnter();
 
@@ -258,7 +248,7 @@ TfrmIstruttori::TfrmIstruttori(OrveliaApp& app)
     panInfo->setStyleSheet("QLabel { background: white; border-top: 1px solid #D8DEE6; padding: 3px 12px; "
                            "color: #1B3A5C; }");
     m_status = new StatusLine(panInfo, kStanding);
-    for (const CommandDef& c : kCommands)
+    for (const auto& c : kCommands)
         m_status->describe(this->*c.member, QString::fromUtf8(c.status));
     m_status->describe(btnCodFisc, QStringLiteral("Controlla il codice fiscale."));
     m_status->describe(btnIva, QStringLiteral("Controlla il numero di partita IVA."));
@@ -289,31 +279,6 @@ TfrmIstruttori::TfrmIstruttori(OrveliaApp& app)
     connect(cmdEsci, &CommandButton::clicked, this, &QWidget::close);
     connect(btnEmail, &ClickablePicture::clicked, this, &TfrmIstruttori::btnEmailClick);
     setMinimumSize(1000, 600);
-}
-
-void TfrmIstruttori::buildCommandBar(QWidget* barWidget) {
-    auto* bar = static_cast<CommandBar*>(barWidget);
-    int group = 0;
-    int shapes = 0;
-    for (const CommandDef& c : kCommands) {
-        if (c.group != group) {
-            bar->addSeparator(QStringLiteral("shpGruppo%1").arg(++shapes));
-            group = c.group;
-        }
-        this->*c.member = bar->addCommand(QString::fromLatin1(c.name), QString::fromLatin1(c.icon),
-                                          QString::fromUtf8(c.caption));
-        if (c.member == &T::cmdIndietro) {
-            lblPosizione = new QLabel(bar);
-            lblPosizione->setObjectName("lblPosizione");
-            lblPosizione->setAlignment(Qt::AlignCenter);
-            lblPosizione->setFixedSize(64, 30);
-            lblPosizione->setStyleSheet("QLabel { background: #F4F6F9; border: 1px solid #D8DEE6; "
-                                        "border-radius: 6px; color: #1B3A5C; font-weight: bold; }");
-            bar->addWidget(lblPosizione);
-        }
-        if (c.member == &T::cmdScaduti)
-            bar->addStretch();
-    }
 }
 
 QWidget* TfrmIstruttori::closeHandler() {
@@ -412,14 +377,14 @@ void TfrmIstruttori::cmdSalvaClick() {
         // A number past the end of the archive (a damaged file) is refused: nothing is written past it.
         if (archive::overwrite(path, position.toLongLong(), record) != ArchiveError::None)
             return accessFailed();
-        Platform::instance().information(kEmployeeUpdatedMessage, this);
+        Platform::instance().information(kRecordUpdatedMessage, this);
         return;
     }
     const auto number = archive::append(path, record);
     if (!number)
         return accessFailed();
     lblPosizione->setText(QString::number(*number));
-    Platform::instance().information(kEmployeeAddedMessage, this);
+    Platform::instance().information(kRecordAddedMessage, this);
 }
 
 void TfrmIstruttori::btnEmailClick() {

@@ -56,7 +56,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void buildCommandBar(QWidget* bar);
     QWidget* checkButton(ClickablePicture*& button, const char* name, const char* icon, QWidget* field);
     void browse(int command);
     void cmdSalvaClick();

@@ -1,0 +1,562 @@
+#include "windows/work/tfrmlavori.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "core/archive/browse.h"
+#include "core/archive/dates.h"
+#include "core/archive/recordfile.h"
+#include "core/archive/text.h"
+#include "core/registry/employee.h"
+#include "core/work/pay.h"
+#include "core/work/workrecord.h"
+#include "framework/commandbar.h"
+#include "framework/fieldform.h"
+#include "framework/platform.h"
+#include "framework/widgets.h"
+#include "windows/work/tfrmcalendario.h"
+
+namespace orvelia {
+
+namespace {
+
+using F = TSchedaLavoro;
+using T = TfrmLavori;
+
+const QString kCaption = QStringLiteral(" Orvelia - Registrazione lavori");
+const QString kCaptionYear = QStringLiteral(" Orvelia - Registrazione lavori anno ");
+const QString kStanding = QStringLiteral("Pronto per archiviare una nuova scheda...");
+const QString kTimeUnreadable =
+    QStringLiteral("Attenzione: l'orario di inizio o di fine lavoro non è leggibile.");
+const QString kZeroMoney = QStringLiteral("0,00");
+
+enum Panel { Worker, Work, Project };
+
+struct Row {
+    FieldDef def;
+    Panel panel;
+    QLineEdit* TfrmLavori::*member;
+};
+
+// The text fields in the order of the window.
+const Row kRows[] = {
+    {{F::Cognome, "Cognome:", 0, 0}, Worker, &T::txtCognome},
+    {{F::Nome, "Nome:", 0, 0}, Worker, &T::txtNome},
+    {{F::CodFisc, "Codice fiscale:", 0, UpperTyped}, Worker, &T::txtCodFisc},
+    {{F::Recapito, "Telefono preferenziale:", 0, 0}, Worker, &T::txtRecapito},
+    {{F::Mansione, "Mansione:", 0, 0}, Worker, &T::txtMansione},
+    {{F::Categoria, "Categoria:", 0, 0}, Worker, &T::txtCategoria},
+    {{F::Data, "Data prestazione:", 0, ReadOnly | Centred}, Work, &T::txtData},
+    {{F::Luogo, "Sede operativa:", 0, 0}, Work, &T::txtLuogo},
+    {{F::Attivita, "Attività svolta :", 0, 0}, Work, &T::txtAttivita},
+    {{F::TotOre, "Totale ore :", 0, Result | RightAligned}, Work, &T::txtTotOre},
+    {{F::CompensoOra, "Compenso orario :", 0, Money | RightAligned}, Work, &T::txtCompensoOra},
+    {{F::TotDovuto, "Totale dovuto :", 0, Result | RightAligned}, Work, &T::txtTotDovuto},
+    {{F::NomeProg, "Nome progetto:", 0, 0}, Project, &T::txtNomeProg},
+    {{F::CodiceProg, "Codice identificativo:", 0, 0}, Project, &T::txtCodiceProg},
+    {{F::AmbitoProg, "Ambito:", 0, 0}, Project, &T::txtAmbitoProg},
+    {{F::Postazione, "Postazione di lavoro:", 0, 0}, Project, &T::txtPostazione},
+    {{F::Materiali, "Materiali e strumenti utilizzati:", 0, 0}, Project, &T::txtMateriali},
+    {{F::Note, "Note:", 0, 0}, Project, &T::txtNote},
+};
+
+const CommandDef<T> kCommands[] = {
+    {&T::cmdNuovo, "cmdNuovo", "nuovo", "Nuovo",
+     "Prepara la schermata per la registrazione di una nuova scheda.", 0},
+    {&T::cmdDuplica, "cmdDuplica", "duplica", "Duplica",
+     "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.", 0},
+    {&T::cmdSalva, "cmdSalva", "salva", "Salva", "Salva la scheda corrente in archivio.", 0},
+    {&T::cmdTrova, "cmdTrova", "trova", "Trova", "Trova una scheda in archivio.", 0},
+    {&T::cmdFile, "cmdFile", "allega", "Allegati", "Allega file alla scheda corrente.", 1},
+    {&T::cmdStampa, "cmdStampa", "stampa", "Stampa", "Stampa la scheda corrente.", 1},
+    {&T::cmdPrimo, "cmdPrimo", "primo", "Prima", "Visualizza la prima scheda in archivio.", 2},
+    {&T::cmdIndietro, "cmdIndietro", "precedente", "Precedente",
+     "Visualizza la scheda precedente in archivio.", 2},
+    {&T::cmdAvanti, "cmdAvanti", "successivo", "Successiva", "Visualizza la scheda successiva in archivio.",
+     2},
+    {&T::cmdUltimo, "cmdUltimo", "ultimo", "Ultima", "Visualizza l'ultima scheda in archivio.", 2},
+    {&T::cmdIncompleti, "cmdIncompleti", "incompleti", "Incompleti",
+     "Visualizza il riepilogo dei lavori non completati.", 3},
+    {&T::cmdEsporta, "cmdEsporta", "esporta", "Esporta",
+     "Esporta le schede in archivio in un file di Microsoft Excel.", 3},
+    {&T::cmdGuida, "cmdGuida", "guida", "Guida", "Visualizza la guida in linea.", 4},
+    {&T::cmdEsci, "cmdEsci", "esci", "Esci", "Esci da questa schermata di lavoro.", 4},
+};
+
+QStringList twoDigits(int count) {
+    QStringList list;
+    for (int i = 0; i < count; ++i)
+        list << QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
+    return list;
+}
+
+QComboBox* timeList(const char* name, int count, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->addItems(twoDigits(count));
+    box->setMaxVisibleItems(12);
+    box->setFixedWidth(64);
+    return box;
+}
+
+} // namespace
+
+TfrmLavori::TfrmLavori(OrveliaApp& app)
+    : NavigationWindow(app, "TfrmLavori", kCaption) {
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colours::kPaper);
+    setPalette(pal);
+
+    auto* bar = new CommandBar(this);
+    bar->setObjectName("panComandi");
+    lblPosizione = fillCommandBar(this, bar, kCommands);
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("panScorrimento");
+    QWidget* page = buildForm();
+    scroll->setWidget(page);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->viewport()->setAutoFillBackground(false);
+
+    lblFile = hiddenLabel(QStringLiteral("lblFile"), this);
+    lblOraInizio = hiddenLabel(QStringLiteral("lblOraInizio"), this, QStringLiteral("00:00"));
+    lblOraFine = hiddenLabel(QStringLiteral("lblOraFine"), this, QStringLiteral("00:00"));
+    lblFile01 = hiddenLabel(QStringLiteral("lblFile01"), this);
+    lblFile02 = hiddenLabel(QStringLiteral("lblFile02"), this);
+    lblFile03 = hiddenLabel(QStringLiteral("lblFile03"), this);
+    lblDesc01 = hiddenLabel(QStringLiteral("lblDesc01"), this);
+    lblDesc02 = hiddenLabel(QStringLiteral("lblDesc02"), this);
+    lblDesc03 = hiddenLabel(QStringLiteral("lblDesc03"), this);
+    m_attachmentLabels = {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03};
+
+    panInfo = new QLabel(this);
+    panInfo->setObjectName("panInfo");
+    panInfo->setMinimumHeight(26);
+    panInfo->setStyleSheet("QLabel { background: white; border-top: 1px solid #D8DEE6; padding: 3px 12px; "
+                           "color: #1B3A5C; }");
+    m_status = new StatusLine(panInfo, kStanding);
+    for (const auto& c : kCommands)
+        m_status->describe(this->*c.member, QString::fromUtf8(c.status));
+    const std::pair<QWidget*, const char*> described[] = {
+        {impLavoratore, "Importa i dati dall'archivio anagrafico dei lavoratori."},
+        {btnCodFisc, "Controlla il codice fiscale."},
+        {impData, "Inserisci la data corrente."},
+        {txtData,
+         "Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal calendario."},
+        {btnIstruzioni, "Visualizza le istruzioni su come registrare le prestazioni lavorative."},
+        {btnCalcolaOre, " Calcola il totale delle ore lavorate."},
+        {btnCalcolaDovuto, " Calcola il compenso totale dovuto."},
+        {chkIncompleto, "Spunta questa casella per indicare che l'attività non è stata completata."},
+    };
+    for (const auto& [widget, text] : described)
+        m_status->describe(widget, QString::fromUtf8(text));
+    m_status->clearOver(this);
+    m_status->clearOver(bar);
+    m_status->clearOver(page);
+    for (auto* panel : page->findChildren<SectionPanel*>())
+        m_status->clearOver(panel);
+    for (QWidget* shape : bar->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^shp"))))
+        m_status->clearOver(shape);
+
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+    root->addWidget(bar);
+    root->addWidget(scroll, 1);
+    root->addWidget(panInfo);
+
+    // The Enter chain; the date opens the calendar instead, the buttons compute.
+    const std::pair<QWidget*, QWidget*> chain[] = {
+        {txtCognome, txtNome},          {txtNome, txtCodFisc},
+        {txtCodFisc, txtRecapito},      {txtRecapito, txtMansione},
+        {txtMansione, txtCategoria},    {txtCategoria, txtData},
+        {txtLuogo, txtAttivita},        {txtAttivita, btnCalcolaOre},
+        {txtTotOre, btnCalcolaDovuto},  {txtCompensoOra, btnCalcolaDovuto},
+        {txtTotDovuto, txtNomeProg},    {txtNomeProg, txtCodiceProg},
+        {txtCodiceProg, txtAmbitoProg}, {txtAmbitoProg, txtPostazione},
+        {txtPostazione, txtMateriali},  {txtMateriali, txtNote},
+        {txtNote, txtCognome},
+    };
+    for (const auto& [from, to] : chain)
+        EditBehaviour::of(from)->setEnterTarget(to);
+    EditBehaviour::of(txtCompensoOra)->setSwallowTab(true);
+    txtData->installEventFilter(this);
+    for (QComboBox* box : {txtDaOre, txtDaMin, txtAOre, txtAMin})
+        box->installEventFilter(this);
+
+    connect(cmdNuovo, &CommandButton::clicked, this, &TfrmLavori::newRecord);
+    connect(cmdDuplica, &CommandButton::clicked, this, &TfrmLavori::cmdDuplicaClick);
+    connect(cmdSalva, &CommandButton::clicked, this, &TfrmLavori::cmdSalvaClick);
+    connect(cmdPrimo, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::First)); });
+    connect(cmdIndietro, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Previous)); });
+    connect(cmdAvanti, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Next)); });
+    connect(cmdUltimo, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Last)); });
+    connect(cmdEsci, &CommandButton::clicked, this, &QWidget::close);
+    connect(btnCalcolaOre, &QPushButton::clicked, this, &TfrmLavori::btnCalcolaOreClick);
+    connect(btnCalcolaDovuto, &QPushButton::clicked, this, &TfrmLavori::btnCalcolaDovutoClick);
+    connect(impData, &ClickablePicture::clicked, this,
+            [this] { txtData->setText(formatDate(Platform::instance().today())); });
+    setMinimumSize(1000, 600);
+}
+
+QWidget* TfrmLavori::buildForm() {
+    auto* page = new QWidget;
+    page->setObjectName("panScheda");
+    auto* columns = new QHBoxLayout(page);
+    columns->setContentsMargins(14, 12, 14, 12);
+    columns->setSpacing(12);
+    auto* left = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    left->setSpacing(12);
+    right->setSpacing(12);
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+    SectionPanel* panels[] = {
+        new SectionPanel(QStringLiteral("panLavoratore"), QStringLiteral("Lavoratore"), colours::kBlue, page),
+        new SectionPanel(QStringLiteral("panPrestazione"), QStringLiteral("Prestazione"), colours::kTeal,
+                         page),
+        new SectionPanel(QStringLiteral("panProgetto"), QStringLiteral("Progetto"), colours::kAmber, page),
+    };
+    left->addWidget(panels[Worker]);
+    left->addWidget(panels[Work]);
+    right->addWidget(panels[Project]);
+
+    m_form = new FieldForm(F::layout, FocusMark::Background, 2, this);
+    auto addField = [&](const Row& row, QWidget* holder) {
+        QWidget* control = m_form->add(row.def, holder);
+        control->setMinimumHeight(24);
+        this->*row.member = static_cast<QLineEdit*>(control);
+        return control;
+    };
+    auto picture = [](const char* name, const char* icon, QWidget* parent) {
+        auto* p =
+            new ClickablePicture(QString::fromLatin1(name), iconPath(QString::fromLatin1(icon)), parent);
+        p->setFixedSize(24, 24);
+        return p;
+    };
+    auto calcButton = [](const char* name, QWidget* parent) {
+        auto* b = new QPushButton(QStringLiteral("Calcola >>"), parent);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(true); // Enter on the focused button computes
+        b->setIcon(QIcon(iconPath(QStringLiteral("calcola"))));
+        b->setMinimumHeight(26);
+        return b;
+    };
+
+    for (const Row& row : kRows) {
+        SectionPanel* panel = panels[row.panel];
+        QFormLayout* form = panel->form();
+        switch (row.def.field) {
+        case F::Cognome: {
+            QWidget* holder = rowHolder(panel);
+            impLavoratore = picture("impLavoratore", "persona", holder);
+            addToRow(holder, {addField(row, holder), impLavoratore}, true);
+            form->addRow(m_form->label(row.def.field), holder);
+            break;
+        }
+        case F::CodFisc: {
+            QWidget* holder = rowHolder(panel);
+            QWidget* box = addField(row, holder);
+            box->setFixedWidth(200);
+            btnCodFisc = picture("btnCodFisc", "controlla", holder);
+            addToRow(holder, {box, btnCodFisc}, false);
+            form->addRow(m_form->label(row.def.field), holder);
+            break;
+        }
+        case F::Data: {
+            QWidget* holder = rowHolder(panel);
+            QWidget* box = addField(row, holder);
+            box->setFixedWidth(120);
+            impData = picture("impData", "calendario", holder);
+            addToRow(holder, {box, impData}, false);
+            form->addRow(m_form->label(row.def.field), holder);
+            break;
+        }
+        case F::TotOre: {
+            // the two times come before the hours
+            for (auto [label, hours, minutes, hoursName, minutesName] :
+                 {std::tuple{"Dalle ore :", &txtDaOre, &txtDaMin, "txtDaOre", "txtDaMin"},
+                  std::tuple{"Alle ore :", &txtAOre, &txtAMin, "txtAOre", "txtAMin"}}) {
+                QWidget* holder = rowHolder(panel);
+                *hours = timeList(hoursName, 24, holder);
+                auto* colon = new QLabel(QStringLiteral(":"), holder);
+                *minutes = timeList(minutesName, 60, holder);
+                addToRow(holder, {*hours, colon, *minutes}, false);
+                form->addRow(QString::fromUtf8(label), holder);
+            }
+            QWidget* holder = rowHolder(panel);
+            btnCalcolaOre = calcButton("btnCalcolaOre", holder);
+            QWidget* box = addField(row, holder);
+            box->setFixedWidth(90);
+            addToRow(holder, {btnCalcolaOre, box}, false);
+            form->addRow(m_form->label(row.def.field), holder);
+            break;
+        }
+        case F::CompensoOra: {
+            QWidget* holder = rowHolder(panel);
+            QWidget* box = addField(row, holder);
+            box->setFixedWidth(140);
+            addToRow(holder, {box, new QLabel(QStringLiteral("€"), holder)}, false);
+            form->addRow(m_form->label(row.def.field), holder);
+            break;
+        }
+        case F::TotDovuto: {
+            QWidget* holder = rowHolder(panel);
+            btnCalcolaDovuto = calcButton("btnCalcolaDovuto", holder);
+            QWidget* box = addField(row, holder);
+            box->setFixedWidth(140);
+            addToRow(holder, {btnCalcolaDovuto, box, new QLabel(QStringLiteral("€"), holder)}, false);
+            form->addRow(m_form->label(row.def.field), holder);
+            chkIncompleto = new QCheckBox(QStringLiteral("Lavoro incompleto"), panel);
+            chkIncompleto->setObjectName("chkIncompleto");
+            form->addRow(QString(), chkIncompleto);
+            break;
+        }
+        default:
+            form->addRow(m_form->label(row.def.field), addField(row, panel));
+        }
+    }
+
+    // How to fill in a work record, under the project.
+    auto* help = new QWidget(page);
+    help->setObjectName("panIstruzioni");
+    auto* helpLayout = new QHBoxLayout(help);
+    helpLayout->setContentsMargins(6, 4, 6, 4);
+    btnIstruzioni =
+        new ClickablePicture(QStringLiteral("btnIstruzioni"), iconPath(QStringLiteral("istruzioni")), help);
+    btnIstruzioni->setFixedSize(32, 32);
+    auto* helpText = new QLabel(QStringLiteral("Come si registra una prestazione lavorativa"), help);
+    helpText->setStyleSheet("color: #2E6DA4;");
+    helpLayout->addWidget(btnIstruzioni);
+    helpLayout->addWidget(helpText);
+    helpLayout->addStretch();
+    right->addWidget(help);
+    left->addStretch();
+    right->addStretch();
+    page->setAutoFillBackground(false);
+    return page;
+}
+
+void TfrmLavori::openYear(const QString& path, const QString& year) {
+    lblFile->setText(path);
+    setWindowTitle(kCaptionYear + year);
+}
+
+QWidget* TfrmLavori::closeHandler() {
+    return app().window(QStringLiteral("TfrmAvvio"));
+}
+
+void TfrmLavori::showEvent(QShowEvent* event) {
+    NavigationWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    newRecord();
+    m_status->showStanding();
+}
+
+void TfrmLavori::setTime(QComboBox* box, const QString& value) {
+    // A value that is not in the list (a damaged record) is shown as it is, after the list.
+    const int listed = box == txtDaOre || box == txtAOre ? 24 : 60;
+    while (box->count() > listed)
+        box->removeItem(box->count() - 1);
+    int index = box->findText(value);
+    if (index < 0) {
+        box->addItem(value);
+        index = box->count() - 1;
+    }
+    box->setCurrentIndex(index);
+}
+
+void TfrmLavori::newRecord() {
+    for (const Row& row : kRows)
+        m_form->setText(row.def.field, QString());
+    txtData->setText(formatDate(Platform::instance().today()));
+    for (QComboBox* box : {txtDaOre, txtDaMin, txtAOre, txtAMin})
+        setTime(box, QStringLiteral("00"));
+    lblOraInizio->setText(QStringLiteral("00:00"));
+    lblOraFine->setText(QStringLiteral("00:00"));
+    txtTotOre->setText(QStringLiteral("0"));
+    txtCompensoOra->setText(kZeroMoney);
+    txtTotDovuto->setText(kZeroMoney);
+    for (QLabel* label : std::as_const(m_attachmentLabels))
+        label->clear();
+    chkIncompleto->setChecked(false);
+    lblPosizione->clear();
+    txtCognome->setFocus();
+}
+
+void TfrmLavori::showRecord(const Record& record, qint64 number) {
+    m_form->load(record);
+    setTime(txtDaOre, record[F::DaOre]);
+    setTime(txtDaMin, record[F::DaMin]);
+    setTime(txtAOre, record[F::AOre]);
+    setTime(txtAMin, record[F::AMin]);
+    lblOraInizio->setText(record[F::OraInizio]);
+    lblOraFine->setText(record[F::OraFine]);
+    for (int i = 0; i < m_attachmentLabels.size(); ++i)
+        m_attachmentLabels[i]->setText(record.at(F::File01 + i));
+    if (record[F::Incompleto] == kYes)
+        chkIncompleto->setChecked(true);
+    else if (record[F::Incompleto] == kNo)
+        chkIncompleto->setChecked(false);
+    lblPosizione->setText(QString::number(number));
+}
+
+Record TfrmLavori::recordOnScreen() const {
+    Record record(F::layout);
+    m_form->store(record);
+    record[F::DaOre] = txtDaOre->currentText();
+    record[F::DaMin] = txtDaMin->currentText();
+    record[F::AOre] = txtAOre->currentText();
+    record[F::AMin] = txtAMin->currentText();
+    record[F::OraInizio] = trimText(txtDaOre->currentText()) + u':' + trimText(txtDaMin->currentText());
+    record[F::OraFine] = trimText(txtAOre->currentText()) + u':' + trimText(txtAMin->currentText());
+    record[F::Incompleto] = chkIncompleto->isChecked() ? kYes : kNo;
+    for (int i = 0; i < m_attachmentLabels.size(); ++i)
+        record.at(F::File01 + i) = m_attachmentLabels[i]->text();
+    return record;
+}
+
+void TfrmLavori::accessFailed() {
+    Platform::instance().error(kArchiveAccessMessage, this);
+}
+
+void TfrmLavori::browse(int command) {
+    RecordFile file(lblFile->text(), F::layout);
+    if (file.open() != ArchiveError::None)
+        return accessFailed();
+    const auto count = file.count();
+    if (!count)
+        return accessFailed();
+    const BrowseStep step = decideBrowse(BrowseCommand(command), lblPosizione->text(), *count);
+    if (step.action == BrowseStep::Load) {
+        const auto record = file.read(step.number);
+        if (!record || file.close() != ArchiveError::None)
+            return accessFailed();
+        showRecord(*record, step.number);
+        return;
+    }
+    if (file.close() != ArchiveError::None)
+        return accessFailed();
+    if (step.action == BrowseStep::ReportEmpty) {
+        if (step.clearPosition)
+            lblPosizione->clear();
+        Platform::instance().information(kEmptyArchiveMessage, this);
+    }
+}
+
+void TfrmLavori::btnCalcolaOreClick() {
+    const HoursResult result = computeHours(txtDaOre->currentText(), txtDaMin->currentText(),
+                                            txtAOre->currentText(), txtAMin->currentText());
+    switch (result.outcome) {
+    case HoursResult::Done:
+        txtTotOre->setText(result.hours);
+        break;
+    case HoursResult::StartAfterEnd:
+        Platform::instance().warning(kStartAfterEndMessage, this);
+        txtDaOre->setFocus();
+        break;
+    case HoursResult::TimeUnreadable:
+        Platform::instance().error(kTimeUnreadable, this);
+        break;
+    }
+}
+
+void TfrmLavori::btnCalcolaDovutoClick() {
+    const AmountResult result = computeAmount(
+        txtDaOre->currentText(), txtDaMin->currentText(), txtAOre->currentText(), txtAMin->currentText(),
+        {txtTotOre->text(), txtCompensoOra->text(), txtTotDovuto->text()});
+    if (result.startAfterEnd) {
+        Platform::instance().warning(kStartAfterEndMessage, this);
+        txtDaOre->setFocus();
+    }
+    txtTotOre->setText(result.texts.totOre);
+    txtCompensoOra->setText(result.texts.compensoOra);
+    txtTotDovuto->setText(result.texts.totDovuto);
+    if (result.failed)
+        txtTotOre->setFocus();
+}
+
+void TfrmLavori::cmdSalvaClick() {
+    if (const auto refusal = checkWorkForSave(recordOnScreen())) {
+        Platform::instance().warning(refusal->text, this);
+        if (refusal->focusField == F::DaOre)
+            txtDaOre->setFocus();
+        else
+            m_form->control(refusal->focusField)->setFocus();
+        return;
+    }
+    btnCalcolaDovutoClick();
+    const Record record = recordOnScreen();
+    const QString position = lblPosizione->text();
+    if (!position.isEmpty()) {
+        if (archive::overwrite(lblFile->text(), position.toLongLong(), record) != ArchiveError::None)
+            return accessFailed();
+        Platform::instance().information(kRecordUpdatedMessage, this);
+        return;
+    }
+    const auto number = archive::append(lblFile->text(), record);
+    if (!number)
+        return accessFailed();
+    lblPosizione->setText(QString::number(*number));
+    Platform::instance().information(kRecordAddedMessage, this);
+}
+
+void TfrmLavori::cmdDuplicaClick() {
+    if (lblPosizione->text().isEmpty()) {
+        Platform::instance().warning(kDuplicateRefusedMessage, this);
+        return;
+    }
+    txtData->clear();
+    for (QLabel* label : std::as_const(m_attachmentLabels))
+        label->clear();
+    lblPosizione->clear();
+    if (!archive::count(lblFile->text(), F::layout))
+        return accessFailed();
+    txtData->setFocus();
+    Platform::instance().information(kDuplicatedMessage, this);
+}
+
+void TfrmLavori::openCalendar() {
+    openToolWindow<TfrmCalendario>(this, QStringLiteral("lavori_data"));
+}
+
+bool TfrmLavori::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return NavigationWindow::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (watched == txtData) {
+        switch (key) {
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+            txtData->clear();
+            return true;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_Meta:
+        case Qt::Key_AltGr:
+            return false; // moving on, or half a key combination
+        default:
+            openCalendar();
+            return true; // the key itself is never typed
+        }
+    }
+    // The four time lists take no key at all: their values come from the lists.
+    return true;
+}
+
+} // namespace orvelia

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "windows/app/application.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace orvelia {
+
+class ClickablePicture;
+
+/// The choice of the year of the work register.
+class TfrmMenuLavori : public NavigationWindow {
+    Q_OBJECT
+public:
+    explicit TfrmMenuLavori(OrveliaApp& app);
+
+    QLineEdit* txtAnnoPreventivi;
+    QPushButton* btnApriPreventivi;
+    ClickablePicture* imgGuida;
+    ClickablePicture* imgEsci;
+    QLabel* lblInfo;
+    QLabel* lblMemory;
+
+protected:
+    QWidget* closeHandler() override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void btnApriPreventiviClick();
+};
+
+} // namespace orvelia
