@@ -1,0 +1,180 @@
+#include "windows/app/listwindow.h"
+
+#include <map>
+
+#include <QColor>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/lists/lines.h"
+#include "framework/appearance.h"
+#include "framework/editing.h"
+#include "framework/widgets.h"
+
+namespace orvelia {
+
+namespace {
+const QString kTrova = QStringLiteral("Trova");
+const QString kDefaultTitle = QStringLiteral("Riepilogo");
+const QString kFooter = QStringLiteral("Stampa eseguita in data [DATE]");
+const QString kDocumentName = QStringLiteral("Orvelia - ");
+
+const QColor kCrimson{0xDC, 0x14, 0x3C};
+// Gap between the title band and the first line, in report units.
+constexpr qreal kTitleHeight = 30;
+constexpr qreal kTitleGap = 8;
+constexpr qreal kDataBandSlack = 10;
+} // namespace
+
+lists::QuickFind& rememberedFind(const QString& className) {
+    static std::map<QString, lists::QuickFind> keys;
+    return keys[className];
+}
+
+ListPanel::ListPanel(QWidget* parent, lists::QuickFind& remembered, FindBox findBox, bool recallHint)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("panLista"));
+    lblRigo01 = new QLabel(lists::kFindInstruction, this);
+    lblRigo01->setObjectName("lblRigo01");
+    lblRigo02 = new QLabel(lists::kFindAgainInstruction, this);
+    lblRigo02->setObjectName("lblRigo02");
+    for (QLabel* l : {lblRigo01, lblRigo02}) {
+        l->setWordWrap(true);
+        l->setStyleSheet(QStringLiteral("color: #3C4A5A;"));
+    }
+    txtTrova = new QLineEdit(this);
+    txtTrova->setObjectName("txtTrova");
+    txtTrova->setMinimumHeight(28);
+    btnTrova = new QPushButton(QIcon(iconPath(QStringLiteral("trova"))), kTrova, this);
+    btnTrova->setObjectName("btnTrova");
+    btnTrova->setMinimumSize(110, 30);
+    btnTrova->setAutoDefault(false);
+    lstRecords = new ListView(QStringLiteral("lstRecords"), this);
+    lstRecords->setQuickFind(&remembered);
+
+    if (findBox == FindBox::EnterMovesToTrova) {
+        EditBehaviour::of(txtTrova)->setEnterTarget(btnTrova);
+    } else {
+        EditBehaviour::of(txtTrova)->setFocusMark(FocusMark::Frame, QStringLiteral("effTrova"));
+        txtTrova->installEventFilter(this);
+    }
+    connect(btnTrova, &QPushButton::clicked, this, &ListPanel::btnTrovaClick);
+
+    auto* findRow = new QHBoxLayout;
+    findRow->setSpacing(8);
+    findRow->addWidget(txtTrova, 1);
+    findRow->addWidget(btnTrova);
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(6);
+    root->addWidget(lblRigo01);
+    root->addWidget(lblRigo02);
+    root->addSpacing(2);
+    root->addLayout(findRow);
+    root->addSpacing(4);
+    root->addWidget(lstRecords, 1);
+    if (recallHint) {
+        lblDoppioClic = new QLabel(lists::kRecallHint, this);
+        lblDoppioClic->setObjectName("lblDoppioClic");
+        QPalette p = lblDoppioClic->palette();
+        p.setColor(QPalette::WindowText, kCrimson);
+        lblDoppioClic->setPalette(p);
+        root->addWidget(lblDoppioClic);
+    }
+    setTabOrder(txtTrova, btnTrova);
+    setTabOrder(btnTrova, lstRecords);
+}
+
+void ListPanel::prepareShow(bool forgetKey) {
+    if (forgetKey)
+        lstRecords->finder().clear();
+    lstRecords->selectRow(0);
+    txtTrova->clear();
+}
+
+void ListPanel::btnTrovaClick() {
+    lstRecords->quickFind(txtTrova->text());
+}
+
+bool ListPanel::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the highlighted find box does nothing: it neither searches nor presses a default button.
+    if (watched == txtTrova && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+report::Template listPrintTemplate() {
+    using namespace report;
+    Template print;
+    print.page.paper = QPageSize::A4;
+    print.page.orientation = QPageLayout::Landscape;
+    print.page.marginMm = 10;
+    const qreal width = print.contentWidth();
+
+    TextStyle banner;
+    banner.family = QString::fromLatin1(kFontVerdana);
+    banner.pointSize = 12;
+    banner.bold = true;
+    banner.colour = Qt::white;
+    banner.fill = colours::kSlate;
+    banner.alignment = Qt::AlignCenter;
+    banner.padding = 6;
+
+    Band title;
+    title.name = QStringLiteral("ReportTitle");
+    title.kind = BandKind::Title;
+    title.height = kTitleHeight + kTitleGap;
+    title.memos.push_back({listprint::kTitleMemo, kDefaultTitle, QRectF(0, 0, width, kTitleHeight), banner});
+
+    TextStyle fixed;
+    fixed.family = QString::fromLatin1(kFontFixed);
+    fixed.pointSize = 8;
+    fixed.colour = Qt::black;
+    fixed.alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    fixed.padding = 2;
+
+    Band data;
+    data.name = listprint::kDataBand;
+    data.kind = BandKind::Data;
+    data.splittable = true;
+    data.height = kDataBandSlack;
+    data.memos.push_back({listprint::kDataMemo, QString(), QRectF(0, 0, width, 0), fixed});
+
+    Band footer;
+    footer.name = QStringLiteral("ReportSummary");
+    footer.kind = BandKind::Summary;
+    footer.height = kTitleHeight;
+    Memo date{QStringLiteral("txtData"), kFooter, QRectF(0, 0, width, kTitleHeight), banner};
+    date.expandsDate = true;
+    footer.memos.push_back(date);
+
+    print.bands = {title, data, footer};
+    return print;
+}
+
+void fillListPrint(report::Template& print, const QString& title, const QStringList& lines,
+                   const QStringList& closingLines) {
+    print.memo(listprint::kTitleMemo)->text = title;
+    report::Memo& memo = *print.memo(listprint::kDataMemo);
+    memo.setLines(lines + closingLines);
+    const qreal height = qreal(lines.size() + closingLines.size()) * listprint::kLineHeight;
+    memo.rect.setHeight(height);
+    print.band(listprint::kDataBand)->height = height + kDataBandSlack;
+}
+
+bool printList(QWidget* parent, const QString& title, const QStringList& lines,
+               const QStringList& closingLines) {
+    report::Template print = listPrintTemplate();
+    fillListPrint(print, title, lines, closingLines);
+    return report::print(print, parent, kDocumentName + title);
+}
+
+} // namespace orvelia
