@@ -477,3 +477,66 @@ TEST_F(RegistryTest, StatusLineDescribesCommandsAndEmptiesOverTheBackground) {
     EXPECT_EQ(over(w->findChild<QWidget*>("shpGruppo1")), "");
     EXPECT_EQ(over(w->cmdNuovo), "Prepara la schermata per la registrazione di una nuova scheda.");
 }
+
+#include "windows/checks/tfrmcarta.h"
+#include "windows/checks/tfrmcodfisc.h"
+#include "windows/checks/tfrmiban.h"
+#include "windows/checks/tfrmpartitaiva.h"
+#include "windows/work/tfrmlavori.h"
+#include "windows/work/tfrmmenulavori.h"
+
+namespace {
+// Records which check window opened and with what, then closes it.
+template <typename W> std::function<void(QDialog*)> expectCheck(QLineEdit* W::*field, QString expected) {
+    return [field, expected](QDialog* d) {
+        auto* check = qobject_cast<W*>(d);
+        ASSERT_NE(check, nullptr) << d->objectName().toStdString();
+        EXPECT_EQ((check->*field)->text(), expected);
+        d->reject();
+    };
+}
+} // namespace
+
+TEST_F(RegistryTest, CheckPicturesOpenTheirChecks) {
+    struct Case {
+        const char* codFisc;
+        std::function<void(QDialog*)> expect;
+    };
+    const Case cases[] = {
+        {"12345678903", expectCheck(&TfrmPartitaIva::txtPartitaIva, "12345678903")},
+        {"RSSMRA80A01H501U", expectCheck(&TfrmCodFisc::txtCodFisc, "RSSMRA80A01H501U")},
+        {"123A", expectCheck(&TfrmCodFisc::txtCodFisc, "123A")},
+        {"", expectCheck(&TfrmCodFisc::txtCodFisc, "")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.codFisc);
+        w->txtCodFisc->setText(c.codFisc);
+        fake->modalHandlers.push_back(c.expect);
+        click(w->btnCodFisc);
+        EXPECT_TRUE(fake->modalHandlers.empty());
+    }
+    w->txtIva->setText("01234567890");
+    fake->modalHandlers.push_back(expectCheck(&TfrmPartitaIva::txtPartitaIva, "01234567890"));
+    click(w->btnIva);
+    w->txtCarta->setText("4111111111111111");
+    fake->modalHandlers.push_back(expectCheck(&TfrmCarta::txtNumero, "4111111111111111"));
+    click(w->btnCarta);
+    w->txtIban->setText("IT60X0542811101000000123456");
+    fake->modalHandlers.push_back(expectCheck(&TfrmIban::txtIban, "IT60X0542811101000000123456"));
+    click(w->btnIban);
+    EXPECT_TRUE(fake->modalHandlers.empty());
+    EXPECT_EQ(w->txtIban->text(), "IT60X0542811101000000123456"); // the checks give nothing back
+
+    // The work window follows the same rule for its codice fiscale.
+    auto* work = app->window<TfrmLavori>();
+    app->window<TfrmMenuLavori>()->show();
+    work->openYear(workArchivePath(folder.path(), "2026"), "2026");
+    app->showInsteadOf(w, work);
+    work->txtCodFisc->setText("12345678903");
+    fake->modalHandlers.push_back(expectCheck(&TfrmPartitaIva::txtPartitaIva, "12345678903"));
+    click(work->btnCodFisc);
+    work->txtCodFisc->setText("RSSMRA80A01H501U");
+    fake->modalHandlers.push_back(expectCheck(&TfrmCodFisc::txtCodFisc, "RSSMRA80A01H501U"));
+    click(work->btnCodFisc);
+    EXPECT_TRUE(fake->modalHandlers.empty());
+}

@@ -1,5 +1,7 @@
 #include "windows/checks/checkwindow.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
@@ -24,7 +26,8 @@ const QString kControlla = QStringLiteral("Controlla");
 const QString kChiudi = QStringLiteral("Chiudi");
 
 constexpr int kFieldPointSize = 20;
-constexpr int kMinimumWidth = 500;
+// One width for the four windows, wide enough for the longest field.
+constexpr int kMinimumWidth = 590;
 
 MessageKind messageKind(CheckMessage kind) {
     return kind == CheckMessage::Information ? MessageKind::Information : MessageKind::Warning;
@@ -40,7 +43,6 @@ CheckWindow::CheckWindow(QWidget* caller, const Setup& setup)
     picture->setFixedSize(40, 40);
     auto* prompt = new QLabel(setup.prompt, this);
     prompt->setObjectName(QStringLiteral("lblIstruzioni"));
-    prompt->setWordWrap(true);
     prompt->setStyleSheet(QStringLiteral("color: #1B3A5C; font-weight: bold;"));
 
     m_field = new QLineEdit(this);
@@ -59,7 +61,6 @@ CheckWindow::CheckWindow(QWidget* caller, const Setup& setup)
 
     auto* hint = new QLabel(setup.hint, this);
     hint->setObjectName(QStringLiteral("lblSuggerimento"));
-    hint->setWordWrap(true);
     hint->setStyleSheet(QStringLiteral("color: #5B6B7C;"));
 
     auto* rule = new QFrame(this);
@@ -140,6 +141,24 @@ void CheckWindow::btnControllaClick() {
         accept();
     else
         m_field->setFocus();
+}
+
+} // namespace orvelia
+
+#include "core/archive/text.h"
+#include "windows/checks/tfrmcodfisc.h"
+#include "windows/checks/tfrmpartitaiva.h"
+
+namespace orvelia {
+
+void openCodFiscCheck(QWidget* caller, const QString& text) {
+    const QString value = trimText(text);
+    const bool digitsOnly = !value.isEmpty() && std::all_of(value.begin(), value.end(),
+                                                            [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (digitsOnly)
+        openCheck(caller, &TfrmPartitaIva::txtPartitaIva, value);
+    else
+        openCheck(caller, &TfrmCodFisc::txtCodFisc, value);
 }
 
 } // namespace orvelia

@@ -19,6 +19,9 @@
 #include "framework/fieldform.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
+#include "windows/checks/tfrmcarta.h"
+#include "windows/checks/tfrmiban.h"
+#include "windows/checks/tfrmpartitaiva.h"
 
 namespace orvelia {
 
@@ -278,6 +281,14 @@ TfrmIstruttori::TfrmIstruttori(OrveliaApp& app)
     connect(cmdUltimo, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Last)); });
     connect(cmdEsci, &CommandButton::clicked, this, &QWidget::close);
     connect(btnEmail, &ClickablePicture::clicked, this, &TfrmIstruttori::btnEmailClick);
+    connect(btnCodFisc, &ClickablePicture::clicked, this,
+            [this] { openCodFiscCheck(this, txtCodFisc->text()); });
+    connect(btnIva, &ClickablePicture::clicked, this,
+            [this] { openCheck(this, &TfrmPartitaIva::txtPartitaIva, trimText(txtIva->text())); });
+    connect(btnCarta, &ClickablePicture::clicked, this,
+            [this] { openCheck(this, &TfrmCarta::txtNumero, trimText(txtCarta->text())); });
+    connect(btnIban, &ClickablePicture::clicked, this,
+            [this] { openCheck(this, &TfrmIban::txtIban, trimText(txtIban->text())); });
     setMinimumSize(1000, 600);
 }
 

@@ -23,6 +23,7 @@
 #include "framework/fieldform.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
+#include "windows/checks/checkwindow.h"
 #include "windows/work/tfrmcalendario.h"
 
 namespace orvelia {
@@ -205,6 +206,8 @@ TfrmLavori::TfrmLavori(OrveliaApp& app)
     connect(cmdEsci, &CommandButton::clicked, this, &QWidget::close);
     connect(btnCalcolaOre, &QPushButton::clicked, this, &TfrmLavori::btnCalcolaOreClick);
     connect(btnCalcolaDovuto, &QPushButton::clicked, this, &TfrmLavori::btnCalcolaDovutoClick);
+    connect(btnCodFisc, &ClickablePicture::clicked, this,
+            [this] { openCodFiscCheck(this, txtCodFisc->text()); });
     connect(impData, &ClickablePicture::clicked, this,
             [this] { txtData->setText(formatDate(Platform::instance().today())); });
     setMinimumSize(1000, 600);
