@@ -196,7 +196,13 @@ TEST_F(ChecksTest, CodiceFiscaleIsUpperCasedWhileTypedAndChecked) {
     typeText(w->txtCodFisc, QStringLiteral("s"));
     typeText(w->txtCodFisc, QStringLiteral("x")); // the 17th character does not enter
     EXPECT_EQ(w->txtCodFisc->text(), "RSSMRA85T10A562S");
-    control(w.get(), w->txtCodFisc, kCfValid, true);
+    // Enter moves to Controlla; Enter again presses it.
+    QTest::keyClick(w->txtCodFisc, Qt::Key_Return);
+    EXPECT_TRUE(fake->messages.empty());
+    QTest::keyClick(w->btnControlla, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(fake->takeMessages(), std::vector<ShownMessage>{kCfValid});
+    EXPECT_FALSE(w->isVisible());
 }
 
 TEST_F(ChecksTest, CodiceFiscaleResultsCloseAndRefusalsKeepTheWindowOpen) {

@@ -13,8 +13,8 @@ const QString kTitle = QStringLiteral("Carta di credito");
 const QString kSubtitle = QStringLiteral("Verifica del numero e riconoscimento del circuito");
 const QString kPrompt =
     QStringLiteral("Immettere il numero di carta di credito e premere il pulsante di controllo.");
-const QString kHint = QStringLiteral("Solo cifre: viene verificata la cifra di controllo (algoritmo di Luhn) "
-                                     "e riconosciuto il circuito dalle prime cifre.");
+const QString kHint =
+    QStringLiteral("Solo cifre: si verifica la cifra di controllo e si riconosce il circuito della carta.");
 } // namespace
 
 TfrmCarta::TfrmCarta(QWidget* caller)

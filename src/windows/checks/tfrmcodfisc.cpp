@@ -12,9 +12,7 @@ const QString kCaption = QStringLiteral(" Controllo codice fiscale");
 const QString kTitle = QStringLiteral("Codice fiscale");
 const QString kSubtitle = QStringLiteral("Verifica del carattere di controllo");
 const QString kPrompt = QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo.");
-const QString kHint =
-    QStringLiteral("16 caratteri alfanumerici: viene ricalcolato il carattere di controllo, "
-                   "l'ultimo del codice.");
+const QString kHint = QStringLiteral("16 caratteri alfanumerici: l'ultimo è il carattere di controllo.");
 } // namespace
 
 TfrmCodFisc::TfrmCodFisc(QWidget* caller)

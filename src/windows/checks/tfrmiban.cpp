@@ -12,8 +12,7 @@ const QString kCaption = QStringLiteral(" Controllo IBAN");
 const QString kTitle = QStringLiteral("IBAN");
 const QString kSubtitle = QStringLiteral("Verifica delle cifre di controllo internazionali");
 const QString kPrompt = QStringLiteral("Immettere l'IBAN e premere il pulsante di controllo.");
-const QString kHint = QStringLiteral("27 caratteri alfanumerici, la lunghezza di un IBAN italiano: "
-                                     "vengono ricalcolate le cifre di controllo.");
+const QString kHint = QStringLiteral("27 caratteri alfanumerici, la lunghezza di un IBAN italiano.");
 } // namespace
 
 TfrmIban::TfrmIban(QWidget* caller)

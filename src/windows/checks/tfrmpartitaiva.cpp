@@ -13,8 +13,8 @@ const QString kTitle = QStringLiteral("Partita IVA");
 const QString kSubtitle = QStringLiteral("Verifica della cifra di controllo e dell'ufficio di rilascio");
 const QString kPrompt =
     QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo.");
-const QString kHint = QStringLiteral("11 cifre: le cifre dall'ottava alla decima indicano l'Ufficio IVA "
-                                     "che ha rilasciato il numero.");
+const QString kHint =
+    QStringLiteral("11 cifre: l'ottava, la nona e la decima indicano l'Ufficio IVA che l'ha rilasciata.");
 } // namespace
 
 TfrmPartitaIva::TfrmPartitaIva(QWidget* caller)
