@@ -97,6 +97,18 @@ TEST(ListView, AddingKeepsTheOrderAndTheWidthFollowsTheLongestLine) {
     const QSize item = list.model()->index(0, 0).data(Qt::SizeHintRole).toSize();
     EXPECT_EQ(item.width(), ListView::kScrollWidth); // short lines still scroll over 1600 pixels
 
+    // A double-click below the lines reports the selected line, or none when nothing is selected.
+    QSignalSpy spy(&list, &ListView::lineDoubleClicked);
+    const QPoint below(20, list.viewport()->height() - 5);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, below);
+    list.selectRow(2);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, below);
+    ASSERT_EQ(spy.count(), 2);
+    EXPECT_EQ(spy.at(0).at(0).toInt(), -1);
+    EXPECT_EQ(spy.at(0).at(1).toString(), QString());
+    EXPECT_EQ(spy.at(1).at(0).toInt(), 2);
+    EXPECT_EQ(spy.at(1).at(1).toString(), QStringLiteral("Rossi Mario"));
+
     list.addLine(QString(400, u'x'));
     EXPECT_GT(list.model()->index(0, 0).data(Qt::SizeHintRole).toSize().width(), ListView::kScrollWidth);
     list.clear();
