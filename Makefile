@@ -12,8 +12,8 @@ deps:
 	@bash scripts/install-deps.sh
 
 build: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(BUILD_DIR) -j $(JOBS)
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVELIA_SANITIZE=OFF
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target orvelia orvelia-setup
 
 # The program folder keeps the user's data: only program files are copied in,
 # the password store only when it is missing.

@@ -243,24 +243,26 @@ TEST(CreditCard, MessagesNameTheNetwork) {
 TEST(CreditCard, SeparatorsAreSkippedAndTheMessageQuotesTheTrimmedText) {
     expectAll(
         {
-            {QStringLiteral("  4111 1111 1111 1111 "),
+            {QStringLiteral("4111 1111 1111 1111 "),
              cardValid(QStringLiteral("4111 1111 1111 1111"), QStringLiteral("Visa"))},
             {QStringLiteral("3782-822463-10005"),
              cardValid(QStringLiteral("3782-822463-10005"), QStringLiteral("American Express"))},
-            // The network is judged from the digits, not from whatever stands first.
+            // The network is judged from the first two characters as typed.
             {QStringLiteral("3 782 822463 10005"),
-             cardValid(QStringLiteral("3 782 822463 10005"), QStringLiteral("American Express"))},
+             {CheckMessage::Information,
+              QStringLiteral("Il numero di carta di credito 3 782 822463 10005 risulta valido.\r\n\r\n"
+                             "Il circuito di appartenenza della carta non è stato riconosciuto."),
+              true}},
         },
         checkCreditCard);
 }
 
-TEST(CreditCard, EveryDigitOfTheTextIsChecked) {
-    // A 19-digit number in groups of four is 23 characters long: all of it is checked.
-    EXPECT_EQ(checkCreditCard(QStringLiteral("4000 0000 0000 0000 006")),
-              cardValid(QStringLiteral("4000 0000 0000 0000 006"), QStringLiteral("Visa")));
-    // Digits after the twentieth character are not dropped, so a wrong tail is not reported valid.
-    EXPECT_EQ(checkCreditCard(QStringLiteral("4111 1111 1111 1111 0001")), kCardWrong);
-    EXPECT_EQ(checkCreditCard(QStringLiteral("411111111111111100001")), kCardWrong);
+TEST(CreditCard, OnlyDigitsWithinTheFirstTwentyCharactersCount) {
+    // The ninth digit stands at character 21: ignored, and still quoted in the message.
+    EXPECT_EQ(checkCreditCard(QStringLiteral("4111111111111111    9")),
+              cardValid(QStringLiteral("4111111111111111    9"), QStringLiteral("Visa")));
+    EXPECT_EQ(checkCreditCard(QStringLiteral("4111 1111 1111 1111 0001")),
+              cardValid(QStringLiteral("4111 1111 1111 1111 0001"), QStringLiteral("Visa")));
 }
 
 TEST(Iban, CorrectIbanAndEveryOneDigitChange) {

@@ -34,9 +34,12 @@ std::optional<QString> FakePlatform::inputText(QWidget*, const QString&, const Q
                                                const QString& initial) {
     if (inputs.empty())
         return initial;
-    auto answer = inputs.front();
+    const bool cancelled = !inputs.front().has_value();
+    const QString text = inputs.front().value_or(QString());
     inputs.pop_front();
-    return answer;
+    if (cancelled)
+        return std::nullopt;
+    return text;
 }
 
 bool FakePlatform::choosePrinter(QPrinter& printer, QWidget*) {

@@ -23,11 +23,10 @@ const QString kVisa = QStringLiteral("Visa");
 const QString kMasterCard = QStringLiteral("MasterCard");
 const QString kDiscover = QStringLiteral("Discover");
 
-// Every digit of the text counts, wherever the separators stand, so the
-// number that the message quotes is the number that was checked.
+// The digits among the first 20 characters; separators are dropped, later digits ignored.
 QString digitsOf(const QString& text) {
     QString digits;
-    for (const QChar c : text)
+    for (const QChar c : QStringView(text).left(20))
         if (c >= u'0' && c <= u'9')
             digits += c;
     return digits;
@@ -59,8 +58,9 @@ int luhnResult(const QString& text) {
 QString cardNetwork(int luhn, const QString& text) {
     switch (luhn) {
     case 1: {
-        const QString digits = digitsOf(text);
-        const QChar second = digits.size() > 1 ? digits[1] : QChar();
+        // the first two characters of the trimmed text, as typed
+        const QString trimmed = trimText(text);
+        const QChar second = trimmed.size() > 1 ? trimmed[1] : QChar();
         if (second == u'0' || second == u'6' || second == u'8')
             return kDiners;
         if (second == u'4' || second == u'7')
