@@ -168,6 +168,10 @@ private:
         if (band.fill.alpha() > 0 || band.frameColour.alpha() > 0)
             page.boxes.push_back(
                 {QRectF(m_content.left(), m_y, m_content.width(), height), band.fill, band.frameColour, 1});
+        for (const PageBox& box : band.boxes)
+            if (box.rect.top() >= from && box.rect.top() < to)
+                page.boxes.push_back({box.rect.translated(m_content.left(), m_y - from), box.fill,
+                                      box.frameColour, box.frameWidth});
         for (const Memo& memo : band.memos) {
             const QStringList lines = memo.lines();
             const qreal pitch = pitchOf(memo, lines.size());

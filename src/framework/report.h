@@ -70,6 +70,14 @@ enum class BandKind {
     PageFooter, ///< at the bottom of every page
 };
 
+/// A filled or framed rectangle: of a band (within it) or of a laid-out page (on the paper).
+struct PageBox {
+    QRectF rect;
+    QColor fill = Qt::transparent;
+    QColor frameColour = Qt::transparent;
+    qreal frameWidth = 1;
+};
+
 /// A horizontal strip of the page holding memos (and a background or frame of its own).
 struct Band {
     QString name;
@@ -79,6 +87,9 @@ struct Band {
     QColor fill = Qt::transparent;
     QColor frameColour = Qt::transparent;
     std::vector<Memo> memos;
+    /// Frames, shaded areas and rules within the band, drawn under its memos; a
+    /// box goes with the part of a split band its top falls in.
+    std::vector<PageBox> boxes;
 
     Memo* memo(const QString& memoName);
 };
@@ -108,14 +119,6 @@ struct Template {
     Band* band(const QString& name);
     /// Width inside the margins, in report units.
     qreal contentWidth() const { return page.content().width(); }
-};
-
-/// A filled or framed rectangle of a laid-out page.
-struct PageBox {
-    QRectF rect;
-    QColor fill = Qt::transparent;
-    QColor frameColour = Qt::transparent;
-    qreal frameWidth = 1;
 };
 
 /// A text of a laid-out page: a memo, or the part of it that fell on this page.

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "windows/registry/tfrmstampaistruttore.h"
+
+namespace orvelia {
+
+/// Shows the employee sheet of the worker in the registry window in the print preview.
+class TfrmAnteprimaIstruttore : public SheetPrintWindow {
+    Q_OBJECT
+public:
+    explicit TfrmAnteprimaIstruttore(QWidget* caller);
+
+    void fillSheet(const QDateTime& when) override;
+
+protected:
+    void output() override;
+
+private:
+    TfrmIstruttori* m_registry;
+};
+
+} // namespace orvelia
