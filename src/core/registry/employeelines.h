@@ -1,0 +1,116 @@
+#pragma once
+
+#include <array>
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "core/archive/layout.h"
+#include "core/archive/recordfile.h"
+
+namespace orvelia::registry {
+
+/// The employee fields the search filters look in, in the order of the filter boxes.
+inline constexpr std::array<TSchedaLavoratore::Field, 10> kSearchFields = {
+    TSchedaLavoratore::Cognome,   TSchedaLavoratore::Nome,     TSchedaLavoratore::Codice,
+    TSchedaLavoratore::Categoria, TSchedaLavoratore::CodFisc,  TSchedaLavoratore::Iva,
+    TSchedaLavoratore::Familiari, TSchedaLavoratore::Prodotti, TSchedaLavoratore::Acquisto,
+    TSchedaLavoratore::Note,
+};
+
+/**
+ * The line of the employee search for one worker: surname and name (28
+ * columns), "  C.F. " and the codice fiscale (16), "  Mans. " and the job
+ * (24), "  Tel. " and the preferred telephone (14), "  Note: " and the whole
+ * note. Every field is trimmed first.
+ */
+QString searchLine(const QString& cognome, const QString& nome, const QString& codFisc, const QString& codice,
+                   const QString& recapito, const QString& note);
+
+/// The employee search line of @p record (a Record or a RecordView).
+template <typename R> QString searchLine(const R& record) {
+    using F = TSchedaLavoratore;
+    return searchLine(record[F::Cognome], record[F::Nome], record[F::CodFisc], record[F::Codice],
+                      record[F::Recapito], record[F::Note]);
+}
+
+/**
+ * The line of the expiring-contracts list for one worker: surname and name
+ * (30 columns), "  Tel. " and the telephone (12), "  Scad. " and the expiry
+ * (10), "  Tot. € " and the total pay (12), "  Rata: € " and the instalment
+ * (12), "  Tipo: " and the whole contract type. Every field is trimmed first.
+ */
+QString expiryLine(const QString& cognome, const QString& nome, const QString& recapito,
+                   const QString& scadenza, const QString& totale, const QString& rata,
+                   const QString& acquisto);
+
+/// The expiring-contracts line of @p record (a Record or a RecordView).
+template <typename R> QString expiryLine(const R& record) {
+    using F = TSchedaLavoratore;
+    return expiryLine(record[F::Cognome], record[F::Nome], record[F::Recapito], record[F::Scadenza],
+                      record[F::Totale], record[F::Rata], record[F::Acquisto]);
+}
+
+/**
+ * The employee search over the ten filter texts, as typed. A filter is in use
+ * when its trimmed text is not empty. A filter in use hits a record when its
+ * text as typed (blanks kept), with A-Z as a-z, occurs in its field with A-Z
+ * as a-z; accented letters keep their case. A record is found when every
+ * filter in use hits it; with no filter in use every record is found.
+ * A box holding only blanks is not in use and never hits.
+ */
+class EmployeeSearch {
+public:
+    explicit EmployeeSearch(const std::array<QString, 10>& typed);
+
+    /// The number of filters in use.
+    int filtersInUse() const { return int(m_keys.size()); }
+    /// True when @p record is found. Decodes only the fields of the filters in use.
+    bool matches(const RecordView& record) const;
+
+private:
+    struct Key {
+        int field;
+        QString text; // as typed, A-Z as a-z
+    };
+    QList<Key> m_keys;
+};
+
+/**
+ * Scans the employee archive at @p path (created empty when missing) and
+ * returns the search line of every record @p search finds, in archive order.
+ */
+ArchiveResult<QStringList> searchEmployees(const QString& path, const EmployeeSearch& search);
+
+/// Whether a contract has reached its notice period.
+enum class ContractState {
+    Due,       ///< the expiry minus the notice days is today or earlier
+    NotDue,    ///< the notice period starts after today
+    Unreadable ///< the expiry is not a valid date or the notice is not a whole number
+};
+
+/**
+ * The expiry rule: a contract is due from the day @p notice days before its
+ * expiry @p scadenza onwards, expired contracts included. The expiry is read
+ * with the date check (a date without a year falls in the year of @p today);
+ * the notice is a whole number in decimal.
+ */
+ContractState contractState(const QString& scadenza, const QString& notice, const QDate& today);
+
+/// The outcome of the expiring-contracts scan.
+struct ExpiringContracts {
+    QStringList lines;                       ///< the line of every due contract, in archive order
+    QList<qint64> unreadable;                ///< positions of the records whose expiry could not be judged
+    ArchiveError error = ArchiveError::None; ///< what ended the scan early; lines found before it are kept
+};
+
+/**
+ * Scans the employee archive at @p path (created empty when missing) for the
+ * contracts due on @p today. A record whose expiry or notice cannot be read
+ * is left out and its position noted; the scan goes on to the last record.
+ */
+ExpiringContracts expiringContracts(const QString& path, const QDate& today);
+
+} // namespace orvelia::registry
