@@ -1,0 +1,92 @@
+#include "windows/help/tfrmguida.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/archive/paths.h"
+#include "framework/platform.h"
+#include "framework/widgets.h"
+
+namespace orvelia {
+
+namespace {
+const QString kCaption = QStringLiteral(" Guida all'utilizzo del software");
+const QString kHeaderTitle = QStringLiteral("Guida all'utilizzo");
+const QString kHeaderSubtitle = QStringLiteral("Orvelia - il software per chi lavora a ore");
+const QString kTitleDesign = QStringLiteral("Argomento della guida.");
+const QString kLink = QStringLiteral("Visualizza guida in formato PDF");
+const QString kChiudi = QStringLiteral("Chiudi");
+const QString kGuideFile = QStringLiteral("Guida.pdf");
+} // namespace
+
+QString guidePdfCommand() {
+    return QStringLiteral("\"") + QDir(programFolder()).filePath(kGuideFile) + QStringLiteral("\"");
+}
+
+TfrmGuida::TfrmGuida(QWidget* caller)
+    : ToolWindow(caller, "TfrmGuida", kCaption) {
+    auto* header = new BrandHeader(kHeaderTitle, kHeaderSubtitle, this, 72);
+
+    lblTitolo = new QLabel(kTitleDesign, this);
+    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
+    lblTitolo->setWordWrap(true);
+    lblTitolo->setStyleSheet(QStringLiteral("color: #1B3A5C; font-size: 16px; font-weight: bold;"));
+
+    txtGuida = new QPlainTextEdit(this);
+    txtGuida->setObjectName(QStringLiteral("txtGuida"));
+    txtGuida->setReadOnly(true);
+    txtGuida->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    txtGuida->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtGuida->setStyleSheet(QStringLiteral("QPlainTextEdit { background: white; color: #26323F; "
+                                           "border: 1px solid #D8DEE6; border-radius: 4px; padding: 8px; "
+                                           "font-size: 13px; }"));
+    txtGuida->setFixedSize(600, 380);
+
+    imgPDF = new ClickablePicture(QStringLiteral("imgPDF"), iconPath(QStringLiteral("documento")), this);
+    imgPDF->setFixedSize(28, 28);
+    lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), kLink, this);
+    lnkWeb->attachPicture(imgPDF);
+    // The guide's outcome is the shell's business: a missing guide gives no message here.
+    connect(lnkWeb, &LinkLabel::clicked, this, [] { TMisc::Open(guidePdfCommand()); });
+
+    btnChiudi = new QPushButton(kChiudi, this);
+    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    btnChiudi->setMinimumSize(100, 30);
+    btnChiudi->setDefault(true);
+    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(8);
+    bottom->addWidget(imgPDF);
+    bottom->addWidget(lnkWeb);
+    bottom->addStretch();
+    bottom->addWidget(btnChiudi);
+    auto* content = new QVBoxLayout;
+    content->setContentsMargins(24, 16, 24, 18);
+    content->setSpacing(10);
+    content->addWidget(lblTitolo);
+    content->addWidget(txtGuida);
+    content->addSpacing(4);
+    content->addLayout(bottom);
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+    root->addWidget(header);
+    root->addLayout(content);
+    setStyleSheet(QStringLiteral("TfrmGuida { background: #F4F6F9; }"));
+}
+
+void TfrmGuida::showPage(HelpPage page) {
+    lblTitolo->setText(helpTitle(page));
+    txtGuida->setPlainText(helpText(page));
+}
+
+void showHelp(QWidget* caller, HelpPage page) {
+    openToolWindow<TfrmGuida>(caller, QString(), [page](TfrmGuida& w) { w.showPage(page); });
+}
+
+} // namespace orvelia
