@@ -11,6 +11,7 @@
 #include "framework/platform.h"
 #include "framework/widgets.h"
 #include "windows/app/tfrminfo.h"
+#include "windows/help/tfrmguida.h"
 
 namespace orvelia {
 
@@ -188,6 +189,7 @@ TfrmAvvio::TfrmAvvio(OrveliaApp& app)
         connect(picture, &ClickablePicture::clicked, this, go);
         connect(panel, &ClickableLabel::clicked, this, go);
     }
+    connect(imgGuida, &ClickablePicture::clicked, this, [this] { showHelp(this, HelpPage::Overview); });
     connect(imgInfo, &ClickablePicture::clicked, this, [this] { openToolWindow<TfrmInfo>(this); });
     connect(imgProdotto, &ClickablePicture::clicked, this, [this] { openToolWindow<TfrmSplash>(this); });
     connect(icoSito, &ClickablePicture::clicked, this, [] { TMisc::Open(kProductWebSite); });

@@ -22,6 +22,7 @@
 #include "windows/checks/tfrmcarta.h"
 #include "windows/checks/tfrmiban.h"
 #include "windows/checks/tfrmpartitaiva.h"
+#include "windows/help/tfrmguida.h"
 
 namespace orvelia {
 
@@ -279,6 +280,7 @@ TfrmIstruttori::TfrmIstruttori(OrveliaApp& app)
     connect(cmdIndietro, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Previous)); });
     connect(cmdAvanti, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Next)); });
     connect(cmdUltimo, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Last)); });
+    connect(cmdGuida, &CommandButton::clicked, this, [this] { showHelp(this, HelpPage::Registry); });
     connect(cmdEsci, &CommandButton::clicked, this, &QWidget::close);
     connect(btnEmail, &ClickablePicture::clicked, this, &TfrmIstruttori::btnEmailClick);
     connect(btnCodFisc, &ClickablePicture::clicked, this,

@@ -24,6 +24,8 @@
 #include "framework/platform.h"
 #include "framework/widgets.h"
 #include "windows/checks/checkwindow.h"
+#include "windows/help/tfrmguida.h"
+#include "windows/help/tfrmistruzioni.h"
 #include "windows/work/tfrmcalendario.h"
 
 namespace orvelia {
@@ -203,6 +205,9 @@ TfrmLavori::TfrmLavori(OrveliaApp& app)
     connect(cmdIndietro, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Previous)); });
     connect(cmdAvanti, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Next)); });
     connect(cmdUltimo, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Last)); });
+    connect(cmdGuida, &CommandButton::clicked, this, [this] { showHelp(this, HelpPage::Work); });
+    connect(btnIstruzioni, &ClickablePicture::clicked, this,
+            [this] { openToolWindow<TfrmIstruzioni>(this); });
     connect(cmdEsci, &CommandButton::clicked, this, &QWidget::close);
     connect(btnCalcolaOre, &QPushButton::clicked, this, &TfrmLavori::btnCalcolaOreClick);
     connect(btnCalcolaDovuto, &QPushButton::clicked, this, &TfrmLavori::btnCalcolaDovutoClick);

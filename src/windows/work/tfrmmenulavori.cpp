@@ -13,6 +13,7 @@
 #include "framework/editing.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
+#include "windows/help/tfrmguida.h"
 #include "windows/work/tfrmlavori.h"
 
 namespace orvelia {
@@ -106,6 +107,7 @@ TfrmMenuLavori::TfrmMenuLavori(OrveliaApp& app)
         .setEnterTarget(btnApriPreventivi)
         .setFocusMark(FocusMark::Frame, QStringLiteral("effAnnoPreventivi"));
     connect(btnApriPreventivi, &QPushButton::clicked, this, &TfrmMenuLavori::btnApriPreventiviClick);
+    connect(imgGuida, &ClickablePicture::clicked, this, [this] { showHelp(this, HelpPage::Work); });
     connect(imgEsci, &ClickablePicture::clicked, this, &QWidget::close);
 }
 
