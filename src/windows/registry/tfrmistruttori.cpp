@@ -23,6 +23,8 @@
 #include "windows/checks/tfrmiban.h"
 #include "windows/checks/tfrmpartitaiva.h"
 #include "windows/help/tfrmguida.h"
+#include "windows/registry/tfrmanteprimaistruttore.h"
+#include "windows/registry/tfrmstampaistruttore.h"
 
 namespace orvelia {
 
@@ -281,6 +283,9 @@ TfrmIstruttori::TfrmIstruttori(OrveliaApp& app)
     connect(cmdAvanti, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Next)); });
     connect(cmdUltimo, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Last)); });
     connect(cmdGuida, &CommandButton::clicked, this, [this] { showHelp(this, HelpPage::Registry); });
+    connect(cmdStampa, &CommandButton::clicked, this, [this] { openToolWindow<TfrmStampaIstruttore>(this); });
+    connect(cmdAnteprima, &CommandButton::clicked, this,
+            [this] { openToolWindow<TfrmAnteprimaIstruttore>(this); });
     connect(cmdEsci, &CommandButton::clicked, this, &QWidget::close);
     connect(btnEmail, &ClickablePicture::clicked, this, &TfrmIstruttori::btnEmailClick);
     connect(btnCodFisc, &ClickablePicture::clicked, this,

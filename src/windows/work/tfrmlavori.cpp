@@ -27,6 +27,7 @@
 #include "windows/help/tfrmguida.h"
 #include "windows/help/tfrmistruzioni.h"
 #include "windows/work/tfrmcalendario.h"
+#include "windows/work/tfrmstampalavoro.h"
 
 namespace orvelia {
 
@@ -208,6 +209,7 @@ TfrmLavori::TfrmLavori(OrveliaApp& app)
     connect(cmdGuida, &CommandButton::clicked, this, [this] { showHelp(this, HelpPage::Work); });
     connect(btnIstruzioni, &ClickablePicture::clicked, this,
             [this] { openToolWindow<TfrmIstruzioni>(this); });
+    connect(cmdStampa, &CommandButton::clicked, this, [this] { openToolWindow<TfrmStampaLavoro>(this); });
     connect(cmdEsci, &CommandButton::clicked, this, &QWidget::close);
     connect(btnCalcolaOre, &QPushButton::clicked, this, &TfrmLavori::btnCalcolaOreClick);
     connect(btnCalcolaDovuto, &QPushButton::clicked, this, &TfrmLavori::btnCalcolaDovutoClick);
