@@ -27,7 +27,9 @@
 #include "windows/help/tfrmguida.h"
 #include "windows/help/tfrmistruzioni.h"
 #include "windows/work/tfrmcalendario.h"
+#include "windows/work/tfrmlavincompleti.h"
 #include "windows/work/tfrmstampalavoro.h"
+#include "windows/work/tfrmtrovalavori.h"
 
 namespace orvelia {
 
@@ -210,6 +212,9 @@ TfrmLavori::TfrmLavori(OrveliaApp& app)
     connect(btnIstruzioni, &ClickablePicture::clicked, this,
             [this] { openToolWindow<TfrmIstruzioni>(this); });
     connect(cmdStampa, &CommandButton::clicked, this, [this] { openToolWindow<TfrmStampaLavoro>(this); });
+    connect(cmdTrova, &CommandButton::clicked, this,
+            [this] { openToolWindow<TfrmTrovaLavori>(this, QStringLiteral("lavori")); });
+    connect(cmdIncompleti, &CommandButton::clicked, this, [this] { openToolWindow<TfrmLavIncompleti>(this); });
     connect(cmdEsci, &CommandButton::clicked, this, &QWidget::close);
     connect(btnCalcolaOre, &QPushButton::clicked, this, &TfrmLavori::btnCalcolaOreClick);
     connect(btnCalcolaDovuto, &QPushButton::clicked, this, &TfrmLavori::btnCalcolaDovutoClick);
