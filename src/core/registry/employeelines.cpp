@@ -1,34 +1,70 @@
 #include "core/registry/employeelines.h"
 
+#include <algorithm>
+
 #include "core/archive/dates.h"
 #include "core/archive/text.h"
 #include "core/lists/lines.h"
+#include "core/lists/quickfind.h"
 
 namespace orvelia::registry {
 
 namespace {
 using F = TSchedaLavoratore;
-using lists::fitText;
 
-QString nameColumn(const QString& cognome, const QString& nome, int width) {
-    return fitText(trimText(cognome) + u' ' + trimText(nome), width);
+// The lines are built in one buffer: a search of a large archive builds one per record.
+void appendColumn(QString& line, const QString& text, int width) {
+    const QString trimmed = trimText(text);
+    const qsizetype kept = std::min<qsizetype>(trimmed.size(), width);
+    line.append(QStringView(trimmed).left(kept));
+    line.resize(line.size() + (width - kept), u' ');
+}
+
+void appendNames(QString& line, const QString& cognome, const QString& nome, int width) {
+    const qsizetype start = line.size();
+    line.append(trimText(cognome));
+    line.append(u' ');
+    line.append(trimText(nome));
+    if (line.size() - start > width)
+        line.truncate(start + width);
+    else
+        line.resize(start + width, u' ');
 }
 } // namespace
 
 QString searchLine(const QString& cognome, const QString& nome, const QString& codFisc, const QString& codice,
                    const QString& recapito, const QString& note) {
-    return nameColumn(cognome, nome, 28) + QStringLiteral("  C.F. ") + fitText(trimText(codFisc), 16) +
-           QStringLiteral("  Mans. ") + fitText(trimText(codice), 24) + QStringLiteral("  Tel. ") +
-           fitText(trimText(recapito), 14) + QStringLiteral("  Note: ") + trimText(note);
+    QString line;
+    line.reserve(28 + 7 + 16 + 8 + 24 + 7 + 14 + 8 + note.size());
+    appendNames(line, cognome, nome, 28);
+    line.append(QLatin1String("  C.F. "));
+    appendColumn(line, codFisc, 16);
+    line.append(QLatin1String("  Mans. "));
+    appendColumn(line, codice, 24);
+    line.append(QLatin1String("  Tel. "));
+    appendColumn(line, recapito, 14);
+    line.append(QLatin1String("  Note: "));
+    line.append(trimText(note));
+    return line;
 }
 
 QString expiryLine(const QString& cognome, const QString& nome, const QString& recapito,
                    const QString& scadenza, const QString& totale, const QString& rata,
                    const QString& acquisto) {
-    return nameColumn(cognome, nome, 30) + QStringLiteral("  Tel. ") + fitText(trimText(recapito), 12) +
-           QStringLiteral("  Scad. ") + fitText(trimText(scadenza), 10) + QStringLiteral("  Tot. € ") +
-           fitText(trimText(totale), 12) + QStringLiteral("  Rata: € ") + fitText(trimText(rata), 12) +
-           QStringLiteral("  Tipo: ") + trimText(acquisto);
+    QString line;
+    line.reserve(30 + 7 + 12 + 8 + 10 + 9 + 12 + 10 + 12 + 8 + acquisto.size());
+    appendNames(line, cognome, nome, 30);
+    line.append(QLatin1String("  Tel. "));
+    appendColumn(line, recapito, 12);
+    line.append(QLatin1String("  Scad. "));
+    appendColumn(line, scadenza, 10);
+    line.append(QStringLiteral("  Tot. € "));
+    appendColumn(line, totale, 12);
+    line.append(QStringLiteral("  Rata: € "));
+    appendColumn(line, rata, 12);
+    line.append(QLatin1String("  Tipo: "));
+    line.append(trimText(acquisto));
+    return line;
 }
 
 EmployeeSearch::EmployeeSearch(const std::array<QString, 10>& typed) {
@@ -42,7 +78,7 @@ EmployeeSearch::EmployeeSearch(const std::array<QString, 10>& typed) {
 
 bool EmployeeSearch::matches(const RecordView& record) const {
     for (const Key& key : m_keys) {
-        if (!lists::lowerAscii(record.text(key.field)).contains(key.text))
+        if (!lists::lineContains(record.text(key.field), key.text))
             return false;
     }
     return true;

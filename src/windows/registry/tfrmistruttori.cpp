@@ -24,7 +24,9 @@
 #include "windows/checks/tfrmpartitaiva.h"
 #include "windows/help/tfrmguida.h"
 #include "windows/registry/tfrmanteprimaistruttore.h"
+#include "windows/registry/tfrmdarinnovare.h"
 #include "windows/registry/tfrmstampaistruttore.h"
+#include "windows/registry/tfrmtrovaistruttori.h"
 
 namespace orvelia {
 
@@ -283,6 +285,9 @@ TfrmIstruttori::TfrmIstruttori(OrveliaApp& app)
     connect(cmdAvanti, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Next)); });
     connect(cmdUltimo, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Last)); });
     connect(cmdGuida, &CommandButton::clicked, this, [this] { showHelp(this, HelpPage::Registry); });
+    connect(cmdTrova, &CommandButton::clicked, this,
+            [this] { openToolWindow<TfrmTrovaIstruttori>(this, QStringLiteral("istruttori")); });
+    connect(cmdScaduti, &CommandButton::clicked, this, [this] { openToolWindow<TfrmDaRinnovare>(this); });
     connect(cmdStampa, &CommandButton::clicked, this, [this] { openToolWindow<TfrmStampaIstruttore>(this); });
     connect(cmdAnteprima, &CommandButton::clicked, this,
             [this] { openToolWindow<TfrmAnteprimaIstruttore>(this); });

@@ -26,6 +26,7 @@
 #include "windows/checks/checkwindow.h"
 #include "windows/help/tfrmguida.h"
 #include "windows/help/tfrmistruzioni.h"
+#include "windows/registry/tfrmtrovaistruttori.h"
 #include "windows/work/tfrmcalendario.h"
 #include "windows/work/tfrmlavincompleti.h"
 #include "windows/work/tfrmstampalavoro.h"
@@ -216,6 +217,8 @@ TfrmLavori::TfrmLavori(OrveliaApp& app)
             [this] { openToolWindow<TfrmTrovaLavori>(this, QStringLiteral("lavori")); });
     connect(cmdIncompleti, &CommandButton::clicked, this, [this] { openToolWindow<TfrmLavIncompleti>(this); });
     connect(cmdEsci, &CommandButton::clicked, this, &QWidget::close);
+    connect(impLavoratore, &ClickablePicture::clicked, this,
+            [this] { openToolWindow<TfrmTrovaIstruttori>(this, QStringLiteral("lavori")); });
     connect(btnCalcolaOre, &QPushButton::clicked, this, &TfrmLavori::btnCalcolaOreClick);
     connect(btnCalcolaDovuto, &QPushButton::clicked, this, &TfrmLavori::btnCalcolaDovutoClick);
     connect(btnCodFisc, &ClickablePicture::clicked, this,

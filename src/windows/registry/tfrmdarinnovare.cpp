@@ -1,0 +1,152 @@
+#include "windows/registry/tfrmdarinnovare.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "core/archive/dates.h"
+#include "core/archive/paths.h"
+#include "core/archive/text.h"
+#include "core/lists/lookup.h"
+#include "core/registry/employeelines.h"
+#include "framework/listview.h"
+#include "framework/platform.h"
+#include "framework/widgets.h"
+#include "windows/app/listwindow.h"
+#include "windows/registry/tfrmistruttori.h"
+
+namespace orvelia {
+
+namespace {
+
+using F = TSchedaLavoratore;
+
+const QString kCaption = QStringLiteral(" Riepilogo contratti in scadenza o scaduti");
+const QString kTitle = QStringLiteral("Contratti in scadenza o scaduti");
+const QString kSubtitle = QStringLiteral("Contratti da rinnovare alla data del %1");
+const QString kStampa = QStringLiteral("Stampa");
+const QString kChiudi = QStringLiteral("Chiudi");
+const QString kPrintTitle = QStringLiteral("Riepilogo contratti in scadenza o scaduti");
+const QString kUnreadable =
+    QStringLiteral("Attenzione: non è stato possibile valutare la scadenza delle schede in posizione %1.");
+const QString kUnreadableMore = QStringLiteral("%1 e di altre %2 schede");
+// Positions named one by one in the message; a badly damaged archive is summed up after them.
+constexpr int kNamedPositions = 20;
+
+QPushButton* button(const QString& name, const QString& icon, const QString& text, QWidget* parent) {
+    auto* b = new QPushButton(QIcon(iconPath(icon)), text, parent);
+    b->setObjectName(name);
+    b->setMinimumSize(110, 30);
+    b->setIconSize(QSize(18, 18));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QString unreadableMessage(const QList<qint64>& positions) {
+    QStringList named;
+    for (qsizetype i = 0; i < positions.size() && i < kNamedPositions; ++i)
+        named << QString::number(positions[i]);
+    QString list = named.join(QStringLiteral(", "));
+    if (positions.size() > kNamedPositions)
+        list = kUnreadableMore.arg(list).arg(positions.size() - kNamedPositions);
+    return kUnreadable.arg(list);
+}
+
+} // namespace
+
+TfrmDaRinnovare::TfrmDaRinnovare(QWidget* caller)
+    : ToolWindow(caller, "TfrmDaRinnovare", kCaption) {
+    auto* header = new BrandHeader(kTitle, kSubtitle.arg(formatDate(Platform::instance().today())), this, 72);
+
+    panLista = new ListPanel(this, rememberedFind(QStringLiteral("TfrmDaRinnovare")),
+                             FindBox::EnterMovesToTrova, true);
+    lstRecords = panLista->lstRecords;
+    txtTrova = panLista->txtTrova;
+    btnTrova = panLista->btnTrova;
+
+    btnStampa = button(QStringLiteral("btnStampa"), QStringLiteral("stampa"), kStampa, this);
+    btnChiudi = button(QStringLiteral("btnChiudi"), QStringLiteral("chiudi"), kChiudi, this);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(10);
+    buttons->addStretch();
+    buttons->addWidget(btnStampa);
+    buttons->addWidget(btnChiudi);
+
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(26, 16, 26, 20);
+    body->setSpacing(10);
+    body->addWidget(panLista, 1);
+    body->addLayout(buttons);
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+    root->addWidget(header);
+    root->addLayout(body, 1);
+
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    setMinimumSize(960, 560);
+
+    connect(btnStampa, &QPushButton::clicked, this, &TfrmDaRinnovare::btnStampaClick);
+    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+    connect(lstRecords, &ListView::lineDoubleClicked, this, &TfrmDaRinnovare::lstRecordsDblClick);
+}
+
+void TfrmDaRinnovare::showEvent(QShowEvent* event) {
+    ToolWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    buildList();
+}
+
+void TfrmDaRinnovare::buildList() {
+    panLista->prepareShow(true);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const registry::ExpiringContracts due =
+        registry::expiringContracts(employeeArchivePath(programFolder()), Platform::instance().today());
+    QApplication::restoreOverrideCursor();
+    lstRecords->setLines(due.lines);
+    lstRecords->selectRow(0);
+    txtTrova->setFocus();
+    // Say what could not be judged: a silent gap would hide contracts that are due.
+    if (due.error != ArchiveError::None)
+        Platform::instance().error(kArchiveAccessMessage, this);
+    if (!due.unreadable.isEmpty())
+        Platform::instance().plain(unreadableMessage(due.unreadable), this);
+}
+
+void TfrmDaRinnovare::btnStampaClick() {
+    printList(this, kPrintTitle, lstRecords->lines());
+}
+
+void TfrmDaRinnovare::lstRecordsDblClick() {
+    // A failure, or a double-click with no line selected, closes the window silently.
+    auto* registryWindow = qobject_cast<TfrmIstruttori*>(parentWidget());
+    if (!registryWindow) {
+        if (auto* nav = qobject_cast<NavigationWindow*>(parentWidget()))
+            registryWindow = nav->app().window<TfrmIstruttori>();
+    }
+    if (registryWindow && lstRecords->selectedRow() >= 0) {
+        lists::findRecordOfLine(
+            employeeArchivePath(programFolder()), F::layout, lstRecords->selectedLine(),
+            [](const RecordView& r) { return registry::expiryLine(r); },
+            [registryWindow](qint64 number, const RecordView& r) {
+                registryWindow->showRecord(r.toRecord(), number);
+            });
+    }
+    accept();
+}
+
+void TfrmDaRinnovare::done(int result) {
+    lstRecords->clear();
+    ToolWindow::done(result);
+}
+
+} // namespace orvelia

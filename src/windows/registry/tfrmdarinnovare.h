@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/archive/layout.h"
+#include "windows/app/application.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace orvelia {
+
+class ListPanel;
+class ListView;
+
+/**
+ * The list of the contracts that have reached their notice period or have
+ * expired, built when the window is shown; a double-click loads the chosen
+ * worker into the registry window.
+ */
+class TfrmDaRinnovare : public ToolWindow {
+    Q_OBJECT
+public:
+    explicit TfrmDaRinnovare(QWidget* caller);
+
+    ListPanel* panLista;
+    QLineEdit* txtTrova;
+    QPushButton* btnTrova;
+    ListView* lstRecords;
+    QPushButton *btnStampa, *btnChiudi;
+
+    void btnStampaClick();
+    /// Loads the worker of the selected line into the registry window and closes the window.
+    void lstRecordsDblClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+
+private:
+    void buildList();
+};
+
+} // namespace orvelia
