@@ -1,0 +1,75 @@
+#include "core/attachments/attachments.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace orvelia {
+
+QString attachmentFolder(const QString& programFolder) {
+    return QDir(programFolder).filePath(kAttachmentFolderName);
+}
+
+bool isPlainFileName(const QString& name) {
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    for (const QChar c : name)
+        if (c == u'/' || c == u'\\' || c == u':' || c.unicode() == 0)
+            return false;
+    return true;
+}
+
+QString attachmentPath(const QString& programFolder, const QString& name) {
+    return QDir(attachmentFolder(programFolder)).filePath(name);
+}
+
+AttachmentError ensureAttachmentFolder(const QString& programFolder) {
+    const QString folder = attachmentFolder(programFolder);
+    if (QFileInfo(folder).isDir())
+        return AttachmentError::None;
+    // mkpath reports success for an existing folder only; a file of that name makes it fail.
+    if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir())
+        return AttachmentError::Folder;
+    return AttachmentError::None;
+}
+
+AttachmentError copyReplacing(QIODevice& source, const QString& destination) {
+    QSaveFile target(destination);
+    // Never write straight into the destination: the old file must survive a failed copy.
+    target.setDirectWriteFallback(false);
+    if (!target.open(QIODevice::WriteOnly))
+        return AttachmentError::Write;
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 got = source.read(buffer, sizeof buffer);
+        if (got < 0) {
+            target.cancelWriting();
+            return AttachmentError::Source;
+        }
+        if (got == 0)
+            break;
+        if (target.write(buffer, got) != got) {
+            target.cancelWriting();
+            return AttachmentError::Write;
+        }
+    }
+    // commit() flushes, closes and renames; it fails, leaving the old file, when any step failed.
+    return target.commit() ? AttachmentError::None : AttachmentError::Write;
+}
+
+AttachmentError copyFileReplacing(const QString& sourcePath, const QString& destination) {
+    const QFileInfo info(sourcePath);
+    if (!info.isFile())
+        return AttachmentError::Source;
+    // The chosen file may already be the stored one: it holds the right bytes as it is.
+    const QFileInfo target(destination);
+    if (target.exists() && info.canonicalFilePath() == target.canonicalFilePath())
+        return AttachmentError::None;
+    QFile source(sourcePath);
+    if (!source.open(QIODevice::ReadOnly))
+        return AttachmentError::Source;
+    return copyReplacing(source, destination);
+}
+
+} // namespace orvelia
