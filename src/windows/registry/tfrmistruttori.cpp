@@ -23,6 +23,7 @@
 #include "windows/checks/tfrmiban.h"
 #include "windows/checks/tfrmpartitaiva.h"
 #include "windows/help/tfrmguida.h"
+#include "windows/registry/tfrmallegacartella.h"
 #include "windows/registry/tfrmanteprimaistruttore.h"
 #include "windows/registry/tfrmdarinnovare.h"
 #include "windows/registry/tfrmstampaistruttore.h"
@@ -280,6 +281,8 @@ TfrmIstruttori::TfrmIstruttori(OrveliaApp& app)
 
     connect(cmdNuovo, &CommandButton::clicked, this, &TfrmIstruttori::newRecord);
     connect(cmdSalva, &CommandButton::clicked, this, &TfrmIstruttori::cmdSalvaClick);
+    connect(cmdFile, &CommandButton::clicked, this,
+            [this] { openAttachments(this, QStringLiteral("istruttori")); });
     connect(cmdPrimo, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::First)); });
     connect(cmdIndietro, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Previous)); });
     connect(cmdAvanti, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Next)); });

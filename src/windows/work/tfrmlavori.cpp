@@ -26,6 +26,7 @@
 #include "windows/checks/checkwindow.h"
 #include "windows/help/tfrmguida.h"
 #include "windows/help/tfrmistruzioni.h"
+#include "windows/registry/tfrmallegacartella.h"
 #include "windows/registry/tfrmtrovaistruttori.h"
 #include "windows/work/tfrmcalendario.h"
 #include "windows/work/tfrmlavincompleti.h"
@@ -205,6 +206,8 @@ TfrmLavori::TfrmLavori(OrveliaApp& app)
     connect(cmdNuovo, &CommandButton::clicked, this, &TfrmLavori::newRecord);
     connect(cmdDuplica, &CommandButton::clicked, this, &TfrmLavori::cmdDuplicaClick);
     connect(cmdSalva, &CommandButton::clicked, this, &TfrmLavori::cmdSalvaClick);
+    connect(cmdFile, &CommandButton::clicked, this,
+            [this] { openAttachments(this, QStringLiteral("lavori")); });
     connect(cmdPrimo, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::First)); });
     connect(cmdIndietro, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Previous)); });
     connect(cmdAvanti, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Next)); });

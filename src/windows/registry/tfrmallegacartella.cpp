@@ -1,0 +1,288 @@
+#include "windows/registry/tfrmallegacartella.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/archive/paths.h"
+#include "core/archive/text.h"
+#include "core/attachments/attachments.h"
+#include "framework/platform.h"
+#include "framework/widgets.h"
+#include "windows/registry/tfrmistruttori.h"
+#include "windows/work/tfrmlavori.h"
+
+namespace orvelia {
+
+namespace {
+
+const QString kCaption = QStringLiteral(" Allega file");
+const QString kTitle = QStringLiteral("Allega file");
+const QString kSubtitle = QStringLiteral("Fino a tre documenti per la scheda corrente");
+const QString kTagRegistry = QStringLiteral("istruttori");
+const QString kTagWork = QStringLiteral("lavori");
+
+const char* const kSlotTitles[] = {"Primo allegato", "Secondo allegato", "Terzo allegato"};
+const char* const kFileCaption = "Nome %1° file allegato:";
+const char* const kDescCaption = "Descrizione %1° file allegato:";
+const QString kBrowse = QStringLiteral("Sfoglia...");
+const QString kOpen = QStringLiteral("Apri");
+const QString kApply = QStringLiteral("Applica e chiudi");
+const QString kCancel = QStringLiteral("Annulla");
+const QString kClearTip =
+    QStringLiteral("Togli il file da questo spazio: il documento resta nella cartella.");
+const QString kHint = QStringLiteral("I file scelti vengono copiati nella cartella Documenti_Allegati del "
+                                     "programma; la scheda li conserva quando viene salvata.");
+
+const QString kDialogTitle = QStringLiteral("Selezionare il file da allegare:");
+const QString kDialogFilter = QStringLiteral("Tutti i file (*.*)");
+
+const QString kOverwrite =
+    QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso "
+                   "nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
+const QString kFolderFailed =
+    QStringLiteral("Attenzione: non è stato possibile creare la cartella dei documenti allegati.\r\n\r\n"
+                   "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
+                   "programma. Il file non è stato allegato.");
+const QString kSourceFailed =
+    QStringLiteral("Attenzione: non è stato possibile leggere il file scelto.\r\n\r\n"
+                   "Il file non è stato allegato.");
+const QString kCopyFailed =
+    QStringLiteral("Attenzione: non è stato possibile copiare il file nella cartella dei documenti "
+                   "allegati.\r\n\r\nIl file non è stato allegato e i documenti già presenti non sono stati "
+                   "modificati.");
+const QString kUnusableName =
+    QStringLiteral("Attenzione: il nome del file scelto contiene caratteri che non possono essere usati per "
+                   "un documento allegato (\\ / :).\r\n\r\nIl file non è stato allegato.");
+const QString kUnsafeName =
+    QStringLiteral("Attenzione: il nome del file allegato non è valido.\r\n\r\n"
+                   "Il nome di un documento allegato non può indicare un'altra cartella: il file non "
+                   "viene aperto.");
+
+QString slotText(const char* pattern, int slot) {
+    return QString::fromUtf8(pattern).arg(slot + 1);
+}
+
+QString slotName(const char* prefix, int slot) {
+    return QString::fromLatin1(prefix) + QStringLiteral("%1").arg(slot + 1, 2, 10, QLatin1Char('0'));
+}
+
+// The caller's hidden labels in slot order: File01, Desc01, File02, Desc02, File03, Desc03.
+using CallerLabels = std::array<QLabel*, 6>;
+template <typename W> CallerLabels labelsOf(W* w) {
+    return {w->lblFile01, w->lblDesc01, w->lblFile02, w->lblDesc02, w->lblFile03, w->lblDesc03};
+}
+
+} // namespace
+
+TfrmAllegaCartella::TfrmAllegaCartella(QWidget* caller)
+    : ToolWindow(caller, "TfrmAllegaCartella", kCaption) {
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colours::kPaper);
+    setPalette(pal);
+
+    auto* header = new BrandHeader(kTitle, kSubtitle, this, 72);
+    const QColor accents[] = {colours::kBlue, colours::kTeal, colours::kAmber};
+
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(18, 16, 18, 16);
+    body->setSpacing(12);
+    for (int i = 0; i < 3; ++i) {
+        Slot& s = m_slots[std::size_t(i)];
+        auto* panel =
+            new SectionPanel(slotName("panAllegato", i), QString::fromUtf8(kSlotTitles[i]), accents[i], this);
+        s.file = new QLineEdit(panel);
+        s.file->setObjectName(slotName("txtFile", i));
+        s.file->setReadOnly(true);
+        s.file->setFocusPolicy(Qt::NoFocus);
+        s.file->setStyleSheet(
+            QStringLiteral("QLineEdit { background: #E6EAEF; color: #1B3A5C; "
+                           "border: 1px solid #C9D1DB; border-radius: 3px; padding: 2px 6px; }"));
+        s.desc = new QLineEdit(panel);
+        s.desc->setObjectName(slotName("txtDesc", i));
+        s.desc->setStyleSheet(
+            QStringLiteral("QLineEdit { background: white; color: #1B3A5C; border: 1px solid #B9C4D0; "
+                           "border-radius: 3px; padding: 2px 6px; } "
+                           "QLineEdit:focus { border: 1px solid #2E6DA4; }"));
+        s.browse = new QPushButton(QIcon(iconPath(QStringLiteral("apri"))), kBrowse, panel);
+        s.browse->setObjectName(slotName("btnSfoglia", i));
+        s.open = new QPushButton(QIcon(iconPath(QStringLiteral("documento"))), kOpen, panel);
+        s.open->setObjectName(slotName("btnApri", i));
+        s.open->setEnabled(false);
+        for (QPushButton* b : {s.browse, s.open}) {
+            b->setMinimumHeight(28);
+            b->setAutoDefault(false);
+        }
+        s.browse->setMinimumWidth(104);
+        s.open->setMinimumWidth(80);
+        s.clear = new ClickablePicture(slotName("imgCancella", i), iconPath(QStringLiteral("chiudi")), panel);
+        s.clear->setFixedSize(22, 22);
+        s.clear->setToolTip(kClearTip);
+        for (QLineEdit* box : {s.file, s.desc}) {
+            box->setMinimumHeight(26);
+            box->setMinimumWidth(300);
+        }
+
+        QWidget* row = rowHolder(panel);
+        addToRow(row, {s.file, s.browse, s.open, s.clear}, true);
+        auto* fileLabel = new QLabel(slotText(kFileCaption, i), panel);
+        fileLabel->setObjectName(slotName("lblNomeFile", i));
+        auto* descLabel = new QLabel(slotText(kDescCaption, i), panel);
+        descLabel->setObjectName(slotName("lblDescrizione", i));
+        panel->form()->addRow(fileLabel, row);
+        panel->form()->addRow(descLabel, s.desc);
+        body->addWidget(panel);
+
+        connect(s.file, &QLineEdit::textChanged, s.open,
+                [open = s.open](const QString& text) { open->setEnabled(!trimText(text).isEmpty()); });
+        connect(s.browse, &QPushButton::clicked, this, [this, i] { btnSfogliaClick(i); });
+        connect(s.open, &QPushButton::clicked, this, [this, i] { btnApriClick(i); });
+        connect(s.clear, &ClickablePicture::clicked, this, [this, i] { imgCancellaClick(i); });
+    }
+    txtFile01 = m_slots[0].file, txtFile02 = m_slots[1].file, txtFile03 = m_slots[2].file;
+    txtDesc01 = m_slots[0].desc, txtDesc02 = m_slots[1].desc, txtDesc03 = m_slots[2].desc;
+    btnSfoglia01 = m_slots[0].browse, btnSfoglia02 = m_slots[1].browse, btnSfoglia03 = m_slots[2].browse;
+    btnApri01 = m_slots[0].open, btnApri02 = m_slots[1].open, btnApri03 = m_slots[2].open;
+    imgCancella01 = m_slots[0].clear, imgCancella02 = m_slots[1].clear, imgCancella03 = m_slots[2].clear;
+
+    auto* hint = new QLabel(kHint, this);
+    hint->setObjectName(QStringLiteral("lblSuggerimento"));
+    hint->setWordWrap(true);
+    hint->setStyleSheet(QStringLiteral("color: #5B6B7C;"));
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setStyleSheet(QStringLiteral("color: #D8DEE6;"));
+
+    btnApplica = new QPushButton(QIcon(iconPath(QStringLiteral("controlla"))), kApply, this);
+    btnApplica->setObjectName(QStringLiteral("btnApplica"));
+    btnApplica->setDefault(true);
+    btnAnnulla = new QPushButton(QIcon(iconPath(QStringLiteral("chiudi"))), kCancel, this);
+    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    btnAnnulla->setAutoDefault(false);
+    for (QPushButton* b : {btnApplica, btnAnnulla}) {
+        b->setMinimumSize(130, 30);
+        b->setIconSize(QSize(18, 18));
+    }
+    lblMemory = hiddenLabel(QStringLiteral("lblMemory"), this);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(10);
+    buttons->addStretch();
+    buttons->addWidget(btnApplica);
+    buttons->addWidget(btnAnnulla);
+    body->addWidget(hint);
+    body->addWidget(rule);
+    body->addLayout(buttons);
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+    root->addWidget(header);
+    root->addLayout(body);
+    setMinimumWidth(720);
+
+    setTabOrder(txtDesc01, txtDesc02);
+    setTabOrder(txtDesc02, txtDesc03);
+    txtDesc01->setFocus();
+
+    connect(btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
+    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TfrmAllegaCartella::btnSfogliaClick(int slot) {
+    Platform& platform = Platform::instance();
+    const QString chosen = platform.chooseFile(this, kDialogTitle, QString(), kDialogFilter);
+    if (chosen.isEmpty())
+        return;
+    const QString name = QFileInfo(chosen).fileName();
+    if (!isPlainFileName(name)) {
+        platform.warning(kUnusableName, this);
+        return;
+    }
+    // Every failure leaves the slot with the name it had: it names only documents that are stored.
+    const QString folder = programFolder();
+    if (ensureAttachmentFolder(folder) != AttachmentError::None) {
+        platform.error(kFolderFailed, this);
+        return;
+    }
+    QLineEdit* file = m_slots[std::size_t(slot)].file;
+    const QString target = attachmentPath(folder, name);
+    if (QFileInfo::exists(target) && !platform.question(kOverwrite, this)) {
+        file->setText(name); // the document already stored under this name
+        return;
+    }
+    switch (copyFileReplacing(chosen, target)) {
+    case AttachmentError::None:
+        file->setText(name);
+        return;
+    case AttachmentError::Source:
+        platform.error(kSourceFailed, this);
+        return;
+    case AttachmentError::Folder:
+        platform.error(kFolderFailed, this);
+        return;
+    case AttachmentError::Write:
+        platform.error(kCopyFailed, this);
+        return;
+    }
+}
+
+void TfrmAllegaCartella::btnApriClick(int slot) {
+    const QString name = trimText(m_slots[std::size_t(slot)].file->text());
+    if (name.isEmpty())
+        return;
+    if (!isPlainFileName(name)) {
+        Platform::instance().warning(kUnsafeName, this);
+        return;
+    }
+    TMisc::Open(QStringLiteral("\"") + QDir::toNativeSeparators(attachmentPath(programFolder(), name)) +
+                QStringLiteral("\""));
+}
+
+void TfrmAllegaCartella::imgCancellaClick(int slot) {
+    m_slots[std::size_t(slot)].file->clear();
+}
+
+void TfrmAllegaCartella::btnApplicaClick() {
+    const QString tag = trimText(lblMemory->text());
+    CallerLabels labels{};
+    if (tag == kTagRegistry) {
+        if (auto* registry = qobject_cast<TfrmIstruttori*>(parentWidget()))
+            labels = labelsOf(registry);
+    } else if (tag == kTagWork) {
+        if (auto* work = qobject_cast<TfrmLavori*>(parentWidget()))
+            labels = labelsOf(work);
+    }
+    if (!labels[0])
+        return; // a tag this window does not serve: the values stay here
+    for (std::size_t i = 0; i < m_slots.size(); ++i) {
+        labels[2 * i]->setText(trimText(m_slots[i].file->text()));
+        labels[2 * i + 1]->setText(trimText(m_slots[i].desc->text()));
+    }
+    accept();
+}
+
+void openAttachments(QWidget* caller, const QString& tag) {
+    CallerLabels labels{};
+    if (auto* registry = qobject_cast<TfrmIstruttori*>(caller))
+        labels = labelsOf(registry);
+    else if (auto* work = qobject_cast<TfrmLavori*>(caller))
+        labels = labelsOf(work);
+    openToolWindow<TfrmAllegaCartella>(caller, tag, [&labels](TfrmAllegaCartella& w) {
+        if (!labels[0])
+            return;
+        const std::array<QLineEdit*, 6> boxes = {w.txtFile01, w.txtDesc01, w.txtFile02,
+                                                 w.txtDesc02, w.txtFile03, w.txtDesc03};
+        for (std::size_t i = 0; i < boxes.size(); ++i)
+            boxes[i]->setText(trimText(labels[i]->text()));
+    });
+}
+
+} // namespace orvelia
