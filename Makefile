@@ -13,7 +13,7 @@ deps:
 
 build: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVELIA_SANITIZE=OFF
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target orvelia orvelia-setup
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target orvelia orvelia-setup orvelia-guida
 
 # The program folder keeps the user's data: only program files are copied in,
 # the password store only when it is missing.
