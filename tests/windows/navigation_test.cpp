@@ -27,7 +27,8 @@ protected:
 
 TEST_F(NavigationTest, WindowsAreCreatedInOrderAndOnlyTheLoginIsShown) {
     EXPECT_EQ(app->creationOrder(), (QStringList{"TfrmPassword", "TfrmAvvio", "TfrmCambiaPassword",
-                                                 "TfrmIstruttori", "TfrmMenuLavori", "TfrmLavori"}));
+                                                 "TfrmIstruttori", "TfrmMenuLavori", "TfrmLavori",
+                                                 "TfrmStatistiche"}));
     EXPECT_TRUE(visibleWindows().isEmpty());
     app->start();
     EXPECT_EQ(visibleWindows(), QStringList{"TfrmPassword"});

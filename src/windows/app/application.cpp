@@ -9,6 +9,7 @@
 #include "windows/access/tfrmpassword.h"
 #include "windows/app/tfrmavvio.h"
 #include "windows/registry/tfrmistruttori.h"
+#include "windows/reports/tfrmstatistiche.h"
 #include "windows/work/tfrmlavori.h"
 #include "windows/work/tfrmmenulavori.h"
 
@@ -42,6 +43,7 @@ OrveliaApp::OrveliaApp(QObject* parent)
     create<TfrmIstruttori>();
     create<TfrmMenuLavori>();
     create<TfrmLavori>();
+    create<TfrmStatistiche>();
 }
 
 OrveliaApp::~OrveliaApp() {

@@ -1,0 +1,342 @@
+#include "windows/reports/tfrmstatistiche.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "core/archive/numbers.h"
+#include "core/archive/paths.h"
+#include "core/archive/text.h"
+#include "core/reports/monthly.h"
+#include "core/work/workrecord.h"
+#include "framework/editing.h"
+#include "framework/platform.h"
+#include "framework/widgets.h"
+
+namespace orvelia {
+
+namespace {
+const QString kCaption = QStringLiteral(" Orvelia - Statistiche rimunerazioni mensili");
+const QString kHeaderTitle = QStringLiteral("Statistiche rimunerazioni mensili");
+const QString kHeaderSubtitle = QStringLiteral("I compensi percepiti dai lavoratori, mese per mese");
+const QString kApri = QStringLiteral("Indicare l'anno solare e premere Apri.");
+const QString kYearPanelTitle = QStringLiteral("Statistiche dell'anno:");
+const QString kTitleDesign = QStringLiteral("Rappresentazione grafica delle rimunerazioni mensili.");
+const QString kTitleOfYear =
+    QStringLiteral("Rappresentazione grafica delle rimunerazioni mensili dell'anno %1.");
+const QString kRigo04 = QStringLiteral("Il presente grafico statistico mostra le retribuzioni complessive "
+                                       "percepite dai lavoratori in ciascun mese dell'anno.");
+const QString kRigo05 = QStringLiteral("Servirsi dei pulsanti in calce per visualizzare il tipo di grafico "
+                                       "desiderato e per mandarlo in stampa.");
+const QString kStanding = QStringLiteral("Grafico statistico delle uscite mensili.");
+
+const QString kChartTitle = QStringLiteral("Statistiche rimunerazioni mensili");
+const QString kChartFoot = QStringLiteral("Tutti gli importi sono arrotondati all'euro");
+const QString kLegendTitle = QStringLiteral("Compensi mensili percepiti dai lavoratori:");
+const QString kNothingToShare = QStringLiteral("Nessun compenso registrato nell'anno");
+
+const QString kPrintQuestion = QStringLiteral("Si vuole stampare il presente grafico statistico?");
+const QString kCopiesCaption = QStringLiteral("Numero copie da stampare");
+const QString kCopiesPrompt = QStringLiteral("Copie:");
+const QString kPrintFailed = QStringLiteral("Attenzione: non è stato possibile avviare la stampa.\n\r\n\r"
+                                            "Controllare la stampante selezionata e riprovare.");
+
+struct CommandText {
+    QPushButton* TfrmStatistiche::*member;
+    const char* name;
+    const char* icon;
+    const char* text;
+    const char* status;
+};
+using T = TfrmStatistiche;
+const CommandText kCommands[] = {
+    {&T::btnBarre, "btnBarre", "grafico_barre", "Visualizza grafico a barre",
+     "Visualizza le statistiche dei compensi mensili sotto forma di grafico a barre tridimensionali."},
+    {&T::btnTorta, "btnTorta", "grafico_torta", "Visualizza grafico a torta",
+     "Visualizza le statistiche dei compensi mensili sotto forma di grafico a torta tridimensionale."},
+    {&T::btnStampa, "btnStampa", "stampa", "Stampa grafico", "Stampa il grafico corrente."},
+    {&T::btnEsci, "btnEsci", "esci", "Esci", "Esci da questo ambiente di lavoro."},
+};
+const QString kGuidaStatus = QStringLiteral("Visualizza la pagina della guida sensibile al contesto.");
+
+/// The colour of each month's point, January first (alpha, red, green, blue).
+constexpr std::array<QRgb, 12> kMonthColours = {
+    0xFFFF0000, 0xFF0000FF, 0xFFFFE4C4, 0xFFFF00FF, 0xFFC0DCC0, 0xFFFFFF00,
+    0xFF00FF00, 0xFFC0C0C0, 0xFFF0FBFF, 0xFF87CEEB, 0xFF800000, 0xFF008000,
+};
+
+/// The number of copies typed in the input box: 1 for an empty answer, any character that is not
+/// a digit, zero, or a number too large to be a count.
+int copiesFrom(const QString& answer) {
+    if (trimText(answer).isEmpty())
+        return 1;
+    for (QChar c : answer)
+        if (c < u'0' || c > u'9')
+            return 1;
+    bool ok = false;
+    const int copies = answer.toInt(&ok);
+    return ok && copies > 0 ? copies : 1;
+}
+} // namespace
+
+TfrmStatistiche::TfrmStatistiche(OrveliaApp& app)
+    : NavigationWindow(app, "TfrmStatistiche", kCaption) {
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colours::kPaper);
+    setPalette(pal);
+    auto* header = new BrandHeader(kHeaderTitle, kHeaderSubtitle, this, 84);
+
+    // Year panel.
+    panAvvio = new QWidget(this);
+    panAvvio->setObjectName(QStringLiteral("panAvvio"));
+    auto* card = new SectionPanel(QStringLiteral("panAnno"), kYearPanelTitle, colours::kAmber, panAvvio);
+    card->setFixedWidth(520);
+    txtAnno = new QLineEdit(card);
+    txtAnno->setObjectName(QStringLiteral("txtAnno"));
+    txtAnno->setMaxLength(4);
+    txtAnno->setAlignment(Qt::AlignCenter);
+    txtAnno->setFixedSize(110, 34);
+    QFont big = txtAnno->font();
+    big.setPointSizeF(14);
+    big.setBold(true);
+    txtAnno->setFont(big);
+    btnApri = new QPushButton(QIcon(iconPath(QStringLiteral("apri"))), QStringLiteral("Apri"), card);
+    btnApri->setObjectName(QStringLiteral("btnApri"));
+    btnApri->setMinimumSize(110, 34);
+    lblApri = new QLabel(kApri, card);
+    lblApri->setObjectName(QStringLiteral("lblApri"));
+    lblApri->setWordWrap(true);
+    lblApri->setStyleSheet(QStringLiteral("color: #5B6B7C;"));
+    auto* yearRow = new QHBoxLayout;
+    yearRow->setSpacing(12);
+    yearRow->addWidget(txtAnno);
+    yearRow->addWidget(btnApri);
+    yearRow->addStretch();
+    card->form()->setVerticalSpacing(14);
+    card->form()->addRow(QStringLiteral("Anno:"), yearRow);
+    card->form()->addRow(lblApri);
+
+    auto* footer = new QHBoxLayout;
+    footer->setSpacing(28);
+    footer->addStretch();
+    for (auto [member, name, icon, caption] : {std::tuple{&imgGuida, "imgGuida", "guida", "Guida"},
+                                               std::tuple{&imgEsci, "imgEsci", "esci", "Esci"}}) {
+        auto* box = new QVBoxLayout;
+        *member =
+            new ClickablePicture(QString::fromLatin1(name), iconPath(QString::fromLatin1(icon)), panAvvio);
+        (*member)->setFixedSize(36, 36);
+        auto* text = new QLabel(QString::fromLatin1(caption), panAvvio);
+        text->setAlignment(Qt::AlignCenter);
+        text->setStyleSheet(QStringLiteral("color: #3C4A5A; font-size: 12px;"));
+        box->setSpacing(4);
+        box->addWidget(*member, 0, Qt::AlignHCenter);
+        box->addWidget(text);
+        footer->addLayout(box);
+    }
+    footer->addStretch();
+
+    lblFile = hiddenLabel(QStringLiteral("lblFile"), panAvvio, QStringLiteral("FilePath"));
+    const char* monthNames[] = {"memGennaio",   "memFebbraio", "memMarzo",    "memAprile",
+                                "memMaggio",    "memGiugno",   "memLuglio",   "memAgosto",
+                                "memSettembre", "memOttobre",  "memNovembre", "memDicembre"};
+    QLabel** months[] = {&memGennaio, &memFebbraio, &memMarzo,     &memAprile,  &memMaggio,   &memGiugno,
+                         &memLuglio,  &memAgosto,   &memSettembre, &memOttobre, &memNovembre, &memDicembre};
+    for (int i = 0; i < 12; ++i)
+        *months[i] = hiddenLabel(QString::fromLatin1(monthNames[i]), panAvvio, QStringLiteral("0"));
+
+    auto* centre = new QHBoxLayout;
+    centre->addStretch();
+    centre->addWidget(card);
+    centre->addStretch();
+    auto* yearLayout = new QVBoxLayout(panAvvio);
+    yearLayout->setContentsMargins(0, 0, 0, 24);
+    yearLayout->addStretch(2);
+    yearLayout->addLayout(centre);
+    yearLayout->addSpacing(28);
+    yearLayout->addLayout(footer);
+    yearLayout->addStretch(3);
+
+    // Chart panel.
+    panContainer = new QWidget(this);
+    panContainer->setObjectName(QStringLiteral("panContainer"));
+    lblTitolo = new QLabel(kTitleDesign, panContainer);
+    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
+    lblTitolo->setStyleSheet(QStringLiteral("color: #1B3A5C; font-size: 17px; font-weight: bold;"));
+    lblRigo04 = new QLabel(kRigo04, panContainer);
+    lblRigo04->setObjectName(QStringLiteral("lblRigo04"));
+    lblRigo05 = new QLabel(kRigo05, panContainer);
+    lblRigo05->setObjectName(QStringLiteral("lblRigo05"));
+    for (QLabel* line : {lblRigo04, lblRigo05}) {
+        line->setWordWrap(true);
+        line->setStyleSheet(QStringLiteral("color: #3C4A5A;"));
+    }
+    ChartStats = new chart::ChartView(panContainer);
+    ChartStats->setObjectName(QStringLiteral("ChartStats"));
+    ChartStats->setPalette(pal);
+
+    auto* commands = new QHBoxLayout;
+    commands->setSpacing(10);
+    for (const CommandText& c : kCommands) {
+        auto* button = new QPushButton(QIcon(iconPath(QString::fromLatin1(c.icon))),
+                                       QString::fromUtf8(c.text), panContainer);
+        button->setObjectName(QString::fromLatin1(c.name));
+        button->setMinimumHeight(34);
+        button->setIconSize(QSize(20, 20));
+        this->*c.member = button;
+        if (c.member == &T::btnEsci) {
+            commands->addStretch();
+            cmdGuida = new ClickablePicture(QStringLiteral("cmdGuida"), iconPath(QStringLiteral("guida")),
+                                            panContainer);
+            cmdGuida->setFixedSize(30, 30);
+            cmdGuida->setToolTip(QStringLiteral("Guida"));
+            commands->addWidget(cmdGuida);
+            commands->addSpacing(6);
+        }
+        commands->addWidget(button);
+    }
+    panInfo = new QLabel(panContainer);
+    panInfo->setObjectName(QStringLiteral("panInfo"));
+    panInfo->setMinimumHeight(26);
+    panInfo->setStyleSheet(QStringLiteral("QLabel { background: white; border-top: 1px solid #D8DEE6; "
+                                          "padding: 3px 12px; color: #1B3A5C; }"));
+
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(18, 12, 18, 10);
+    body->setSpacing(6);
+    body->addWidget(lblTitolo);
+    body->addWidget(lblRigo04);
+    body->addWidget(lblRigo05);
+    body->addSpacing(4);
+    body->addWidget(ChartStats, 1);
+    body->addSpacing(4);
+    body->addLayout(commands);
+    auto* chartLayout = new QVBoxLayout(panContainer);
+    chartLayout->setContentsMargins(0, 0, 0, 0);
+    chartLayout->setSpacing(0);
+    chartLayout->addLayout(body, 1);
+    chartLayout->addWidget(panInfo);
+
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+    root->addWidget(header);
+    root->addWidget(panAvvio, 1);
+    root->addWidget(panContainer, 1);
+    panContainer->hide();
+
+    m_status = new StatusLine(panInfo, kStanding);
+    for (const CommandText& c : kCommands)
+        m_status->describe(this->*c.member, QString::fromUtf8(c.status));
+    m_status->describe(cmdGuida, kGuidaStatus);
+    for (QWidget* area : {static_cast<QWidget*>(this), static_cast<QWidget*>(header), panContainer,
+                          static_cast<QWidget*>(ChartStats)})
+        m_status->clearOver(area);
+
+    EditBehaviour::of(txtAnno)
+        ->setKeyFilter(KeyFilter::Digits)
+        .setEnterTarget(btnApri)
+        .setFocusMark(FocusMark::Frame, QStringLiteral("effAnno"));
+    connect(btnApri, &QPushButton::clicked, this, &TfrmStatistiche::btnApriClick);
+    connect(btnBarre, &QPushButton::clicked, this, &TfrmStatistiche::btnBarreClick);
+    connect(btnTorta, &QPushButton::clicked, this, &TfrmStatistiche::btnTortaClick);
+    connect(btnStampa, &QPushButton::clicked, this, &TfrmStatistiche::btnStampaClick);
+    connect(btnEsci, &QPushButton::clicked, this, &QWidget::close);
+    connect(imgEsci, &ClickablePicture::clicked, this, &QWidget::close);
+    // imgGuida and cmdGuida show the window's help page once the help windows exist.
+}
+
+std::array<QLabel*, 12> TfrmStatistiche::monthLabels() const {
+    return {memGennaio, memFebbraio, memMarzo,     memAprile,  memMaggio,   memGiugno,
+            memLuglio,  memAgosto,   memSettembre, memOttobre, memNovembre, memDicembre};
+}
+
+void TfrmStatistiche::showEvent(QShowEvent* event) {
+    NavigationWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    txtAnno->setText(QString::number(Platform::instance().today().year()).rightJustified(4, u'0'));
+    ChartStats->clearPoints();
+    panContainer->hide();
+    panAvvio->show();
+    m_status->showStanding();
+    txtAnno->setFocus();
+}
+
+void TfrmStatistiche::btnApriClick() {
+    if (txtAnno->text().size() != 4) {
+        Platform::instance().warning(kYearDigitsMessage, this);
+        txtAnno->setFocus();
+        return;
+    }
+    const QString year = trimText(txtAnno->text());
+    lblFile->setText(workArchivePath(programFolder(), year));
+    lblTitolo->setText(kTitleOfYear.arg(year));
+    const auto labels = monthLabels();
+    for (QLabel* label : labels)
+        label->setText(QStringLiteral("0"));
+
+    const MonthlyTotals totals = scanMonthlyTotals(lblFile->text(), year);
+    for (std::size_t i = 0; i < 12; ++i)
+        if (totals.sums[i] != 0)
+            labels[i]->setText(formatGeneral(totals.sums[i]));
+    if (totals.error != ArchiveError::None) {
+        Platform::instance().error(kArchiveAccessMessage, this);
+        return;
+    }
+    if (totals.unreadableAmount) {
+        // A partial chart would pass for the real one: nothing is drawn until the record is mended.
+        Platform::instance().error(unreadableAmountMessage(*totals.unreadableAmount), this);
+        return;
+    }
+
+    chart::Model model{kChartTitle, kChartFoot, kLegendTitle, kNothingToShare, {}, m_kind};
+    for (std::size_t i = 0; i < 12; ++i) {
+        const double rounded = roundToEuro(parseDecimal(labels[i]->text()).value_or(0.0));
+        labels[i]->setText(formatGeneral(rounded));
+        model.points.push_back({kMonthNames[i], rounded, QColor::fromRgba(kMonthColours[i])});
+    }
+    ChartStats->setModel(std::move(model));
+    panAvvio->hide();
+    panContainer->show();
+    m_status->showStanding();
+    if (!totals.unreadableDates.empty())
+        Platform::instance().warning(unreadableDatesMessage(totals.unreadableDates), this);
+}
+
+void TfrmStatistiche::btnBarreClick() {
+    m_kind = chart::Kind::Bars;
+    ChartStats->setKind(m_kind);
+}
+
+void TfrmStatistiche::btnTortaClick() {
+    m_kind = chart::Kind::Pie;
+    ChartStats->setKind(m_kind);
+}
+
+void TfrmStatistiche::btnStampaClick() {
+    Platform& platform = Platform::instance();
+    if (!platform.question(kPrintQuestion, this))
+        return;
+    const auto answer = platform.inputText(this, kCopiesCaption, kCopiesPrompt, QStringLiteral("1"));
+    if (!answer)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(kChartTitle);
+    printer.setCopyCount(copiesFrom(*answer));
+    if (!platform.choosePrinter(printer, this))
+        return;
+    if (!chart::print(ChartStats->model(), printer))
+        platform.error(kPrintFailed, this);
+}
+
+QWidget* TfrmStatistiche::closeHandler() {
+    return app().window(QStringLiteral("TfrmAvvio"));
+}
+
+} // namespace orvelia

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <array>
+
+#include "framework/chart.h"
+#include "windows/app/application.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace orvelia {
+
+class ClickablePicture;
+class StatusLine;
+
+/// The monthly pay of one year as a 3D bar or pie chart, with its print.
+class TfrmStatistiche : public NavigationWindow {
+    Q_OBJECT
+public:
+    explicit TfrmStatistiche(OrveliaApp& app);
+
+    // Year panel.
+    QWidget* panAvvio;
+    QLineEdit* txtAnno;
+    QLabel* lblApri;
+    QPushButton* btnApri;
+    ClickablePicture* imgGuida;
+    ClickablePicture* imgEsci;
+    QLabel* lblFile;
+    QLabel* memGennaio;
+    QLabel* memFebbraio;
+    QLabel* memMarzo;
+    QLabel* memAprile;
+    QLabel* memMaggio;
+    QLabel* memGiugno;
+    QLabel* memLuglio;
+    QLabel* memAgosto;
+    QLabel* memSettembre;
+    QLabel* memOttobre;
+    QLabel* memNovembre;
+    QLabel* memDicembre;
+
+    // Chart panel.
+    QWidget* panContainer;
+    QLabel* lblTitolo;
+    QLabel* lblRigo04;
+    QLabel* lblRigo05;
+    chart::ChartView* ChartStats;
+    QPushButton* btnTorta;
+    QPushButton* btnBarre;
+    QPushButton* btnStampa;
+    QPushButton* btnEsci;
+    ClickablePicture* cmdGuida;
+    QLabel* panInfo;
+
+    /// The twelve month labels, January first.
+    std::array<QLabel*, 12> monthLabels() const;
+
+protected:
+    QWidget* closeHandler() override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void btnApriClick();
+    void btnBarreClick();
+    void btnTortaClick();
+    void btnStampaClick();
+
+    StatusLine* m_status;
+    chart::Kind m_kind = chart::Kind::Bars; // the last choice holds for the whole run
+};
+
+} // namespace orvelia
