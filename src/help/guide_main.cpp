@@ -155,7 +155,15 @@ std::map<HelpPage, std::vector<Figure>> takePictures(OrveliaApp& app, const QStr
     navigation(HelpPage::Registry, "TfrmIstruttori", QStringLiteral("L'anagrafica dei lavoratori"));
     navigation(HelpPage::Work, "TfrmMenuLavori", QStringLiteral("La scelta dell'anno del registro"));
     if (auto* work = app.window<TfrmLavori>()) {
-        work->openYear(workArchivePath(folder, QStringLiteral("2026")), QStringLiteral("2026"));
+        const QString path = workArchivePath(folder, QStringLiteral("2026"));
+        work->openYear(path, QStringLiteral("2026"));
+        work->setWindowState(Qt::WindowNoState);
+        work->resize(screen);
+        work->show();
+        QApplication::processEvents();
+        // The first day of work on screen, as after a search.
+        if (const auto first = archive::read(path, 1, TSchedaLavoro::layout))
+            work->showRecord(*first, 1);
         figures[HelpPage::Work].push_back(
             {QStringLiteral("TfrmLavori"), QStringLiteral("Il registro dei lavori"), grabAt(work, screen)});
     }
