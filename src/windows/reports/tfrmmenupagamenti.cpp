@@ -1,0 +1,170 @@
+#include "windows/reports/tfrmmenupagamenti.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "framework/widgets.h"
+#include "windows/help/tfrmguida.h"
+#include "windows/reports/tfrmmenuriepilogopagamenti.h"
+
+namespace orvelia {
+
+namespace {
+const QString kCaption = QStringLiteral(" Orvelia - Riepilogo compensi");
+const QString kHeaderTitle = QStringLiteral("Riepilogo compensi");
+const QString kHeaderSubtitle = QStringLiteral("I compensi dovuti ai lavoratori, per periodo e per mese");
+const QString kInformazioni = QStringLiteral(
+    "Questo ambiente consente di visualizzare riepiloghi dei compensi per intervalli di tempo e "
+    "grafici statistici tridimensionali delle rimunerazioni mensili.");
+const QString kSummaryHeading = QStringLiteral("Riepilogo compensi");
+const QString kSummaryInfo = QStringLiteral("L'elenco dei compensi dovuti tra due giorni dell'anno, per un "
+                                            "lavoratore o per tutti, con il totale e la stampa.");
+const QString kStatisticsHeading = QStringLiteral("Statistiche rimunerazioni mensili");
+const QString kStatisticsInfo = QStringLiteral("I compensi di ogni mese dell'anno in un grafico "
+                                               "tridimensionale a barre o a torta, da stampare.");
+const QString kApri = QStringLiteral("Apri");
+const QString kTagBack = QStringLiteral("avvio");
+const QString kTagSummary = QStringLiteral("riepiloghi");
+const QString kTagStatistics = QStringLiteral("statistiche");
+} // namespace
+
+TfrmMenuPagamenti::TfrmMenuPagamenti(OrveliaApp& app)
+    : NavigationWindow(app, "TfrmMenuPagamenti", kCaption) {
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colours::kPaper);
+    setPalette(pal);
+
+    auto* header = new BrandHeader(kHeaderTitle, kHeaderSubtitle, this, 96);
+    QWidget* summary = makeChoice(QStringLiteral("panRiepiloghi"), kSummaryHeading, kSummaryInfo,
+                                  colours::kAmber.darker(112), btnRiepiloghi, "btnRiepiloghi", icoLibri,
+                                  "icoLibri", QStringLiteral("riepilogo"));
+    QWidget* statistics =
+        makeChoice(QStringLiteral("panStatistiche"), kStatisticsHeading, kStatisticsInfo, colours::kBlue,
+                   btnStatistiche, "btnStatistiche", icoDVD, "icoDVD", QStringLiteral("statistiche"));
+
+    lblInformazioni = new QLabel(kInformazioni, this);
+    lblInformazioni->setObjectName("lblInformazioni");
+    lblInformazioni->setWordWrap(true);
+    lblInformazioni->setAlignment(Qt::AlignCenter);
+    lblInformazioni->setStyleSheet("color: #3C4A5A; font-size: 14px;");
+    lblInformazioni->setFixedWidth(876); // as wide as the two cards below
+    lblMemory = hiddenLabel(QStringLiteral("lblMemory"), this, kTagBack);
+
+    auto* choices = new QHBoxLayout;
+    choices->setSpacing(36);
+    choices->addStretch(1);
+    choices->addWidget(summary);
+    choices->addWidget(statistics);
+    choices->addStretch(1);
+
+    auto* info = new QHBoxLayout;
+    info->addStretch();
+    info->addWidget(lblInformazioni);
+    info->addStretch();
+
+    auto* footer = new QHBoxLayout;
+    footer->setSpacing(28);
+    footer->addStretch();
+    for (auto [member, name, icon, caption] : {std::tuple{&imgGuida, "imgGuida", "guida", "Guida"},
+                                               std::tuple{&imgEsci, "imgEsci", "esci", "Esci"}}) {
+        auto* box = new QVBoxLayout;
+        *member = new ClickablePicture(QString::fromLatin1(name), iconPath(QString::fromLatin1(icon)), this);
+        (*member)->setFixedSize(36, 36);
+        auto* text = new QLabel(QString::fromLatin1(caption), this);
+        text->setAlignment(Qt::AlignCenter);
+        text->setStyleSheet("color: #3C4A5A; font-size: 12px;");
+        box->setSpacing(4);
+        box->addWidget(*member, 0, Qt::AlignHCenter);
+        box->addWidget(text);
+        footer->addLayout(box);
+    }
+    footer->addStretch();
+
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 24);
+    root->setSpacing(0);
+    root->addWidget(header);
+    root->addStretch(2);
+    root->addLayout(info);
+    root->addSpacing(28);
+    root->addLayout(choices);
+    root->addSpacing(36);
+    root->addLayout(footer);
+    root->addStretch(3);
+
+    setTabOrder(btnRiepiloghi, btnStatistiche);
+    connect(btnRiepiloghi, &QPushButton::clicked, this, &TfrmMenuPagamenti::btnRiepiloghiClick);
+    connect(icoLibri, &ClickablePicture::clicked, this, &TfrmMenuPagamenti::btnRiepiloghiClick);
+    connect(btnStatistiche, &QPushButton::clicked, this, &TfrmMenuPagamenti::btnStatisticheClick);
+    connect(icoDVD, &ClickablePicture::clicked, this, &TfrmMenuPagamenti::btnStatisticheClick);
+    connect(imgGuida, &ClickablePicture::clicked, this, [this] { showHelp(this, HelpPage::Reports); });
+    connect(imgEsci, &ClickablePicture::clicked, this, &QWidget::close);
+}
+
+QWidget* TfrmMenuPagamenti::makeChoice(const QString& name, const QString& heading, const QString& info,
+                                       const QColor& accent, QPushButton*& button, const char* buttonName,
+                                       ClickablePicture*& picture, const char* pictureName,
+                                       const QString& icon) {
+    auto* card = new SectionPanel(name, heading, accent, this);
+    card->setFixedWidth(420);
+    picture = new ClickablePicture(QString::fromLatin1(pictureName), iconPath(icon), card);
+    picture->setFixedSize(72, 72);
+    auto* text = new QLabel(info, card);
+    text->setWordWrap(true);
+    text->setStyleSheet("color: #5B6B7C;");
+    button = new QPushButton(QIcon(iconPath(QStringLiteral("apri"))), kApri, card);
+    button->setObjectName(QString::fromLatin1(buttonName));
+    button->setMinimumSize(120, 34);
+    button->setAutoDefault(true);
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(12);
+    right->addWidget(text);
+    right->addStretch(); // the two "Apri" buttons line up at the foot of their cards
+    right->addWidget(button, 0, Qt::AlignLeft);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(18);
+    row->addWidget(picture, 0, Qt::AlignTop);
+    row->addLayout(right, 1);
+    card->form()->setContentsMargins(18, 44, 18, 18);
+    card->form()->addRow(row);
+    return card;
+}
+
+void TfrmMenuPagamenti::showEvent(QShowEvent* event) {
+    NavigationWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    lblMemory->setText(kTagBack);
+    btnRiepiloghi->setFocus();
+}
+
+void TfrmMenuPagamenti::btnRiepiloghiClick() {
+    lblMemory->setText(kTagSummary);
+    close();
+}
+
+void TfrmMenuPagamenti::btnStatisticheClick() {
+    lblMemory->setText(kTagStatistics);
+    close();
+}
+
+QWidget* TfrmMenuPagamenti::closeHandler() {
+    QWidget* mainMenu = app().window(QStringLiteral("TfrmAvvio"));
+    const QString tag = lblMemory->text().trimmed();
+    if (tag == kTagSummary)
+        return app().window<TfrmMenuRiepilogoPagamenti>();
+    if (tag == kTagStatistics) {
+        // The statistics window may be missing from a build; the main menu is then the way back.
+        QWidget* statistics = app().window(QStringLiteral("TfrmStatistiche"));
+        return statistics ? statistics : mainMenu;
+    }
+    return mainMenu;
+}
+
+} // namespace orvelia

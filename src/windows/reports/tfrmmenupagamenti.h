@@ -1,0 +1,39 @@
+#pragma once
+
+#include "windows/app/application.h"
+
+class QLabel;
+class QPushButton;
+
+namespace orvelia {
+
+class ClickablePicture;
+
+/// The reports menu: the period summary or the monthly statistics.
+class TfrmMenuPagamenti : public NavigationWindow {
+    Q_OBJECT
+public:
+    explicit TfrmMenuPagamenti(OrveliaApp& app);
+
+    QPushButton* btnRiepiloghi;
+    ClickablePicture* icoLibri;
+    QPushButton* btnStatistiche;
+    ClickablePicture* icoDVD;
+    ClickablePicture* imgEsci;
+    ClickablePicture* imgGuida;
+    QLabel* lblInformazioni;
+    QLabel* lblMemory;
+
+protected:
+    QWidget* closeHandler() override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void btnRiepiloghiClick();
+    void btnStatisticheClick();
+    QWidget* makeChoice(const QString& name, const QString& heading, const QString& info,
+                        const QColor& accent, QPushButton*& button, const char* buttonName,
+                        ClickablePicture*& picture, const char* pictureName, const QString& icon);
+};
+
+} // namespace orvelia

@@ -1,0 +1,326 @@
+#include "windows/reports/tfrmmenuriepilogopagamenti.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "core/archive/paths.h"
+#include "core/archive/text.h"
+#include "framework/editing.h"
+#include "framework/platform.h"
+#include "framework/widgets.h"
+#include "windows/registry/tfrmtrovaistruttori.h"
+#include "windows/reports/tfrmrieppagamenti.h"
+
+namespace orvelia {
+
+namespace {
+const QString kCaption = QStringLiteral(" Orvelia - Riepilogo compensi");
+const QString kHeaderTitle = QStringLiteral("Riepilogo compensi");
+const QString kHeaderSubtitle = QStringLiteral("I compensi dovuti in un intervallo di giorni dell'anno");
+const QString kPanelTitle = QStringLiteral("Criteri del riepilogo");
+const QString kAnno = QStringLiteral("Anno:");
+const QString kCodiceFiscale = QStringLiteral("Codice fiscale lavoratore:");
+const QString kDataInizio = QStringLiteral(" Data inizio intervallo: ");
+const QString kDataFine = QStringLiteral(" Data fine intervallo: ");
+const QString kGiorno = QStringLiteral("Giorno:");
+const QString kMese = QStringLiteral("Mese:");
+const QString kAnnoDesign = QStringLiteral("ANNO");
+const QString kEsci = QStringLiteral("Esci");
+const QString kVisualizza = QStringLiteral("Visualizza riepilogo");
+const QString kAttendere = QStringLiteral("Caricamento riepilogo in corso. Attendere...");
+const QString kCampo01 =
+    QStringLiteral("Indicare l'anno solare di interesse e il codice fiscale di un lavoratore.");
+const QString kCampo02 =
+    QStringLiteral("Per ottenere lo storico dei compensi percepiti da tutti i lavoratori, "
+                   "non indicare nessun codice fiscale.");
+const QString kCampo03 = QStringLiteral("Indicare l'intervallo di tempo relativo al periodo da riepilogare.");
+const QString kFileDesign = QStringLiteral("FilePath");
+const QString kTagSearch = QStringLiteral("riep_pagamenti");
+} // namespace
+
+TfrmMenuRiepilogoPagamenti::TfrmMenuRiepilogoPagamenti(OrveliaApp& app)
+    : NavigationWindow(app, "TfrmMenuRiepilogoPagamenti", kCaption) {
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colours::kPaper);
+    setPalette(pal);
+
+    auto* header = new BrandHeader(kHeaderTitle, kHeaderSubtitle, this, 96);
+    auto* card =
+        new SectionPanel(QStringLiteral("panCriteri"), kPanelTitle, colours::kAmber.darker(112), this);
+    card->setFixedWidth(680);
+
+    lblCampo01 = new QLabel(kCampo01, card);
+    lblCampo01->setObjectName("lblCampo01");
+    lblCampo02 = new QLabel(kCampo02, card);
+    lblCampo02->setObjectName("lblCampo02");
+    lblCampo03 = new QLabel(kCampo03, card);
+    lblCampo03->setObjectName("lblCampo03");
+    for (QLabel* l : {lblCampo01, lblCampo02, lblCampo03}) {
+        l->setWordWrap(true);
+        l->setStyleSheet("color: #5B6B7C;");
+    }
+
+    txtAnno = new QLineEdit(card);
+    txtAnno->setObjectName("txtAnno");
+    txtAnno->setMaxLength(4);
+    txtAnno->setFixedWidth(90);
+    txtAnno->setAlignment(Qt::AlignCenter);
+    txtTipologia = new QLineEdit(card);
+    txtTipologia->setObjectName("txtTipologia");
+    txtTipologia->setMaxLength(16);
+    txtTipologia->setFixedWidth(230);
+    impCodFisc = new ClickablePicture(QStringLiteral("impCodFisc"), iconPath(QStringLiteral("trova")), card);
+    impCodFisc->setFixedSize(26, 26);
+    impCodFisc->setToolTip(QStringLiteral("Trova lavoratore in archivio"));
+    for (QLineEdit* box : {txtAnno, txtTipologia})
+        box->setMinimumHeight(28);
+
+    auto* workerRow = rowHolder(card);
+    addToRow(workerRow, {txtTipologia, impCodFisc}, false);
+    auto* yearRow = rowHolder(card);
+    addToRow(yearRow, {txtAnno}, false);
+    // Room around the boxes for their focus frames.
+    for (QWidget* holder : {workerRow, yearRow})
+        holder->layout()->setContentsMargins(4, 3, 4, 3);
+
+    grpDataInizio = makeDateGroup("grpDataInizio", kDataInizio, txtGiornoInizio, "txtGiornoInizio",
+                                  txtMeseInizio, "txtMeseInizio", lblAnnoInizio, "lblAnnoInizio");
+    grpDataFine = makeDateGroup("grpDataFine", kDataFine, txtGiornoFine, "txtGiornoFine", txtMeseFine,
+                                "txtMeseFine", lblAnnoFine, "lblAnnoFine");
+    grpDataInizio->setParent(card);
+    grpDataFine->setParent(card);
+    auto* dates = new QHBoxLayout;
+    dates->setSpacing(16);
+    dates->addWidget(grpDataInizio);
+    dates->addWidget(grpDataFine);
+
+    lblAttendere = new QLabel(kAttendere, card);
+    lblAttendere->setObjectName("lblAttendere");
+    lblAttendere->setStyleSheet("color: #B8322F; font-weight: bold;");
+    lblAttendere->hide();
+    // The wait line keeps its room, so showing it moves nothing.
+    QSizePolicy keep = lblAttendere->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    lblAttendere->setSizePolicy(keep);
+
+    btnEsci = new QPushButton(QIcon(iconPath(QStringLiteral("esci"))), kEsci, card);
+    btnEsci->setObjectName("btnEsci");
+    btnVisualizza = new QPushButton(QIcon(iconPath(QStringLiteral("riepilogo"))), kVisualizza, card);
+    btnVisualizza->setObjectName("btnVisualizza");
+    for (QPushButton* b : {btnEsci, btnVisualizza}) {
+        b->setMinimumHeight(34);
+        b->setMinimumWidth(120);
+        b->setAutoDefault(false);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(10);
+    buttons->addWidget(lblAttendere, 1);
+    buttons->addWidget(btnEsci);
+    buttons->addWidget(btnVisualizza);
+
+    lblFile = hiddenLabel(QStringLiteral("lblFile"), this, kFileDesign);
+    lblDataInizio = hiddenLabel(QStringLiteral("lblDataInizio"), this);
+    lblDataFine = hiddenLabel(QStringLiteral("lblDataFine"), this);
+
+    QFormLayout* form = card->form();
+    form->setContentsMargins(22, 46, 22, 20);
+    form->setVerticalSpacing(10);
+    form->setHorizontalSpacing(14);
+    form->addRow(lblCampo01);
+    form->addRow(lblCampo02);
+    form->addRow(kAnno, yearRow);
+    form->addRow(kCodiceFiscale, workerRow);
+    form->addItem(new QSpacerItem(0, 6));
+    form->addRow(lblCampo03);
+    form->addRow(dates);
+    form->addItem(new QSpacerItem(0, 8));
+    form->addRow(buttons);
+
+    auto* centre = new QHBoxLayout;
+    centre->addStretch();
+    centre->addWidget(card);
+    centre->addStretch();
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 24);
+    root->setSpacing(0);
+    root->addWidget(header);
+    root->addStretch(2);
+    root->addLayout(centre);
+    root->addStretch(3);
+
+    setTabOrder(txtAnno, txtTipologia);
+    setTabOrder(txtTipologia, txtGiornoInizio);
+    setTabOrder(txtGiornoInizio, txtMeseInizio);
+    setTabOrder(txtMeseInizio, txtGiornoFine);
+    setTabOrder(txtGiornoFine, txtMeseFine);
+    setTabOrder(txtMeseFine, btnEsci);
+    setTabOrder(btnEsci, btnVisualizza);
+
+    EditBehaviour::of(txtAnno)
+        ->setKeyFilter(KeyFilter::Digits)
+        .setEnterTarget(txtTipologia)
+        .setFocusMark(FocusMark::Frame, QStringLiteral("effAnno"));
+    EditBehaviour::of(txtTipologia)
+        ->setTextCase(TextCase::UpperOnKeyRelease)
+        .setEnterTarget(txtGiornoInizio)
+        .setFocusMark(FocusMark::Frame, QStringLiteral("effTipologia"));
+    for (auto [box, frame] :
+         {std::pair{txtGiornoInizio, "effGiornoInizio"}, std::pair{txtMeseInizio, "effMeseInizio"},
+          std::pair{txtGiornoFine, "effGiornoFine"}, std::pair{txtMeseFine, "effMeseFine"}}) {
+        EditBehaviour::of(box)->setFocusMark(FocusMark::Frame, QString::fromLatin1(frame));
+        box->installEventFilter(this);
+    }
+    txtAnno->installEventFilter(this);
+
+    connect(btnVisualizza, &QPushButton::pressed, lblAttendere, &QWidget::show);
+    connect(btnVisualizza, &QPushButton::clicked, this, &TfrmMenuRiepilogoPagamenti::btnVisualizzaClick);
+    connect(btnEsci, &QPushButton::clicked, this, &QWidget::close);
+    connect(impCodFisc, &ClickablePicture::clicked, this, &TfrmMenuRiepilogoPagamenti::impCodFiscClick);
+}
+
+QGroupBox* TfrmMenuRiepilogoPagamenti::makeDateGroup(const char* name, const QString& title, QComboBox*& day,
+                                                     const char* dayName, QComboBox*& month,
+                                                     const char* monthName, QLabel*& year,
+                                                     const char* yearName) {
+    auto* group = new QGroupBox(title, this);
+    group->setObjectName(QString::fromLatin1(name));
+    day = new QComboBox(group);
+    day->setObjectName(QString::fromLatin1(dayName));
+    for (int d = 1; d <= 31; ++d)
+        day->addItem(QString::number(d).rightJustified(2, u'0'));
+    day->setMaxVisibleItems(16);
+    day->setFixedWidth(70);
+    month = new QComboBox(group);
+    month->setObjectName(QString::fromLatin1(monthName));
+    month->addItems(summary::monthNames());
+    month->setMaxVisibleItems(12);
+    month->setFixedWidth(130);
+    year = new QLabel(kAnnoDesign, group);
+    year->setObjectName(QString::fromLatin1(yearName));
+    year->setStyleSheet("font-weight: bold; color: #1B3A5C;");
+    year->setMinimumWidth(48);
+    for (QComboBox* box : {day, month}) {
+        box->setMinimumHeight(28);
+        box->setCurrentIndex(-1);
+    }
+
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(14, 18, 14, 12);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(4);
+    grid->addWidget(new QLabel(kGiorno, group), 0, 0);
+    grid->addWidget(new QLabel(kMese, group), 0, 1);
+    grid->addWidget(new QLabel(kAnno, group), 0, 2);
+    grid->addWidget(day, 1, 0);
+    grid->addWidget(month, 1, 1);
+    grid->addWidget(year, 1, 2);
+    grid->setColumnStretch(3, 1);
+    return group;
+}
+
+void TfrmMenuRiepilogoPagamenti::showEvent(QShowEvent* event) {
+    NavigationWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    for (QComboBox* box : {txtGiornoInizio, txtMeseInizio, txtGiornoFine, txtMeseFine})
+        box->setCurrentIndex(-1);
+    txtTipologia->clear();
+    const QString year = QString::number(Platform::instance().today().year()).rightJustified(4, u'0');
+    txtAnno->setText(year);
+    lblAnnoInizio->setText(year);
+    lblAnnoFine->setText(year);
+    lblAttendere->hide();
+    txtTipologia->setFocus();
+}
+
+bool TfrmMenuRiepilogoPagamenti::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtAnno) {
+        if (event->type() == QEvent::KeyRelease || event->type() == QEvent::FocusOut)
+            followYear();
+        return false;
+    }
+    // The drop-down boxes take their values from the list only: every key is discarded,
+    // except Tab, which still moves between the controls.
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+            return false;
+        if (event->type() == QEvent::ShortcutOverride)
+            return false;
+        return true;
+    }
+    return NavigationWindow::eventFilter(watched, event);
+}
+
+void TfrmMenuRiepilogoPagamenti::followYear() {
+    const QString year = trimText(txtAnno->text());
+    lblAnnoInizio->setText(year);
+    lblAnnoFine->setText(year);
+}
+
+void TfrmMenuRiepilogoPagamenti::btnVisualizzaClick() {
+    lblDataInizio->clear();
+    lblDataFine->clear();
+    const summary::CriteriaCheck check = summary::checkCriteria(
+        {txtAnno->text(), txtGiornoInizio->currentText(), txtMeseInizio->currentText(), lblAnnoInizio->text(),
+         txtGiornoFine->currentText(), txtMeseFine->currentText(), lblAnnoFine->text()});
+    lblDataInizio->setText(check.startDate);
+    lblDataFine->setText(check.endDate);
+    if (check.refusal) {
+        const summary::CriteriaRefusal& refusal = *check.refusal;
+        Platform::instance().message(refusal.warning ? MessageKind::Warning : MessageKind::Plain,
+                                     refusal.text, this);
+        QWidget* focus = nullptr;
+        switch (refusal.focus) {
+        case summary::CriteriaFocus::Anno:
+            focus = txtAnno;
+            break;
+        case summary::CriteriaFocus::GiornoInizio:
+            focus = txtGiornoInizio;
+            break;
+        case summary::CriteriaFocus::MeseInizio:
+            focus = txtMeseInizio;
+            break;
+        case summary::CriteriaFocus::GiornoFine:
+            focus = txtGiornoFine;
+            break;
+        case summary::CriteriaFocus::MeseFine:
+            focus = txtMeseFine;
+            break;
+        case summary::CriteriaFocus::Stay:
+            break;
+        }
+        if (focus)
+            focus->setFocus();
+        lblAttendere->hide();
+        return;
+    }
+    lblFile->setText(workArchivePath(programFolder(), trimText(txtAnno->text())));
+    openToolWindow<TfrmRiepPagamenti>(this);
+    lblAttendere->hide(); // also when the list window could not be shown
+}
+
+summary::Request TfrmMenuRiepilogoPagamenti::request() const {
+    return {lblFile->text(), lblDataInizio->text(), lblDataFine->text(), txtTipologia->text()};
+}
+
+void TfrmMenuRiepilogoPagamenti::impCodFiscClick() {
+    // The search writes the chosen worker's codice fiscale into txtTipologia.
+    openToolWindow<TfrmTrovaIstruttori>(this, kTagSearch);
+}
+
+QWidget* TfrmMenuRiepilogoPagamenti::closeHandler() {
+    return app().window(QStringLiteral("TfrmAvvio"));
+}
+
+} // namespace orvelia

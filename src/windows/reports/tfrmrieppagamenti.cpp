@@ -1,0 +1,202 @@
+#include "windows/reports/tfrmrieppagamenti.h"
+
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "core/archive/text.h"
+#include "framework/platform.h"
+#include "framework/widgets.h"
+#include "windows/app/listwindow.h"
+#include "windows/help/tfrmguida.h"
+
+namespace orvelia {
+
+namespace {
+const char* const kClassName = "TfrmRiepPagamenti";
+const QString kCaption = QStringLiteral(" Orvelia - Riepilogo compensi");
+const QString kHeaderTitle = QStringLiteral("Riepilogo compensi");
+const QString kHeaderSubtitle =
+    QStringLiteral("Le prestazioni dell'intervallo e il totale dei compensi dovuti");
+const QString kTipologia = QStringLiteral("Riepilogo compensi - C.F. lavoratore:");
+const QString kIntervallo = QStringLiteral("Intervallo selezionato:");
+const QString kTotale = QStringLiteral("Totale compensi:");
+const QString kStampa = QStringLiteral("Stampa riepilogo");
+const QString kEsci = QStringLiteral("Esci");
+const QString kPrintEmpty =
+    QStringLiteral("Operazione di stampa non applicabile: il riepilogo non contiene nessuna voce.");
+const QString kPrintQuestion = QStringLiteral("Si vuole stampare il presente riepilogo?");
+const QString kPrintTitle = QStringLiteral("Riepilogo compensi   -   C.F. lavoratore:  ");
+const QString kSeparator = QStringLiteral("- - - - - - - - - - - - - - - -");
+const QString kPrintInterval = QStringLiteral("INTERVALLO SELEZIONATO:    ");
+const QString kPrintTotal = QStringLiteral("TOTALE COMPENSI:           € ");
+const QString kTotalDesign = QStringLiteral("0,00");
+
+QLabel* makeLabel(const char* name, const QString& text, QWidget* parent, const char* style) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setStyleSheet(QString::fromLatin1(style));
+    return label;
+}
+
+QString callerText(const QWidget* caller, const char* name) {
+    if (!caller)
+        return QString();
+    if (const auto* label = caller->findChild<QLabel*>(QString::fromLatin1(name)))
+        return label->text();
+    if (const auto* box = caller->findChild<QLineEdit*>(QString::fromLatin1(name)))
+        return box->text();
+    return QString();
+}
+} // namespace
+
+TfrmRiepPagamenti::TfrmRiepPagamenti(QWidget* caller)
+    : ToolWindow(caller, kClassName, kCaption) {
+    // Fills the screen like a navigation window, but lives like a tool window; it has a close box.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colours::kPaper);
+    setPalette(pal);
+
+    auto* header = new BrandHeader(kHeaderTitle, kHeaderSubtitle, this, 72);
+
+    auto* facts = new QWidget(this);
+    facts->setObjectName("panRiepilogo");
+    facts->setStyleSheet(
+        "#panRiepilogo { background: white; border: 1px solid #D8DEE6; border-radius: 8px; }");
+    const char* caption = "color: #5B6B7C;";
+    const char* value = "color: #1B3A5C; font-weight: bold;";
+    lblTipologia = makeLabel("lblTipologia", kTipologia, facts, caption);
+    titTipologia = makeLabel("titTipologia", summary::kAllWorkers, facts, value);
+    infIntervallo = makeLabel("infIntervallo", kIntervallo, facts, caption);
+    lblIntervallo = makeLabel("lblIntervallo", summary::kIntervalDesign, facts, value);
+    infTotKmPercorsi = makeLabel("infTotKmPercorsi", kTotale, facts, caption);
+    lblTotCosti =
+        makeLabel("lblTotCosti", kTotalDesign, facts, "color: #1B3A5C; font-weight: bold; font-size: 18px;");
+    titTipologia->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* factsGrid = new QGridLayout(facts);
+    factsGrid->setContentsMargins(16, 10, 16, 10);
+    factsGrid->setHorizontalSpacing(12);
+    factsGrid->setVerticalSpacing(6);
+    factsGrid->addWidget(lblTipologia, 0, 0);
+    factsGrid->addWidget(titTipologia, 0, 1);
+    factsGrid->addWidget(infIntervallo, 1, 0);
+    factsGrid->addWidget(lblIntervallo, 1, 1);
+    factsGrid->setColumnStretch(2, 1);
+    factsGrid->addWidget(infTotKmPercorsi, 0, 3, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
+    factsGrid->addWidget(lblTotCosti, 0, 4, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
+
+    m_list =
+        new ListPanel(this, rememberedFind(QString::fromLatin1(kClassName)), FindBox::Highlighted, false);
+    lblRigo01 = m_list->lblRigo01;
+    lblRigo02 = m_list->lblRigo02;
+    txtTrova = m_list->txtTrova;
+    btnTrova = m_list->btnTrova;
+    lstRecords = m_list->lstRecords;
+
+    btnStampa = new QPushButton(QIcon(iconPath(QStringLiteral("stampa"))), kStampa, this);
+    btnStampa->setObjectName("btnStampa");
+    btnEsci = new QPushButton(QIcon(iconPath(QStringLiteral("esci"))), kEsci, this);
+    btnEsci->setObjectName("btnEsci");
+    for (QPushButton* b : {btnStampa, btnEsci}) {
+        b->setMinimumSize(130, 32);
+        b->setAutoDefault(false);
+    }
+    imgGuida = new ClickablePicture(QStringLiteral("imgGuida"), iconPath(QStringLiteral("guida")), this);
+    imgGuida->setFixedSize(30, 30);
+    imgGuida->setToolTip(QStringLiteral("Guida"));
+
+    auto* commands = new QHBoxLayout;
+    commands->setSpacing(10);
+    commands->addWidget(imgGuida);
+    commands->addStretch();
+    commands->addWidget(btnStampa);
+    commands->addWidget(btnEsci);
+
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(20, 14, 20, 14);
+    body->setSpacing(10);
+    body->addWidget(facts);
+    body->addWidget(m_list, 1);
+    body->addLayout(commands);
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+    root->addWidget(header);
+    root->addLayout(body, 1);
+
+    setTabOrder(txtTrova, btnTrova);
+    setTabOrder(btnTrova, lstRecords);
+    setTabOrder(lstRecords, btnStampa);
+    setTabOrder(btnStampa, btnEsci);
+
+    connect(btnStampa, &QPushButton::clicked, this, &TfrmRiepPagamenti::btnStampaClick);
+    connect(btnEsci, &QPushButton::clicked, this, &QDialog::reject);
+    connect(imgGuida, &ClickablePicture::clicked, this, [this] { showHelp(this, HelpPage::Summary); });
+}
+
+void TfrmRiepPagamenti::showEvent(QShowEvent* event) {
+    // Not the fixed size of the tool windows: this one fills the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    setWindowState(windowState() | Qt::WindowMaximized);
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    fill();
+}
+
+void TfrmRiepPagamenti::fill() {
+    const QWidget* caller = parentWidget();
+    const summary::Request request{callerText(caller, "lblFile"), callerText(caller, "lblDataInizio"),
+                                   callerText(caller, "lblDataFine"), callerText(caller, "txtTipologia")};
+    const summary::Result result = summary::build(request, Platform::instance().today().year());
+    lstRecords->setLines(result.lines);
+    titTipologia->setText(result.workerLabel);
+    if (!result.interval.isEmpty())
+        lblIntervallo->setText(result.interval);
+    lblTotCosti->setText(result.total);
+    m_list->prepareShow(false); // this window's remembered key outlives it
+    txtTrova->setFocus();
+    // An incomplete summary must not pass for a real one.
+    if (result.error != ArchiveError::None)
+        Platform::instance().error(summary::kArchiveNotAccessible, this);
+    else if (result.unreadable)
+        Platform::instance().warning(summary::unreadableMessage(*result.unreadable, request.yearFile), this);
+}
+
+QString TfrmRiepPagamenti::printTitle() const {
+    return kPrintTitle + trimText(titTipologia->text());
+}
+
+QStringList TfrmRiepPagamenti::closingLines() const {
+    return {kSeparator, kPrintInterval + trimText(lblIntervallo->text()),
+            kPrintTotal + trimText(lblTotCosti->text())};
+}
+
+void TfrmRiepPagamenti::btnStampaClick() {
+    if (lstRecords->count() == 0) {
+        Platform::instance().warning(kPrintEmpty, this);
+        return;
+    }
+    if (!Platform::instance().question(kPrintQuestion, this))
+        return;
+    printList(this, printTitle(), lstRecords->lines(), closingLines());
+}
+
+void TfrmRiepPagamenti::done(int result) {
+    lstRecords->clear();
+    if (QWidget* caller = parentWidget())
+        if (auto* wait = caller->findChild<QLabel*>(QStringLiteral("lblAttendere")))
+            wait->hide();
+    ToolWindow::done(result);
+}
+
+} // namespace orvelia
