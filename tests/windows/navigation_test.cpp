@@ -28,6 +28,7 @@ protected:
 TEST_F(NavigationTest, WindowsAreCreatedInOrderAndOnlyTheLoginIsShown) {
     EXPECT_EQ(app->creationOrder(), (QStringList{"TfrmPassword", "TfrmAvvio", "TfrmCambiaPassword",
                                                  "TfrmIstruttori", "TfrmMenuLavori", "TfrmLavori",
+                                                 "TfrmMenuPagamenti", "TfrmMenuRiepilogoPagamenti",
                                                  "TfrmStatistiche"}));
     EXPECT_TRUE(visibleWindows().isEmpty());
     app->start();

@@ -9,6 +9,8 @@
 #include "windows/access/tfrmpassword.h"
 #include "windows/app/tfrmavvio.h"
 #include "windows/registry/tfrmistruttori.h"
+#include "windows/reports/tfrmmenupagamenti.h"
+#include "windows/reports/tfrmmenuriepilogopagamenti.h"
 #include "windows/reports/tfrmstatistiche.h"
 #include "windows/work/tfrmlavori.h"
 #include "windows/work/tfrmmenulavori.h"
@@ -43,6 +45,8 @@ OrveliaApp::OrveliaApp(QObject* parent)
     create<TfrmIstruttori>();
     create<TfrmMenuLavori>();
     create<TfrmLavori>();
+    create<TfrmMenuPagamenti>();
+    create<TfrmMenuRiepilogoPagamenti>();
     create<TfrmStatistiche>();
 }
 
