@@ -26,10 +26,10 @@ protected:
 } // namespace
 
 TEST_F(NavigationTest, WindowsAreCreatedInOrderAndOnlyTheLoginIsShown) {
-    EXPECT_EQ(app->creationOrder(), (QStringList{"TfrmPassword", "TfrmAvvio", "TfrmCambiaPassword",
-                                                 "TfrmIstruttori", "TfrmMenuLavori", "TfrmLavori",
-                                                 "TfrmMenuPagamenti", "TfrmMenuRiepilogoPagamenti",
-                                                 "TfrmStatistiche"}));
+    EXPECT_EQ(
+        app->creationOrder(),
+        (QStringList{"TfrmPassword", "TfrmAvvio", "TfrmCambiaPassword", "TfrmIstruttori", "TfrmMenuLavori",
+                     "TfrmLavori", "TfrmMenuPagamenti", "TfrmMenuRiepilogoPagamenti", "TfrmStatistiche"}));
     EXPECT_TRUE(visibleWindows().isEmpty());
     app->start();
     EXPECT_EQ(visibleWindows(), QStringList{"TfrmPassword"});
