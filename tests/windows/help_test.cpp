@@ -16,6 +16,7 @@
 #include "windows/help/tfrmguida.h"
 #include "windows/help/tfrmistruzioni.h"
 #include "windows/registry/tfrmistruttori.h"
+#include "windows/reports/tfrmstatistiche.h"
 #include "windows/work/tfrmlavori.h"
 #include "windows/work/tfrmmenulavori.h"
 
@@ -59,6 +60,14 @@ public:
         openMainMenu();
         click(app->window<TfrmAvvio>()->btnLavoratori);
         activate(app->window<TfrmIstruttori>());
+        fake->takeMessages();
+    }
+
+    void openStatistics() {
+        auto* stats = app->window<TfrmStatistiche>();
+        ASSERT_NE(stats, nullptr);
+        app->showWindow(stats);
+        activate(stats);
         fake->takeMessages();
     }
 
@@ -110,6 +119,12 @@ TEST_F(HelpTest, EachHelpControlShowsItsPageInAFreshWindowOwnedByTheCaller) {
         {"registry", &HelpTest::openRegistry,
          [](OrveliaApp& a) { return a.window<TfrmIstruttori>()->cmdGuida; }, HelpPage::Registry,
          "TfrmIstruttori"},
+        {"statistics picture", &HelpTest::openStatistics,
+         [](OrveliaApp& a) { return a.window<TfrmStatistiche>()->imgGuida; }, HelpPage::Statistics,
+         "TfrmStatistiche"},
+        {"statistics command", &HelpTest::openStatistics,
+         [](OrveliaApp& a) { return a.window<TfrmStatistiche>()->cmdGuida; }, HelpPage::Statistics,
+         "TfrmStatistiche"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

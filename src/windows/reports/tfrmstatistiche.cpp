@@ -17,6 +17,7 @@
 #include "framework/editing.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
+#include "windows/help/tfrmguida.h"
 
 namespace orvelia {
 
@@ -246,6 +247,8 @@ TfrmStatistiche::TfrmStatistiche(OrveliaApp& app)
     connect(btnBarre, &QPushButton::clicked, this, &TfrmStatistiche::btnBarreClick);
     connect(btnTorta, &QPushButton::clicked, this, &TfrmStatistiche::btnTortaClick);
     connect(btnStampa, &QPushButton::clicked, this, &TfrmStatistiche::btnStampaClick);
+    for (ClickablePicture* help : {imgGuida, cmdGuida})
+        connect(help, &ClickablePicture::clicked, this, [this] { showHelp(this, HelpPage::Statistics); });
     connect(btnEsci, &QPushButton::clicked, this, &QWidget::close);
     connect(imgEsci, &ClickablePicture::clicked, this, &QWidget::close);
     // imgGuida and cmdGuida show the window's help page once the help windows exist.
