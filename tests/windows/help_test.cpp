@@ -16,6 +16,7 @@
 #include "windows/help/tfrmguida.h"
 #include "windows/help/tfrmistruzioni.h"
 #include "windows/registry/tfrmistruttori.h"
+#include "windows/reports/tfrmmenupagamenti.h"
 #include "windows/reports/tfrmstatistiche.h"
 #include "windows/work/tfrmlavori.h"
 #include "windows/work/tfrmmenulavori.h"
@@ -63,6 +64,11 @@ public:
         fake->takeMessages();
     }
 
+    void openReportsMenu() {
+        openMainMenu();
+        click(app->window<TfrmAvvio>()->btnCompensi);
+        activate(app->window<TfrmMenuPagamenti>());
+    }
     void openStatistics() {
         auto* stats = app->window<TfrmStatistiche>();
         ASSERT_NE(stats, nullptr);
@@ -119,6 +125,9 @@ TEST_F(HelpTest, EachHelpControlShowsItsPageInAFreshWindowOwnedByTheCaller) {
         {"registry", &HelpTest::openRegistry,
          [](OrveliaApp& a) { return a.window<TfrmIstruttori>()->cmdGuida; }, HelpPage::Registry,
          "TfrmIstruttori"},
+        {"reports menu", &HelpTest::openReportsMenu,
+         [](OrveliaApp& a) { return a.window<TfrmMenuPagamenti>()->imgGuida; }, HelpPage::Reports,
+         "TfrmMenuPagamenti"},
         {"statistics picture", &HelpTest::openStatistics,
          [](OrveliaApp& a) { return a.window<TfrmStatistiche>()->imgGuida; }, HelpPage::Statistics,
          "TfrmStatistiche"},

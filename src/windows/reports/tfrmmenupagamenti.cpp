@@ -9,6 +9,7 @@
 
 #include "framework/widgets.h"
 #include "windows/help/tfrmguida.h"
+#include "windows/help/tfrmguida.h"
 #include "windows/reports/tfrmmenuriepilogopagamenti.h"
 
 namespace orvelia {
@@ -102,6 +103,7 @@ TfrmMenuPagamenti::TfrmMenuPagamenti(OrveliaApp& app)
     connect(icoLibri, &ClickablePicture::clicked, this, &TfrmMenuPagamenti::btnRiepiloghiClick);
     connect(btnStatistiche, &QPushButton::clicked, this, &TfrmMenuPagamenti::btnStatisticheClick);
     connect(icoDVD, &ClickablePicture::clicked, this, &TfrmMenuPagamenti::btnStatisticheClick);
+    connect(imgGuida, &ClickablePicture::clicked, this, [this] { showHelp(this, HelpPage::Reports); });
     connect(imgGuida, &ClickablePicture::clicked, this, [this] { showHelp(this, HelpPage::Reports); });
     connect(imgEsci, &ClickablePicture::clicked, this, &QWidget::close);
 }

@@ -13,6 +13,7 @@
 #include "core/archive/text.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
+#include "windows/help/tfrmguida.h"
 #include "windows/app/listwindow.h"
 #include "windows/help/tfrmguida.h"
 
@@ -138,6 +139,7 @@ TfrmRiepPagamenti::TfrmRiepPagamenti(QWidget* caller)
     setTabOrder(btnStampa, btnEsci);
 
     connect(btnStampa, &QPushButton::clicked, this, &TfrmRiepPagamenti::btnStampaClick);
+    connect(imgGuida, &ClickablePicture::clicked, this, [this] { showHelp(this, HelpPage::Summary); });
     connect(btnEsci, &QPushButton::clicked, this, &QDialog::reject);
     connect(imgGuida, &ClickablePicture::clicked, this, [this] { showHelp(this, HelpPage::Summary); });
 }
