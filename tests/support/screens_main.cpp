@@ -2,6 +2,8 @@
 // Usage: orvelia_screens <folder>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -9,12 +11,61 @@
 #include "framework/appearance.h"
 #include "windows/app/application.h"
 #include "windows/app/tfrminfo.h"
+#include "windows/registry/tfrmanteprimaistruttore.h"
+#include "windows/registry/tfrmistruttori.h"
+#include "windows/registry/tfrmstampaistruttore.h"
+#include "windows/work/tfrmlavori.h"
+#include "windows/work/tfrmstampalavoro.h"
 
 using namespace orvelia;
 
 namespace {
 void save(QWidget* w, const QString& folder, const QString& name) {
     w->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+void showAndSave(QWidget* w, const QString& folder, const QString& name) {
+    w->show();
+    QApplication::processEvents();
+    save(w, folder, name);
+    w->hide();
+}
+
+// The printed sheets, filled as a user would, into PDF files beside the pictures.
+void sheets(OrveliaApp& app, const QString& folder) {
+    auto* registry = app.window<TfrmIstruttori>();
+    const QDateTime when(QDate(2026, 3, 5), QTime(8, 7, 6));
+    int k = 0;
+    for (QLineEdit* box : registry->findChildren<QLineEdit*>())
+        box->setText(QStringLiteral("Valore di prova %1").arg(++k));
+    registry->txtCognome->setText(QStringLiteral("Rossi"));
+    registry->txtNome->setText(QStringLiteral("Maria Grazia"));
+    registry->txtNote->setText(QString(250, u'n').replace(0, 20, QStringLiteral("Nota lunga [DATE] ")));
+    TfrmStampaIstruttore employee(registry);
+    employee.fillSheet(when);
+    QPdfWriter employeePdf(QDir(folder).filePath(QStringLiteral("scheda_lavoratore.pdf")));
+    report::render(employee.repDocumento.prepare(when.date()), employeePdf);
+
+    auto* work = app.window<TfrmLavori>();
+    for (QLineEdit* box : work->findChildren<QLineEdit*>())
+        box->setText(QStringLiteral("Valore di prova %1").arg(++k));
+    const QString longText =
+        QStringLiteral("Potatura delle siepi e dei cespugli del viale principale, raccolta "
+                       "del fogliame, pulizia dei vialetti e dei tombini, controllo "
+                       "dell'impianto di irrigazione e sostituzione di due irrigatori "
+                       "rotti, annaffiatura delle aiuole fiorite, verifica finale.");
+    work->txtAttivita->setText(longText.left(250));
+    work->txtMateriali->setText(longText.left(120));
+    work->txtNote->setText(longText.left(70));
+    TfrmStampaLavoro sheet(work);
+    sheet.fillSheet(when);
+    QPdfWriter workPdf(QDir(folder).filePath(QStringLiteral("scheda_lavoro.pdf")));
+    report::render(sheet.repDocumento.prepare(when.date()), workPdf);
+
+    showAndSave(&employee, folder, QStringLiteral("TfrmStampaIstruttore"));
+    TfrmAnteprimaIstruttore preview(registry);
+    showAndSave(&preview, folder, QStringLiteral("TfrmAnteprimaIstruttore"));
+    showAndSave(&sheet, folder, QStringLiteral("TfrmStampaLavoro"));
 }
 
 void atSize(QWidget* w, const QSize& size, const QString& folder, const QString& name) {
@@ -59,5 +110,6 @@ int main(int argc, char* argv[]) {
     splash.show();
     QApplication::processEvents();
     save(&splash, out, QStringLiteral("TfrmSplash"));
+    sheets(app, out);
     return 0;
 }

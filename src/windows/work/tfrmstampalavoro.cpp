@@ -60,7 +60,7 @@ sheet::Form workSheetForm() {
     form.minimumPointSize = 6;
     form.labelWidthMm = 50;
     form.valueGapMm = 1.5;
-    form.rowHeightMm = 9;
+    form.rowHeightMm = 11.5;
     form.titleHeightMm = 13;
     form.footerHeightMm = 9;
     form.sectionGapMm = 5;
