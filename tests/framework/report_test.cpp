@@ -157,7 +157,8 @@ TEST(ReportEngine, HeadersFootersAndWholeBands) {
         false,
         Qt::transparent,
         Qt::transparent,
-        {{QStringLiteral("txtIntestazione"), QStringLiteral("SCHEDA"), QRectF(0, 0, width, 20), plain}}};
+        {{QStringLiteral("txtIntestazione"), QStringLiteral("SCHEDA"), QRectF(0, 0, width, 20), plain}},
+        {}};
     Band footer{
         QStringLiteral("Piede"),
         BandKind::PageFooter,
@@ -165,7 +166,8 @@ TEST(ReportEngine, HeadersFootersAndWholeBands) {
         false,
         Qt::transparent,
         Qt::transparent,
-        {{QStringLiteral("txtCalce"), QStringLiteral("[DATE]"), QRectF(0, 0, width, 20), plain, true}}};
+        {{QStringLiteral("txtCalce"), QStringLiteral("[DATE]"), QRectF(0, 0, width, 20), plain, true}},
+        {}};
     sheet.bands = {header, footer};
     for (int i = 0; i < 30; ++i) {
         Band row{QStringLiteral("Riga%1").arg(i),
@@ -174,6 +176,7 @@ TEST(ReportEngine, HeadersFootersAndWholeBands) {
                  false,
                  Qt::transparent,
                  QColor(Qt::black),
+                 {},
                  {}};
         row.memos.push_back(
             {QStringLiteral("lbl%1").arg(i), QStringLiteral("Etichetta:"), QRectF(0, 0, 200, 30), plain});
@@ -212,7 +215,7 @@ TEST(ReportEngine, SplitBandKeepsSideBySideMemosInStep) {
     // Two multi-line memos of different pitch in one band: no line is cut and none is lost.
     Template print;
     print.page.orientation = QPageLayout::Landscape;
-    Band data{QStringLiteral("Dati"), BandKind::Data, 0, true, Qt::transparent, Qt::transparent, {}};
+    Band data{QStringLiteral("Dati"), BandKind::Data, 0, true, Qt::transparent, Qt::transparent, {}, {}};
     QStringList left, right;
     for (int i = 0; i < 120; ++i)
         left << QStringLiteral("s%1").arg(i);

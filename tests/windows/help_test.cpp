@@ -131,9 +131,6 @@ TEST_F(HelpTest, EachHelpControlShowsItsPageInAFreshWindowOwnedByTheCaller) {
         {"statistics picture", &HelpTest::openStatistics,
          [](OrveliaApp& a) { return a.window<TfrmStatistiche>()->imgGuida; }, HelpPage::Statistics,
          "TfrmStatistiche"},
-        {"statistics command", &HelpTest::openStatistics,
-         [](OrveliaApp& a) { return a.window<TfrmStatistiche>()->cmdGuida; }, HelpPage::Statistics,
-         "TfrmStatistiche"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

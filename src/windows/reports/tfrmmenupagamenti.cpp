@@ -104,7 +104,6 @@ TfrmMenuPagamenti::TfrmMenuPagamenti(OrveliaApp& app)
     connect(btnStatistiche, &QPushButton::clicked, this, &TfrmMenuPagamenti::btnStatisticheClick);
     connect(icoDVD, &ClickablePicture::clicked, this, &TfrmMenuPagamenti::btnStatisticheClick);
     connect(imgGuida, &ClickablePicture::clicked, this, [this] { showHelp(this, HelpPage::Reports); });
-    connect(imgGuida, &ClickablePicture::clicked, this, [this] { showHelp(this, HelpPage::Reports); });
     connect(imgEsci, &ClickablePicture::clicked, this, &QWidget::close);
 }
 

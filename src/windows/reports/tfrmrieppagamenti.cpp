@@ -141,7 +141,6 @@ TfrmRiepPagamenti::TfrmRiepPagamenti(QWidget* caller)
     connect(btnStampa, &QPushButton::clicked, this, &TfrmRiepPagamenti::btnStampaClick);
     connect(imgGuida, &ClickablePicture::clicked, this, [this] { showHelp(this, HelpPage::Summary); });
     connect(btnEsci, &QPushButton::clicked, this, &QDialog::reject);
-    connect(imgGuida, &ClickablePicture::clicked, this, [this] { showHelp(this, HelpPage::Summary); });
 }
 
 void TfrmRiepPagamenti::showEvent(QShowEvent* event) {

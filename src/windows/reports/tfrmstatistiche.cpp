@@ -251,7 +251,6 @@ TfrmStatistiche::TfrmStatistiche(OrveliaApp& app)
         connect(help, &ClickablePicture::clicked, this, [this] { showHelp(this, HelpPage::Statistics); });
     connect(btnEsci, &QPushButton::clicked, this, &QWidget::close);
     connect(imgEsci, &ClickablePicture::clicked, this, &QWidget::close);
-    // imgGuida and cmdGuida show the window's help page once the help windows exist.
 }
 
 std::array<QLabel*, 12> TfrmStatistiche::monthLabels() const {

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+
+#include <QList>
+#include <QString>
+
+#include "core/archive/browse.h"
+#include "core/archive/layout.h"
+
+class QLabel;
+class QWidget;
+
+namespace orvelia {
+
+/**
+ * The record commands shared by the data windows. Each opens the archive at
+ * @p path, works and closes it; a failure shows the access message as an error
+ * box over @p window. @p position is the window's lblPosizione.
+ */
+namespace records {
+
+/// First, Previous, Next or Last: loads the record through @p show, or says the archive is empty.
+void browse(QWidget* window, const QString& path, const RecordLayout& layout, BrowseCommand command,
+            QLabel* position, const std::function<void(const Record&, qint64)>& show);
+
+/// Overwrites the record numbered in @p position, or appends it and puts its number there; says which.
+/// A number past the end of the archive (a damaged file) is refused: nothing is written past it.
+void save(QWidget* window, const QString& path, const Record& record, QLabel* position);
+
+/// The access message, as an error box over @p window.
+void accessFailed(QWidget* window);
+
+/// The status line at the bottom of a data window.
+QLabel* statusLabel(QWidget* parent);
+
+/// The six hidden attachment labels, in record order: File01, File02, File03, Desc01, Desc02, Desc03.
+QList<QLabel*> attachmentLabels(QWidget* parent, QLabel*& file01, QLabel*& file02, QLabel*& file03,
+                                QLabel*& desc01, QLabel*& desc02, QLabel*& desc03);
+
+} // namespace records
+} // namespace orvelia
