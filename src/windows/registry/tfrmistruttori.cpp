@@ -19,6 +19,7 @@
 #include "framework/fieldform.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
+#include "windows/app/recordcommands.h"
 #include "windows/checks/tfrmcarta.h"
 #include "windows/checks/tfrmiban.h"
 #include "windows/checks/tfrmpartitaiva.h"
@@ -234,14 +235,8 @@ TfrmIstruttori::TfrmIstruttori(OrveliaApp& app)
     }
     m_form->chainEnter();
 
-    lblFile01 = hiddenLabel(QStringLiteral("lblFile01"), this);
-    lblFile02 = hiddenLabel(QStringLiteral("lblFile02"), this);
-    lblFile03 = hiddenLabel(QStringLiteral("lblFile03"), this);
-    lblDesc01 = hiddenLabel(QStringLiteral("lblDesc01"), this);
-    lblDesc02 = hiddenLabel(QStringLiteral("lblDesc02"), this);
-    lblDesc03 = hiddenLabel(QStringLiteral("lblDesc03"), this);
-    // In record order: File01, File02, File03, Desc01, Desc02, Desc03.
-    m_attachmentLabels = {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03};
+    m_attachmentLabels =
+        records::attachmentLabels(this, lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03);
 
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName("panScorrimento");
@@ -251,11 +246,7 @@ TfrmIstruttori::TfrmIstruttori(OrveliaApp& app)
     page->setAutoFillBackground(false);
     scroll->viewport()->setAutoFillBackground(false);
 
-    panInfo = new QLabel(this);
-    panInfo->setObjectName("panInfo");
-    panInfo->setMinimumHeight(26);
-    panInfo->setStyleSheet("QLabel { background: white; border-top: 1px solid #D8DEE6; padding: 3px 12px; "
-                           "color: #1B3A5C; }");
+    panInfo = records::statusLabel(this);
     m_status = new StatusLine(panInfo, kStanding);
     for (const auto& c : kCommands)
         m_status->describe(this->*c.member, QString::fromUtf8(c.status));
@@ -283,17 +274,20 @@ TfrmIstruttori::TfrmIstruttori(OrveliaApp& app)
     connect(cmdSalva, &CommandButton::clicked, this, &TfrmIstruttori::cmdSalvaClick);
     connect(cmdFile, &CommandButton::clicked, this,
             [this] { openAttachments(this, QStringLiteral("istruttori")); });
-    connect(cmdPrimo, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::First)); });
-    connect(cmdIndietro, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Previous)); });
-    connect(cmdAvanti, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Next)); });
-    connect(cmdUltimo, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Last)); });
-    connect(cmdGuida, &CommandButton::clicked, this, [this] { showHelp(this, HelpPage::Registry); });
+    for (auto [command, step] :
+         {std::pair{cmdPrimo, BrowseCommand::First}, std::pair{cmdIndietro, BrowseCommand::Previous},
+          std::pair{cmdAvanti, BrowseCommand::Next}, std::pair{cmdUltimo, BrowseCommand::Last}})
+        connect(command, &CommandButton::clicked, this, [this, step] {
+            records::browse(this, employeeArchivePath(programFolder()), F::layout, step, lblPosizione,
+                            [this](const Record& r, qint64 k) { showRecord(r, k); });
+        });
     connect(cmdTrova, &CommandButton::clicked, this,
             [this] { openToolWindow<TfrmTrovaIstruttori>(this, QStringLiteral("istruttori")); });
     connect(cmdScaduti, &CommandButton::clicked, this, [this] { openToolWindow<TfrmDaRinnovare>(this); });
     connect(cmdStampa, &CommandButton::clicked, this, [this] { openToolWindow<TfrmStampaIstruttore>(this); });
     connect(cmdAnteprima, &CommandButton::clicked, this,
             [this] { openToolWindow<TfrmAnteprimaIstruttore>(this); });
+    connect(cmdGuida, &CommandButton::clicked, this, [this] { showHelp(this, HelpPage::Registry); });
     connect(cmdEsci, &CommandButton::clicked, this, &QWidget::close);
     connect(btnEmail, &ClickablePicture::clicked, this, &TfrmIstruttori::btnEmailClick);
     connect(btnCodFisc, &ClickablePicture::clicked, this,
@@ -357,36 +351,6 @@ void TfrmIstruttori::showRecord(const Record& record, qint64 number) {
     lblPosizione->setText(QString::number(number));
 }
 
-void TfrmIstruttori::accessFailed() {
-    Platform::instance().error(kArchiveAccessMessage, this);
-}
-
-void TfrmIstruttori::browse(int command) {
-    RecordFile file(employeeArchivePath(programFolder()), F::layout);
-    if (file.open() != ArchiveError::None)
-        return accessFailed();
-    const auto count = file.count();
-    if (!count)
-        return accessFailed();
-    const BrowseStep step = decideBrowse(BrowseCommand(command), lblPosizione->text(), *count);
-    if (step.action == BrowseStep::Load) {
-        const auto record = file.read(step.number);
-        if (!record)
-            return accessFailed();
-        if (file.close() != ArchiveError::None)
-            return accessFailed();
-        showRecord(*record, step.number);
-        return;
-    }
-    if (file.close() != ArchiveError::None)
-        return accessFailed();
-    if (step.action == BrowseStep::ReportEmpty) {
-        if (step.clearPosition)
-            lblPosizione->clear();
-        Platform::instance().information(kEmptyArchiveMessage, this);
-    }
-}
-
 void TfrmIstruttori::cmdSalvaClick() {
     const Record record = recordOnScreen();
     if (const auto refusal = checkEmployeeForSave(record, Platform::instance().today().year())) {
@@ -397,20 +361,7 @@ void TfrmIstruttori::cmdSalvaClick() {
             m_form->control(refusal->focusField)->setFocus();
         return;
     }
-    const QString path = employeeArchivePath(programFolder());
-    const QString position = lblPosizione->text();
-    if (!position.isEmpty()) {
-        // A number past the end of the archive (a damaged file) is refused: nothing is written past it.
-        if (archive::overwrite(path, position.toLongLong(), record) != ArchiveError::None)
-            return accessFailed();
-        Platform::instance().information(kRecordUpdatedMessage, this);
-        return;
-    }
-    const auto number = archive::append(path, record);
-    if (!number)
-        return accessFailed();
-    lblPosizione->setText(QString::number(*number));
-    Platform::instance().information(kRecordAddedMessage, this);
+    records::save(this, employeeArchivePath(programFolder()), record, lblPosizione);
 }
 
 void TfrmIstruttori::btnEmailClick() {

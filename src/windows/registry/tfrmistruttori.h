@@ -57,10 +57,8 @@ protected:
 
 private:
     QWidget* checkButton(ClickablePicture*& button, const char* name, const char* icon, QWidget* field);
-    void browse(int command);
     void cmdSalvaClick();
     void btnEmailClick();
-    void accessFailed();
 
     FieldForm* m_form;
     StatusLine* m_status;

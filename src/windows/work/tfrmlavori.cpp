@@ -23,6 +23,7 @@
 #include "framework/fieldform.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
+#include "windows/app/recordcommands.h"
 #include "windows/checks/checkwindow.h"
 #include "windows/help/tfrmguida.h"
 #include "windows/help/tfrmistruzioni.h"
@@ -140,19 +141,10 @@ TfrmLavori::TfrmLavori(OrveliaApp& app)
     lblFile = hiddenLabel(QStringLiteral("lblFile"), this);
     lblOraInizio = hiddenLabel(QStringLiteral("lblOraInizio"), this, QStringLiteral("00:00"));
     lblOraFine = hiddenLabel(QStringLiteral("lblOraFine"), this, QStringLiteral("00:00"));
-    lblFile01 = hiddenLabel(QStringLiteral("lblFile01"), this);
-    lblFile02 = hiddenLabel(QStringLiteral("lblFile02"), this);
-    lblFile03 = hiddenLabel(QStringLiteral("lblFile03"), this);
-    lblDesc01 = hiddenLabel(QStringLiteral("lblDesc01"), this);
-    lblDesc02 = hiddenLabel(QStringLiteral("lblDesc02"), this);
-    lblDesc03 = hiddenLabel(QStringLiteral("lblDesc03"), this);
-    m_attachmentLabels = {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03};
+    m_attachmentLabels =
+        records::attachmentLabels(this, lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03);
 
-    panInfo = new QLabel(this);
-    panInfo->setObjectName("panInfo");
-    panInfo->setMinimumHeight(26);
-    panInfo->setStyleSheet("QLabel { background: white; border-top: 1px solid #D8DEE6; padding: 3px 12px; "
-                           "color: #1B3A5C; }");
+    panInfo = records::statusLabel(this);
     m_status = new StatusLine(panInfo, kStanding);
     for (const auto& c : kCommands)
         m_status->describe(this->*c.member, QString::fromUtf8(c.status));
@@ -208,17 +200,20 @@ TfrmLavori::TfrmLavori(OrveliaApp& app)
     connect(cmdSalva, &CommandButton::clicked, this, &TfrmLavori::cmdSalvaClick);
     connect(cmdFile, &CommandButton::clicked, this,
             [this] { openAttachments(this, QStringLiteral("lavori")); });
-    connect(cmdPrimo, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::First)); });
-    connect(cmdIndietro, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Previous)); });
-    connect(cmdAvanti, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Next)); });
-    connect(cmdUltimo, &CommandButton::clicked, this, [this] { browse(int(BrowseCommand::Last)); });
-    connect(cmdGuida, &CommandButton::clicked, this, [this] { showHelp(this, HelpPage::Work); });
-    connect(btnIstruzioni, &ClickablePicture::clicked, this,
-            [this] { openToolWindow<TfrmIstruzioni>(this); });
-    connect(cmdStampa, &CommandButton::clicked, this, [this] { openToolWindow<TfrmStampaLavoro>(this); });
+    for (auto [command, step] :
+         {std::pair{cmdPrimo, BrowseCommand::First}, std::pair{cmdIndietro, BrowseCommand::Previous},
+          std::pair{cmdAvanti, BrowseCommand::Next}, std::pair{cmdUltimo, BrowseCommand::Last}})
+        connect(command, &CommandButton::clicked, this, [this, step] {
+            records::browse(this, lblFile->text(), F::layout, step, lblPosizione,
+                            [this](const Record& r, qint64 k) { showRecord(r, k); });
+        });
     connect(cmdTrova, &CommandButton::clicked, this,
             [this] { openToolWindow<TfrmTrovaLavori>(this, QStringLiteral("lavori")); });
     connect(cmdIncompleti, &CommandButton::clicked, this, [this] { openToolWindow<TfrmLavIncompleti>(this); });
+    connect(cmdStampa, &CommandButton::clicked, this, [this] { openToolWindow<TfrmStampaLavoro>(this); });
+    connect(cmdGuida, &CommandButton::clicked, this, [this] { showHelp(this, HelpPage::Work); });
+    connect(btnIstruzioni, &ClickablePicture::clicked, this,
+            [this] { openToolWindow<TfrmIstruzioni>(this); });
     connect(cmdEsci, &CommandButton::clicked, this, &QWidget::close);
     connect(impLavoratore, &ClickablePicture::clicked, this,
             [this] { openToolWindow<TfrmTrovaIstruttori>(this, QStringLiteral("lavori")); });
@@ -449,34 +444,6 @@ Record TfrmLavori::recordOnScreen() const {
     return record;
 }
 
-void TfrmLavori::accessFailed() {
-    Platform::instance().error(kArchiveAccessMessage, this);
-}
-
-void TfrmLavori::browse(int command) {
-    RecordFile file(lblFile->text(), F::layout);
-    if (file.open() != ArchiveError::None)
-        return accessFailed();
-    const auto count = file.count();
-    if (!count)
-        return accessFailed();
-    const BrowseStep step = decideBrowse(BrowseCommand(command), lblPosizione->text(), *count);
-    if (step.action == BrowseStep::Load) {
-        const auto record = file.read(step.number);
-        if (!record || file.close() != ArchiveError::None)
-            return accessFailed();
-        showRecord(*record, step.number);
-        return;
-    }
-    if (file.close() != ArchiveError::None)
-        return accessFailed();
-    if (step.action == BrowseStep::ReportEmpty) {
-        if (step.clearPosition)
-            lblPosizione->clear();
-        Platform::instance().information(kEmptyArchiveMessage, this);
-    }
-}
-
 void TfrmLavori::btnCalcolaOreClick() {
     const HoursResult result = computeHours(txtDaOre->currentText(), txtDaMin->currentText(),
                                             txtAOre->currentText(), txtAMin->currentText());
@@ -519,19 +486,7 @@ void TfrmLavori::cmdSalvaClick() {
         return;
     }
     btnCalcolaDovutoClick();
-    const Record record = recordOnScreen();
-    const QString position = lblPosizione->text();
-    if (!position.isEmpty()) {
-        if (archive::overwrite(lblFile->text(), position.toLongLong(), record) != ArchiveError::None)
-            return accessFailed();
-        Platform::instance().information(kRecordUpdatedMessage, this);
-        return;
-    }
-    const auto number = archive::append(lblFile->text(), record);
-    if (!number)
-        return accessFailed();
-    lblPosizione->setText(QString::number(*number));
-    Platform::instance().information(kRecordAddedMessage, this);
+    records::save(this, lblFile->text(), recordOnScreen(), lblPosizione);
 }
 
 void TfrmLavori::cmdDuplicaClick() {
@@ -544,7 +499,7 @@ void TfrmLavori::cmdDuplicaClick() {
         label->clear();
     lblPosizione->clear();
     if (!archive::count(lblFile->text(), F::layout))
-        return accessFailed();
+        return records::accessFailed(this);
     txtData->setFocus();
     Platform::instance().information(kDuplicatedMessage, this);
 }

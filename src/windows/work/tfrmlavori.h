@@ -57,11 +57,9 @@ protected:
 private:
     void buildCommandBar(QWidget* bar);
     QWidget* buildForm();
-    void browse(int command);
     void cmdSalvaClick();
     void cmdDuplicaClick();
     void openCalendar();
-    void accessFailed();
     void setTime(QComboBox* box, const QString& value);
 
     FieldForm* m_form;
