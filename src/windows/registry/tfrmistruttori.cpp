@@ -23,6 +23,7 @@
 #include "windows/checks/tfrmcarta.h"
 #include "windows/checks/tfrmiban.h"
 #include "windows/checks/tfrmpartitaiva.h"
+#include "windows/export/tfrmexpistruttori.h"
 #include "windows/help/tfrmguida.h"
 #include "windows/registry/tfrmallegacartella.h"
 #include "windows/registry/tfrmanteprimaistruttore.h"
@@ -281,6 +282,7 @@ TfrmIstruttori::TfrmIstruttori(OrveliaApp& app)
             records::browse(this, employeeArchivePath(programFolder()), F::layout, step, lblPosizione,
                             [this](const Record& r, qint64 k) { showRecord(r, k); });
         });
+    connect(cmdEsporta, &CommandButton::clicked, this, [this] { openToolWindow<TfrmExpIstruttori>(this); });
     connect(cmdTrova, &CommandButton::clicked, this,
             [this] { openToolWindow<TfrmTrovaIstruttori>(this, QStringLiteral("istruttori")); });
     connect(cmdScaduti, &CommandButton::clicked, this, [this] { openToolWindow<TfrmDaRinnovare>(this); });

@@ -25,6 +25,7 @@
 #include "framework/widgets.h"
 #include "windows/app/recordcommands.h"
 #include "windows/checks/checkwindow.h"
+#include "windows/export/tfrmexplavori.h"
 #include "windows/help/tfrmguida.h"
 #include "windows/help/tfrmistruzioni.h"
 #include "windows/registry/tfrmallegacartella.h"
@@ -207,6 +208,7 @@ TfrmLavori::TfrmLavori(OrveliaApp& app)
             records::browse(this, lblFile->text(), F::layout, step, lblPosizione,
                             [this](const Record& r, qint64 k) { showRecord(r, k); });
         });
+    connect(cmdEsporta, &CommandButton::clicked, this, [this] { openToolWindow<TfrmExpLavori>(this); });
     connect(cmdTrova, &CommandButton::clicked, this,
             [this] { openToolWindow<TfrmTrovaLavori>(this, QStringLiteral("lavori")); });
     connect(cmdIncompleti, &CommandButton::clicked, this, [this] { openToolWindow<TfrmLavIncompleti>(this); });

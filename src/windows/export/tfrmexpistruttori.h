@@ -1,0 +1,14 @@
+#pragma once
+
+#include "windows/export/exportwindow.h"
+
+namespace orvelia {
+
+/// Exports the worker archive to the spreadsheet Anagrafica_Lavoratori.xls.
+class TfrmExpIstruttori : public ExportWindow {
+    Q_OBJECT
+public:
+    explicit TfrmExpIstruttori(QWidget* caller);
+};
+
+} // namespace orvelia

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "windows/export/exportwindow.h"
+
+namespace orvelia {
+
+/// Exports the year of the work register open in the work window to the spreadsheet Lavori.xls.
+class TfrmExpLavori : public ExportWindow {
+    Q_OBJECT
+public:
+    /// @p caller is the work window, whose lblFile names the year file.
+    explicit TfrmExpLavori(QWidget* caller);
+};
+
+} // namespace orvelia
