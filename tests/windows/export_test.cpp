@@ -14,6 +14,8 @@
 #include "support/keys.h"
 #include "windows/export/tfrmexpistruttori.h"
 #include "windows/export/tfrmexplavori.h"
+#include "windows/help/tfrmguida.h"
+#include "core/help/helppages.h"
 #include "windows/registry/tfrmistruttori.h"
 #include "windows/work/tfrmlavori.h"
 
@@ -398,5 +400,26 @@ TEST_F(ExportWindowTest, StatusLineDescribesTheCommandsAndEmptiesOverTheRest) {
         EXPECT_EQ(over(x->findChild<QWidget*>("shpGruppo1")), "");
         EXPECT_EQ(over(x->cmdEsci), "Esci da questo ambiente di lavoro.");
         EXPECT_EQ(over(x->findChild<QWidget*>("panGriglia"), QPoint(4, 4)), "");
+    });
+}
+
+TEST_F(ExportWindowTest, GuidaShowsEachExportsOwnHelpPage) {
+    auto expectPage = [this](HelpPage page) {
+        fake->modalHandlers.push_back([page](QDialog* d) {
+            auto* help = qobject_cast<TfrmGuida*>(d);
+            ASSERT_NE(help, nullptr);
+            EXPECT_EQ(help->lblTitolo->text(), helpTitle(page));
+            d->reject();
+        });
+    };
+    registryExport([&](TfrmExpIstruttori* x) {
+        expectPage(HelpPage::RegistryExport);
+        click(x->cmdGuida);
+        EXPECT_TRUE(fake->modalHandlers.empty());
+    });
+    workExport(QStringLiteral("2026"), [&](TfrmExpLavori* x) {
+        expectPage(HelpPage::WorkExport);
+        click(x->cmdGuida);
+        EXPECT_TRUE(fake->modalHandlers.empty());
     });
 }

@@ -243,7 +243,6 @@ ExportWindow::ExportWindow(QWidget* caller, const char* className, const QString
 
     connect(cmdEsporta, &CommandButton::clicked, this, &ExportWindow::cmdEsportaClick);
     connect(cmdEsci, &CommandButton::clicked, this, &QDialog::reject);
-    // cmdGuida shows the window's help page once the help windows exist.
 }
 
 QString ExportWindow::exportPath() const {

@@ -1,5 +1,8 @@
 #include "windows/export/tfrmexpistruttori.h"
 
+#include "framework/commandbar.h"
+#include "windows/help/tfrmguida.h"
+
 #include "core/archive/paths.h"
 
 namespace orvelia {
@@ -26,6 +29,8 @@ const GridColumn kGrid[] = {
 
 TfrmExpIstruttori::TfrmExpIstruttori(QWidget* caller)
     : ExportWindow(caller, "TfrmExpIstruttori", kCaption, kEmployeeExport, kGrid,
-                   employeeArchivePath(programFolder()), kSubtitle) {}
+                   employeeArchivePath(programFolder()), kSubtitle) {
+    connect(cmdGuida, &CommandButton::clicked, this, [this] { showHelp(this, HelpPage::RegistryExport); });
+}
 
 } // namespace orvelia

@@ -1,5 +1,8 @@
 #include "windows/export/tfrmexplavori.h"
 
+#include "framework/commandbar.h"
+#include "windows/help/tfrmguida.h"
+
 #include <QFileInfo>
 #include <QLabel>
 
@@ -34,6 +37,8 @@ QString yearFile(QWidget* caller) {
 
 TfrmExpLavori::TfrmExpLavori(QWidget* caller)
     : ExportWindow(caller, "TfrmExpLavori", kCaption, kWorkExport, kGrid, yearFile(caller),
-                   kSubtitle.arg(QFileInfo(yearFile(caller)).completeBaseName()).trimmed()) {}
+                   kSubtitle.arg(QFileInfo(yearFile(caller)).completeBaseName()).trimmed()) {
+    connect(cmdGuida, &CommandButton::clicked, this, [this] { showHelp(this, HelpPage::WorkExport); });
+}
 
 } // namespace orvelia
