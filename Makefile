@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 PROGRAM_DIR := $(CURDIR)/Orvelia
 
-.PHONY: all deps build run install test bench screens clean format
+.PHONY: all deps build run install test screens clean format
 
 all: build
 
@@ -35,9 +35,6 @@ test: deps
 
 screens: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ./tests/orvelia_screens screens
-
-bench: build
-	bash bench/run.sh $(BUILD_DIR)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
