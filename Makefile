@@ -34,6 +34,7 @@ test: deps
 	    ctest --output-on-failure -j $(JOBS)
 
 screens: build
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target orvelia_screens
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ./tests/orvelia_screens screens
 
 format:
