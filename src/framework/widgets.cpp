@@ -1,6 +1,8 @@
 #include "framework/widgets.h"
 
+#include <QLabel>
 #include <QMouseEvent>
+#include <QVBoxLayout>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -275,6 +277,33 @@ void addToRow(QWidget* holder, std::initializer_list<QWidget*> widgets, bool str
     }
     if (!stretchFirst)
         layout->addStretch();
+}
+
+} // namespace orvelia
+
+namespace orvelia {
+
+QHBoxLayout* helpExitFooter(QWidget* parent, ClickablePicture*& imgGuida, ClickablePicture*& imgEsci) {
+    auto* footer = new QHBoxLayout;
+    footer->setSpacing(28);
+    footer->addStretch();
+    for (auto [member, name, icon, caption] : {std::tuple{&imgGuida, "imgGuida", "guida", "Guida"},
+                                               std::tuple{&imgEsci, "imgEsci", "esci", "Esci"}}) {
+        auto* box = new QVBoxLayout;
+        *member =
+            new ClickablePicture(QString::fromLatin1(name), iconPath(QString::fromLatin1(icon)), parent);
+        (*member)->setFixedSize(36, 36);
+        auto* text = new QLabel(QString::fromLatin1(caption), parent);
+        text->setAlignment(Qt::AlignCenter);
+        text->setStyleSheet(QStringLiteral("color: #3C4A5A; font-size: 12px;"));
+        box->setSpacing(4);
+        box->addWidget(*member, 0, Qt::AlignHCenter);
+        box->addWidget(text);
+        box->addStretch();
+        footer->addLayout(box);
+    }
+    footer->addStretch();
+    return footer;
 }
 
 } // namespace orvelia

@@ -162,3 +162,12 @@ QWidget* rowHolder(QWidget* panel);
 void addToRow(QWidget* holder, std::initializer_list<QWidget*> widgets, bool stretchFirst);
 
 } // namespace orvelia
+
+class QHBoxLayout;
+
+namespace orvelia {
+
+/// The row of the menu windows with the help and exit pictures and their captions, centred.
+QHBoxLayout* helpExitFooter(QWidget* parent, ClickablePicture*& imgGuida, ClickablePicture*& imgEsci);
+
+} // namespace orvelia

@@ -68,23 +68,7 @@ TfrmMenuPagamenti::TfrmMenuPagamenti(OrveliaApp& app)
     info->addWidget(lblInformazioni);
     info->addStretch();
 
-    auto* footer = new QHBoxLayout;
-    footer->setSpacing(28);
-    footer->addStretch();
-    for (auto [member, name, icon, caption] : {std::tuple{&imgGuida, "imgGuida", "guida", "Guida"},
-                                               std::tuple{&imgEsci, "imgEsci", "esci", "Esci"}}) {
-        auto* box = new QVBoxLayout;
-        *member = new ClickablePicture(QString::fromLatin1(name), iconPath(QString::fromLatin1(icon)), this);
-        (*member)->setFixedSize(36, 36);
-        auto* text = new QLabel(QString::fromLatin1(caption), this);
-        text->setAlignment(Qt::AlignCenter);
-        text->setStyleSheet("color: #3C4A5A; font-size: 12px;");
-        box->setSpacing(4);
-        box->addWidget(*member, 0, Qt::AlignHCenter);
-        box->addWidget(text);
-        footer->addLayout(box);
-    }
-    footer->addStretch();
+    QHBoxLayout* footer = helpExitFooter(this, imgGuida, imgEsci);
 
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 24);

@@ -123,24 +123,7 @@ TfrmStatistiche::TfrmStatistiche(OrveliaApp& app)
     card->form()->addRow(QStringLiteral("Anno:"), yearRow);
     card->form()->addRow(lblApri);
 
-    auto* footer = new QHBoxLayout;
-    footer->setSpacing(28);
-    footer->addStretch();
-    for (auto [member, name, icon, caption] : {std::tuple{&imgGuida, "imgGuida", "guida", "Guida"},
-                                               std::tuple{&imgEsci, "imgEsci", "esci", "Esci"}}) {
-        auto* box = new QVBoxLayout;
-        *member =
-            new ClickablePicture(QString::fromLatin1(name), iconPath(QString::fromLatin1(icon)), panAvvio);
-        (*member)->setFixedSize(36, 36);
-        auto* text = new QLabel(QString::fromLatin1(caption), panAvvio);
-        text->setAlignment(Qt::AlignCenter);
-        text->setStyleSheet(QStringLiteral("color: #3C4A5A; font-size: 12px;"));
-        box->setSpacing(4);
-        box->addWidget(*member, 0, Qt::AlignHCenter);
-        box->addWidget(text);
-        footer->addLayout(box);
-    }
-    footer->addStretch();
+    QHBoxLayout* footer = helpExitFooter(panAvvio, imgGuida, imgEsci);
 
     lblFile = hiddenLabel(QStringLiteral("lblFile"), panAvvio, QStringLiteral("FilePath"));
     const char* monthNames[] = {"memGennaio",   "memFebbraio", "memMarzo",    "memAprile",

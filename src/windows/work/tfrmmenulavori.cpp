@@ -69,24 +69,7 @@ TfrmMenuLavori::TfrmMenuLavori(OrveliaApp& app)
     card->form()->addRow(QStringLiteral("Anno:"), yearRow);
     card->form()->addRow(lblInfo);
 
-    auto* footer = new QHBoxLayout;
-    footer->setSpacing(28);
-    footer->addStretch();
-    for (auto [member, name, icon, caption] : {std::tuple{&imgGuida, "imgGuida", "guida", "Guida"},
-                                               std::tuple{&imgEsci, "imgEsci", "esci", "Esci"}}) {
-        auto* box = new QVBoxLayout;
-        *member = new ClickablePicture(QString::fromLatin1(name), iconPath(QString::fromLatin1(icon)), this);
-        (*member)->setFixedSize(36, 36);
-        auto* text = new QLabel(QString::fromLatin1(caption), this);
-        text->setAlignment(Qt::AlignCenter);
-        text->setStyleSheet("color: #3C4A5A; font-size: 12px;");
-        box->setSpacing(4);
-        box->addWidget(*member, 0, Qt::AlignHCenter);
-        box->addWidget(text);
-        box->addStretch();
-        footer->addLayout(box);
-    }
-    footer->addStretch();
+    QHBoxLayout* footer = helpExitFooter(this, imgGuida, imgEsci);
 
     auto* centre = new QHBoxLayout;
     centre->addStretch();
