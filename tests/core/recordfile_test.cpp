@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/printers.h"
 
 #include <set>
@@ -166,6 +168,48 @@ TEST_F(RecordFileTest, ScanVisitsEveryRecordInOrderAcrossBlocks) {
     f.scan([&](qint64, const RecordView&) { return ++visited < 5; });
     EXPECT_EQ(visited, 5);
     EXPECT_EQ(f.close(), ArchiveError::None);
+}
+
+TEST_F(RecordFileTest, ScanProgressRisesBlockByBlockAndEndsAtTheTotal) {
+    RecordFile f(year(), TSchedaLavoro::layout);
+    ASSERT_EQ(f.open(), ArchiveError::None);
+    for (int i = 0; i < 1000; ++i) // about three blocks
+        ASSERT_TRUE(f.append(work(QString::number(i))).ok());
+    std::vector<qint64> told;
+    archive::setScanProgress([&](const QString& path, qint64 done, qint64 total) {
+        EXPECT_EQ(path, year());
+        EXPECT_EQ(total, 1000);
+        told.push_back(done);
+    });
+    f.scan([](qint64, const RecordView&) { return true; });
+    ASSERT_GE(told.size(), 3u);
+    EXPECT_EQ(told.front(), 0);
+    EXPECT_EQ(told.back(), 1000);
+    EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
+    // A scan the visitor stops still ends at the total, so that the progress shown goes away.
+    told.clear();
+    f.scan([](qint64 k, const RecordView&) { return k < 10; });
+    EXPECT_EQ(told, (std::vector<qint64>{0, 1000}));
+    archive::setScanProgress({});
+    EXPECT_EQ(f.close(), ArchiveError::None);
+}
+
+TEST_F(RecordFileTest, OpeningForReadingOnlyNeverCreatesTheFile) {
+    RecordFile missing(year(), TSchedaLavoro::layout);
+    EXPECT_EQ(missing.openExisting(), ArchiveError::Open);
+    EXPECT_FALSE(QFileInfo::exists(year()));
+    ASSERT_TRUE(archive::append(year(), work(QStringLiteral("Rossi"))).ok());
+    QFile tail(year());
+    ASSERT_TRUE(tail.open(QIODevice::Append));
+    tail.write("xyz");
+    tail.close();
+    RecordFile f(year(), TSchedaLavoro::layout);
+    ASSERT_EQ(f.openExisting(), ArchiveError::None);
+    EXPECT_EQ(*f.byteSize(), TSchedaLavoro::kSize + 3);
+    EXPECT_EQ(*f.count(), 1);
+    EXPECT_EQ((*f.read(1))[TSchedaLavoro::Cognome], QStringLiteral("Rossi"));
+    EXPECT_FALSE(f.append(work(QStringLiteral("Bianchi"))).ok()); // nothing is written through it
+    EXPECT_EQ(sizeOf(year()), TSchedaLavoro::kSize + 3);
 }
 
 TEST_F(RecordFileTest, FailuresComeBackAsErrors) {

@@ -207,6 +207,11 @@ public:
     template <typename E>
     requires std::is_enum_v<E> QString operator[](E field) const { return text(int(field)); }
     QString text(int index) const;
+    /// The length byte of field @p index as stored, which a damaged record may set above the capacity.
+    int storedLength(int index) const {
+        return static_cast<unsigned char>(m_data[m_layout->fields[std::size_t(index)].offset]);
+    }
+    const RecordLayout& layout() const { return *m_layout; }
     Record toRecord() const { return Record::decode(*m_layout, m_data); }
 
 private:

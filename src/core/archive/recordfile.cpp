@@ -96,11 +96,23 @@ bool flushData(int fd) {
     return rc == 0;
 }
 
-ArchiveResult<qint64> countOf(int fd, int recordSize) {
+ArchiveResult<qint64> sizeOf(int fd) {
     struct stat st {};
     if (::fstat(fd, &st) != 0)
         return ArchiveError::Size;
-    return qint64(st.st_size) / recordSize;
+    return qint64(st.st_size);
+}
+
+ArchiveResult<qint64> countOf(int fd, int recordSize) {
+    const auto size = sizeOf(fd);
+    if (!size)
+        return size;
+    return *size / recordSize;
+}
+
+archive::ScanProgress& scanProgress() {
+    static archive::ScanProgress progress;
+    return progress;
 }
 
 } // namespace
@@ -141,12 +153,20 @@ RecordFile::~RecordFile() {
 }
 
 ArchiveError RecordFile::open() {
+    return openWith(O_RDWR | O_CREAT);
+}
+
+ArchiveError RecordFile::openExisting() {
+    return openWith(O_RDONLY);
+}
+
+ArchiveError RecordFile::openWith(int flags) {
     if (m_fd >= 0)
         return ArchiveError::None;
     const QByteArray name = QFile::encodeName(m_path);
     int fd;
     do {
-        fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        fd = ::open(name.constData(), flags | O_CLOEXEC, 0666);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0)
         return ArchiveError::Open;
@@ -163,6 +183,12 @@ ArchiveResult<qint64> RecordFile::count() const {
     if (m_fd < 0)
         return ArchiveError::NotOpen;
     return countOf(m_fd, m_layout->size);
+}
+
+ArchiveResult<qint64> RecordFile::byteSize() const {
+    if (m_fd < 0)
+        return ArchiveError::NotOpen;
+    return sizeOf(m_fd);
 }
 
 ArchiveResult<Record> RecordFile::read(qint64 number) const {
@@ -230,6 +256,9 @@ ArchiveError RecordFile::scan(const ScanVisitor& visit) const {
     const qint64 size = m_layout->size;
     const qint64 perBlock = std::max<qint64>(1, kScanBlockBytes / size);
     std::vector<char> buffer(std::size_t(std::min(perBlock, std::max<qint64>(*total, 1)) * size));
+    const archive::ScanProgress& progress = scanProgress();
+    if (progress)
+        progress(m_path, 0, *total);
     for (qint64 first = 0; first < *total; first += perBlock) {
         const qint64 n = std::min(perBlock, *total - first);
         {
@@ -240,9 +269,14 @@ ArchiveError RecordFile::scan(const ScanVisitor& visit) const {
                 return ArchiveError::Read;
         }
         for (qint64 i = 0; i < n; ++i) {
-            if (!visit(first + i + 1, RecordView(*m_layout, buffer.data() + i * size)))
+            if (!visit(first + i + 1, RecordView(*m_layout, buffer.data() + i * size))) {
+                if (progress)
+                    progress(m_path, *total, *total);
                 return ArchiveError::None;
+            }
         }
+        if (progress)
+            progress(m_path, first + n, *total);
     }
     return ArchiveError::None;
 }
@@ -256,6 +290,10 @@ ArchiveError RecordFile::close() {
 }
 
 namespace archive {
+
+void setScanProgress(ScanProgress progress) {
+    scanProgress() = std::move(progress);
+}
 
 namespace {
 // Runs one command between open and close; a failed close fails the command.

@@ -70,8 +70,12 @@ public:
 
     /// Opens the file for reading and writing; a missing file is created empty.
     ArchiveError open();
+    /// Opens an existing file for reading only (scans, counts and reads); a missing file is not created.
+    ArchiveError openExisting();
     /// Number of whole records in the file.
     ArchiveResult<qint64> count() const;
+    /// Size of the file in bytes, a torn tail included.
+    ArchiveResult<qint64> byteSize() const;
     /// Reads record @p number (1 to count).
     ArchiveResult<Record> read(qint64 number) const;
     /// Replaces record @p number (1 to count) as a whole, flushed to the disk on success.
@@ -88,6 +92,7 @@ public:
     const RecordLayout& layout() const { return *m_layout; }
 
 private:
+    ArchiveError openWith(int flags);
     ArchiveError writeAt(qint64 offset, const Record& record);
 
     QString m_path;
@@ -97,6 +102,15 @@ private:
 
 /// One-command helpers: each opens the file, does its work and closes it again.
 namespace archive {
+/// Told how far a scan has come: the file, the records visited and the records in all.
+using ScanProgress = std::function<void(const QString& path, qint64 done, qint64 total)>;
+/**
+ * Sets the observer told of the progress of every scan of this process: once
+ * before the first record, after each block and once at the end. An empty
+ * function removes it.
+ */
+void setScanProgress(ScanProgress progress);
+
 ArchiveResult<qint64> count(const QString& path, const RecordLayout& layout);
 ArchiveResult<Record> read(const QString& path, qint64 number, const RecordLayout& layout);
 ArchiveError overwrite(const QString& path, qint64 number, const Record& record);
