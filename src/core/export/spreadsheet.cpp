@@ -278,4 +278,25 @@ bool SpreadsheetWriter::finish() {
     return m_ok;
 }
 
+ArchiveExport exportArchive(const QString& source, const ExportTable& table, const QString& target) {
+    ArchiveExport out;
+    RecordFile file(source, *table.layout);
+    if (out.readError = file.open(); out.readError != ArchiveError::None)
+        return out;
+    SpreadsheetWriter writer(target, table.columns);
+    bool written = writer.begin(QString::fromUtf8(table.sheetName));
+    std::vector<QString> cells(table.columns.size());
+    out.readError = file.scan([&](qint64, const RecordView& record) {
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            cells[i] = table.columns[i].value(record);
+        written = writer.addRow(cells);
+        ++out.rows;
+        return written;
+    });
+    if (const ArchiveError closed = file.close(); out.readError == ArchiveError::None)
+        out.readError = closed;
+    out.written = writer.finish() && written;
+    return out;
+}
+
 } // namespace orvelia

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "core/archive/layout.h"
+#include "core/archive/recordfile.h"
 
 namespace orvelia {
 
@@ -34,6 +35,11 @@ struct ExportTable {
 extern const ExportTable kEmployeeExport;
 /// A year of the work register: 20 columns, sheet "Registro Lavori", file Lavori.xls.
 extern const ExportTable kWorkExport;
+
+/// The message shown when the spreadsheet file cannot be written.
+inline const QString kExportFailedMessage =
+    QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
+                   "Accertarsi che il file di Excel non sia già aperto.");
 
 namespace spreadsheet {
 
@@ -90,5 +96,21 @@ private:
     QByteArray m_buffer;
     bool m_ok = true;
 };
+
+/// What exporting a whole archive did.
+struct ArchiveExport {
+    qint64 rows = 0;                             ///< records written as rows
+    ArchiveError readError = ArchiveError::None; ///< the archive could not be opened or read to the end
+    bool written = false;                        ///< every byte of the file reached the disk
+
+    bool ok() const { return readError == ArchiveError::None && written; }
+};
+
+/**
+ * Writes the spreadsheet of @p table for every record of the archive at
+ * @p source (created empty when missing) into @p target, one row per record
+ * straight from the file, so that any number of records takes little memory.
+ */
+ArchiveExport exportArchive(const QString& source, const ExportTable& table, const QString& target);
 
 } // namespace orvelia

@@ -124,4 +124,18 @@ ExpiringContracts expiringContracts(const QString& path, const QDate& today) {
     return out;
 }
 
+QString unreadableExpiryMessage(const QList<qint64>& positions) {
+    // Positions named one by one; a badly damaged archive is summed up after them.
+    constexpr qsizetype kNamedPositions = 20;
+    QStringList named;
+    for (qsizetype i = 0; i < positions.size() && i < kNamedPositions; ++i)
+        named << QString::number(positions[i]);
+    QString list = named.join(QStringLiteral(", "));
+    if (positions.size() > kNamedPositions)
+        list = QStringLiteral("%1 e di altre %2 schede").arg(list).arg(positions.size() - kNamedPositions);
+    return QStringLiteral(
+               "Attenzione: non è stato possibile valutare la scadenza delle schede in posizione %1.")
+        .arg(list);
+}
+
 } // namespace orvelia::registry

@@ -113,4 +113,10 @@ struct ExpiringContracts {
  */
 ExpiringContracts expiringContracts(const QString& path, const QDate& today);
 
+/**
+ * The message naming the positions of the records whose expiry could not be
+ * judged: the first twenty one by one, the rest counted.
+ */
+QString unreadableExpiryMessage(const QList<qint64>& positions);
+
 } // namespace orvelia::registry

@@ -112,6 +112,16 @@ QString summaryLine(const RecordView& r) {
            fitText(trimText(r[F::Recapito]), 14) + QStringLiteral("  Tot. € ") + trimText(r[F::TotDovuto]);
 }
 
+QString printTitle(const QString& workerLabel) {
+    return QStringLiteral("Riepilogo compensi   -   C.F. lavoratore:  ") + trimText(workerLabel);
+}
+
+QStringList closingLines(const QString& interval, const QString& total) {
+    return {QStringLiteral("- - - - - - - - - - - - - - - -"),
+            QStringLiteral("INTERVALLO SELEZIONATO:    ") + trimText(interval),
+            QStringLiteral("TOTALE COMPENSI:           € ") + trimText(total)};
+}
+
 QString finishTotal(const QString& runningText) {
     QString text = trimText(runningText);
     if (text.isEmpty())
@@ -144,7 +154,6 @@ Result build(const Request& request, int currentYear) {
         return out;
 
     double sum = 0;
-    QString running;
     out.error = archive::scan(request.yearFile, F::layout, [&](qint64 number, const RecordView& r) {
         if (filtered && !matchesWorker(r[F::CodFisc], request.workerFilter))
             return true;
@@ -165,13 +174,13 @@ Result build(const Request& request, int currentYear) {
             return stopAt(UnreadableRecord::What::Amount);
         out.lines << summaryLine(r);
         sum += *amount;
-        running = formatGeneral(sum);
         return true;
     });
     if (!out.complete())
         return out;
     out.interval = intervalText(request.startDate, request.endDate);
-    out.total = finishTotal(running);
+    // The running sum is written in the general number form once a line is listed.
+    out.total = finishTotal(out.lines.isEmpty() ? QString() : formatGeneral(sum));
     return out;
 }
 

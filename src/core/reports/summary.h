@@ -117,6 +117,11 @@ struct Result {
  */
 Result build(const Request& request, int currentYear);
 
+/// The title of the printed summary for the worker label @p workerLabel.
+QString printTitle(const QString& workerLabel);
+/// The lines that close the printed summary: the separator, the interval and the total.
+QStringList closingLines(const QString& interval, const QString& total);
+
 /// The message that names the record the scan stopped at and says that the summary is incomplete.
 QString unreadableMessage(const UnreadableRecord& record, const QString& yearFile);
 

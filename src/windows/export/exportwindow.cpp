@@ -27,9 +27,6 @@ const QString kAskExport = QStringLiteral(
     "presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?");
 const QString kAskOpen = QStringLiteral(
     "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?");
-const QString kExportFailed =
-    QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
-                   "Accertarsi che il file di Excel non sia già aperto.");
 const QString kCount = QStringLiteral("Schede in archivio: %1");
 const QString kHint = QStringLiteral("Un doppio clic su una cella con il testo in nero permette di "
                                      "correggerla nel file esportato, senza modificare l'archivio.");
@@ -293,7 +290,7 @@ void ExportWindow::cmdEsportaClick() {
         written = writer.finish() && written;
     }
     if (!written) {
-        platform.error(kExportFailed, this);
+        platform.error(kExportFailedMessage, this);
         return;
     }
     if (platform.question(kAskOpen, this))

@@ -32,11 +32,6 @@ const QString kSubtitle = QStringLiteral("Contratti da rinnovare alla data del %
 const QString kStampa = QStringLiteral("Stampa");
 const QString kChiudi = QStringLiteral("Chiudi");
 const QString kPrintTitle = QStringLiteral("Riepilogo contratti in scadenza o scaduti");
-const QString kUnreadable =
-    QStringLiteral("Attenzione: non è stato possibile valutare la scadenza delle schede in posizione %1.");
-const QString kUnreadableMore = QStringLiteral("%1 e di altre %2 schede");
-// Positions named one by one in the message; a badly damaged archive is summed up after them.
-constexpr int kNamedPositions = 20;
 
 QPushButton* button(const QString& name, const QString& icon, const QString& text, QWidget* parent) {
     auto* b = new QPushButton(QIcon(iconPath(icon)), text, parent);
@@ -45,16 +40,6 @@ QPushButton* button(const QString& name, const QString& icon, const QString& tex
     b->setIconSize(QSize(18, 18));
     b->setAutoDefault(false);
     return b;
-}
-
-QString unreadableMessage(const QList<qint64>& positions) {
-    QStringList named;
-    for (qsizetype i = 0; i < positions.size() && i < kNamedPositions; ++i)
-        named << QString::number(positions[i]);
-    QString list = named.join(QStringLiteral(", "));
-    if (positions.size() > kNamedPositions)
-        list = kUnreadableMore.arg(list).arg(positions.size() - kNamedPositions);
-    return kUnreadable.arg(list);
 }
 
 } // namespace
@@ -119,7 +104,7 @@ void TfrmDaRinnovare::buildList() {
     if (due.error != ArchiveError::None)
         Platform::instance().error(kArchiveAccessMessage, this);
     if (!due.unreadable.isEmpty())
-        Platform::instance().plain(unreadableMessage(due.unreadable), this);
+        Platform::instance().plain(registry::unreadableExpiryMessage(due.unreadable), this);
 }
 
 void TfrmDaRinnovare::btnStampaClick() {

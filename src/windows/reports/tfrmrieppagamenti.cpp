@@ -13,7 +13,6 @@
 #include "core/archive/text.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
-#include "windows/help/tfrmguida.h"
 #include "windows/app/listwindow.h"
 #include "windows/help/tfrmguida.h"
 
@@ -33,10 +32,6 @@ const QString kEsci = QStringLiteral("Esci");
 const QString kPrintEmpty =
     QStringLiteral("Operazione di stampa non applicabile: il riepilogo non contiene nessuna voce.");
 const QString kPrintQuestion = QStringLiteral("Si vuole stampare il presente riepilogo?");
-const QString kPrintTitle = QStringLiteral("Riepilogo compensi   -   C.F. lavoratore:  ");
-const QString kSeparator = QStringLiteral("- - - - - - - - - - - - - - - -");
-const QString kPrintInterval = QStringLiteral("INTERVALLO SELEZIONATO:    ");
-const QString kPrintTotal = QStringLiteral("TOTALE COMPENSI:           € ");
 const QString kTotalDesign = QStringLiteral("0,00");
 
 QLabel* makeLabel(const char* name, const QString& text, QWidget* parent, const char* style) {
@@ -174,12 +169,11 @@ void TfrmRiepPagamenti::fill() {
 }
 
 QString TfrmRiepPagamenti::printTitle() const {
-    return kPrintTitle + trimText(titTipologia->text());
+    return summary::printTitle(titTipologia->text());
 }
 
 QStringList TfrmRiepPagamenti::closingLines() const {
-    return {kSeparator, kPrintInterval + trimText(lblIntervallo->text()),
-            kPrintTotal + trimText(lblTotCosti->text())};
+    return summary::closingLines(lblIntervallo->text(), lblTotCosti->text());
 }
 
 void TfrmRiepPagamenti::btnStampaClick() {
