@@ -1,0 +1,286 @@
+#include "cli/commands.h"
+
+#include <array>
+#include <optional>
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "cli/verify.h"
+#include "core/archive/numbers.h"
+#include "core/archive/paths.h"
+#include "core/archive/text.h"
+#include "core/checks/codicefiscale.h"
+#include "core/checks/creditcard.h"
+#include "core/checks/iban.h"
+#include "core/checks/partitaiva.h"
+#include "core/export/spreadsheet.h"
+#include "core/lists/lines.h"
+#include "core/registry/employeelines.h"
+#include "core/reports/monthly.h"
+#include "core/reports/summary.h"
+#include "core/work/workrecord.h"
+#include "core/work/worklines.h"
+
+namespace orvelia::cli {
+
+namespace {
+
+const QString kDateForm = QStringLiteral(
+    "Attenzione: indicare la data di %1 dell'intervallo nella forma GG/MM (per esempio 01/03).");
+const QString kUnknownCheck = QStringLiteral("Attenzione: il tipo di controllo \"%1\" non esiste. Indicare "
+                                             "codice-fiscale, partita-iva, carta o iban.");
+const QString kWriteFailed =
+    QStringLiteral("Attenzione: non è stato possibile scrivere il risultato sullo standard output.");
+
+QString option(const Invocation& call, const char* name) {
+    const auto found = call.options.find(QString::fromLatin1(name));
+    return found == call.options.end() ? QString() : found->second;
+}
+
+// The year as the year boxes take it: four digits (the boxes take nothing else).
+bool acceptYear(const QString& year, Console& console) {
+    bool digits = year.size() == 4;
+    for (const QChar c : year)
+        digits = digits && c >= u'0' && c <= u'9';
+    if (!digits)
+        console.message(kYearDigitsMessage);
+    return digits;
+}
+
+QString yearFile(const Invocation& call) {
+    return workArchivePath(call.folder, call.arguments.at(0));
+}
+
+// The lines of a list window, in the order the window shows them.
+void printList(QStringList lines, Console& console) {
+    lists::sortLines(lines);
+    console.lines(lines);
+}
+
+// A "GG/MM" argument as the two boxes of the criteria window: the day and the month name
+// (a month given by its number 1-12 is turned into its name; any other text is kept).
+bool splitDayMonth(const QString& text, const QString& which, QString* day, QString* month,
+                   Console& console) {
+    const QStringList parts = text.split(u'/');
+    if (parts.size() != 2) {
+        console.message(kDateForm.arg(which));
+        return false;
+    }
+    *day = parts[0];
+    *month = parts[1];
+    bool number = false;
+    const int n = trimText(parts[1]).toInt(&number);
+    if (number && n >= 1 && n <= 12)
+        *month = summary::monthNames().at(n - 1);
+    return true;
+}
+
+int runSummary(const Invocation& call, Console& console) {
+    const QString year = call.arguments.at(0);
+    if (!acceptYear(year, console))
+        return kRefused;
+    QString startDay, startMonth, endDay, endMonth;
+    if (!splitDayMonth(call.arguments.at(1), QStringLiteral("inizio"), &startDay, &startMonth, console) ||
+        !splitDayMonth(call.arguments.at(2), QStringLiteral("fine"), &endDay, &endMonth, console))
+        return kRefused;
+    const summary::CriteriaCheck check =
+        summary::checkCriteria({year, startDay, startMonth, year, endDay, endMonth, year});
+    if (check.refusal) {
+        console.message(check.refusal->text);
+        return kRefused;
+    }
+    const summary::Request request{yearFile(call), check.startDate, check.endDate, option(call, "cf")};
+    summary::Result result = summary::build(request, call.today.year());
+    if (result.error != ArchiveError::None) {
+        console.message(summary::kArchiveNotAccessible);
+        return kNoResult;
+    }
+    console.line(summary::printTitle(result.workerLabel));
+    printList(std::move(result.lines), console);
+    // An incomplete summary keeps the interval of the design, as its window does.
+    console.lines(summary::closingLines(
+        result.interval.isEmpty() ? summary::kIntervalDesign : result.interval, result.total));
+    if (result.unreadable) {
+        console.message(summary::unreadableMessage(*result.unreadable, request.yearFile));
+        return kFlawed;
+    }
+    return kDone;
+}
+
+int runStatistics(const Invocation& call, Console& console) {
+    const QString year = call.arguments.at(0);
+    if (!acceptYear(year, console))
+        return kRefused;
+    const MonthlyTotals totals = scanMonthlyTotals(yearFile(call), year);
+    if (totals.error != ArchiveError::None) {
+        console.message(kArchiveAccessMessage);
+        return kNoResult;
+    }
+    if (totals.unreadableAmount) {
+        console.message(unreadableAmountMessage(*totals.unreadableAmount));
+        return kNoResult;
+    }
+    for (std::size_t i = 0; i < 12; ++i)
+        console.line(kMonthNames[i] + u'\t' + formatGeneral(roundToEuro(totals.sums[i])));
+    if (!totals.unreadableDates.empty()) {
+        console.message(unreadableDatesMessage(totals.unreadableDates));
+        return kFlawed;
+    }
+    return kDone;
+}
+
+int runExpiring(const Invocation& call, Console& console) {
+    registry::ExpiringContracts due =
+        registry::expiringContracts(employeeArchivePath(call.folder), call.today);
+    printList(std::move(due.lines), console);
+    if (due.error != ArchiveError::None) {
+        console.message(kArchiveAccessMessage);
+        return kNoResult;
+    }
+    if (!due.unreadable.isEmpty()) {
+        console.message(registry::unreadableExpiryMessage(due.unreadable));
+        return kFlawed;
+    }
+    return kDone;
+}
+
+int printWorkLines(work::WorkLines found, Console& console) {
+    printList(std::move(found.lines), console);
+    if (found.error != ArchiveError::None) {
+        console.message(kArchiveAccessMessage);
+        return kNoResult;
+    }
+    return kDone;
+}
+
+int runIncomplete(const Invocation& call, Console& console) {
+    if (!acceptYear(call.arguments.at(0), console))
+        return kRefused;
+    return printWorkLines(work::incompleteWorks(yearFile(call)), console);
+}
+
+// The filter options of the two searches, in the order of their filter boxes.
+constexpr std::array<const char*, 10> kEmployeeFilters = {
+    "cognome",     "nome",          "mansione",        "categoria", "codice-fiscale",
+    "partita-iva", "disponibilita", "equipaggiamento", "contratto", "note"};
+constexpr std::array<const char*, 10> kWorkFilters = {"data",     "sede", "attivita",       "postazione",
+                                                      "cognome",  "nome", "codice-fiscale", "mansione",
+                                                      "progetto", "note"};
+
+template <std::size_t N>
+std::array<QString, N> filters(const Invocation& call, const std::array<const char*, N>& names) {
+    std::array<QString, N> typed;
+    for (std::size_t i = 0; i < N; ++i)
+        typed[i] = option(call, names[i]);
+    return typed;
+}
+
+int runEmployeeSearch(const Invocation& call, Console& console) {
+    const registry::EmployeeSearch search(filters(call, kEmployeeFilters));
+    auto found = registry::searchEmployees(employeeArchivePath(call.folder), search);
+    if (!found) {
+        console.message(kArchiveAccessMessage);
+        return kNoResult;
+    }
+    printList(std::move(found.value()), console);
+    return kDone;
+}
+
+int runWorkSearch(const Invocation& call, Console& console) {
+    if (!acceptYear(call.arguments.at(0), console))
+        return kRefused;
+    const work::WorkSearch search(filters(call, kWorkFilters));
+    return printWorkLines(work::searchWorks(yearFile(call), search), console);
+}
+
+int exportTo(const QString& source, const ExportTable& table, const Invocation& call, Console& console) {
+    const QString target = QDir(call.folder).filePath(QString::fromLatin1(table.fileName));
+    const ArchiveExport done = exportArchive(source, table, target);
+    if (done.readError != ArchiveError::None) {
+        console.message(kArchiveAccessMessage);
+        return kNoResult;
+    }
+    if (!done.written) {
+        console.message(kExportFailedMessage);
+        return kNoResult;
+    }
+    console.line(QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath()));
+    return kDone;
+}
+
+int runEmployeeExport(const Invocation& call, Console& console) {
+    return exportTo(employeeArchivePath(call.folder), kEmployeeExport, call, console);
+}
+
+int runWorkExport(const Invocation& call, Console& console) {
+    if (!acceptYear(call.arguments.at(0), console))
+        return kRefused;
+    return exportTo(yearFile(call), kWorkExport, call, console);
+}
+
+int runCheck(const Invocation& call, Console& console) {
+    const QString kind = call.arguments.at(0);
+    const QString value = call.arguments.at(1);
+    std::optional<CheckResult> checked;
+    if (kind == QLatin1String("codice-fiscale"))
+        checked = checkCodiceFiscale(value);
+    else if (kind == QLatin1String("partita-iva"))
+        checked = checkPartitaIva(value);
+    else if (kind == QLatin1String("carta"))
+        checked = checkCreditCard(value);
+    else if (kind == QLatin1String("iban"))
+        checked = checkIban(value);
+    if (!checked) {
+        console.message(kUnknownCheck.arg(kind));
+        return kRefused;
+    }
+    const CheckResult& result = *checked;
+    // A refusal keeps the check window open: the number was not judged.
+    if (!result.closesWindow) {
+        console.message(result.text);
+        return kRefused;
+    }
+    QString text = result.text;
+    console.lines(text.remove(u'\r').split(u'\n'));
+    return result.kind == CheckMessage::Information ? kDone : kFlawed;
+}
+
+int runVerify(const Invocation& call, Console& console) {
+    return verifyFolder(call.folder, call.today.year(), console);
+}
+
+} // namespace
+
+const std::vector<CommandSpec>& commands() {
+    static const std::vector<CommandSpec> list = {
+        {"riepilogo", "ANNO GG/MM GG/MM [--cf TESTO]", 3, {"cf"}, runSummary},
+        {"statistiche", "ANNO", 1, {}, runStatistics},
+        {"scadenze", "", 0, {}, runExpiring},
+        {"incompleti", "ANNO", 1, {}, runIncomplete},
+        {"cerca-lavoratori",
+         "[--cognome T] [--nome T] [--mansione T] [--categoria T] [--codice-fiscale T]\n"
+         "                   [--partita-iva T] [--disponibilita T] [--equipaggiamento T]\n"
+         "                   [--contratto T] [--note T]",
+         0, std::vector<const char*>(kEmployeeFilters.begin(), kEmployeeFilters.end()), runEmployeeSearch},
+        {"cerca-lavori",
+         "ANNO [--data T] [--sede T] [--attivita T] [--postazione T] [--cognome T]\n"
+         "                   [--nome T] [--codice-fiscale T] [--mansione T] [--progetto T]\n"
+         "                   [--note T]",
+         1, std::vector<const char*>(kWorkFilters.begin(), kWorkFilters.end()), runWorkSearch},
+        {"esporta-lavoratori", "", 0, {}, runEmployeeExport},
+        {"esporta-lavori", "ANNO", 1, {}, runWorkExport},
+        {"controlla", "codice-fiscale|partita-iva|carta|iban VALORE", 2, {}, runCheck},
+        {"verifica", "", 0, {}, runVerify},
+    };
+    return list;
+}
+
+const CommandSpec* findCommand(const QString& name) {
+    for (const CommandSpec& spec : commands())
+        if (name == QLatin1String(spec.name))
+            return &spec;
+    return nullptr;
+}
+
+} // namespace orvelia::cli
