@@ -1,10 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <type_traits>
 #include <vector>
 
+#include <QByteArrayView>
 #include <QString>
 
 namespace orvelia {
@@ -207,6 +209,13 @@ public:
     template <typename E>
     requires std::is_enum_v<E> QString operator[](E field) const { return text(int(field)); }
     QString text(int index) const;
+    /// The bytes of field @p index as stored (Windows-1252, untrimmed), as many as its length byte says
+    /// and at most its capacity.
+    QByteArrayView raw(int index) const {
+        const FieldSpec& f = m_layout->fields[std::size_t(index)];
+        const char* at = m_data + f.offset;
+        return QByteArrayView(at + 1, std::min<int>(static_cast<unsigned char>(at[0]), f.capacity));
+    }
     /// The length byte of field @p index as stored, which a damaged record may set above the capacity.
     int storedLength(int index) const {
         return static_cast<unsigned char>(m_data[m_layout->fields[std::size_t(index)].offset]);
