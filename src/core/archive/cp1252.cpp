@@ -1,5 +1,6 @@
 #include "core/archive/cp1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace orvelia::cp1252 {
@@ -49,6 +50,22 @@ QString decode(const char* data, int length) {
         dst[i] = (b >= 0x80 && b < 0xA0) ? kHighControls[b - 0x80] : char16_t(b);
     }
     return out;
+}
+
+QByteArrayView trimmed(QByteArrayView bytes) {
+    qsizetype first = 0, last = bytes.size();
+    while (first < last && static_cast<unsigned char>(bytes[first]) <= 0x20)
+        ++first;
+    while (last > first && static_cast<unsigned char>(bytes[last - 1]) <= 0x20)
+        --last;
+    return bytes.sliced(first, last - first);
+}
+
+void appendColumn(QByteArray& out, QByteArrayView bytes, int width) {
+    const QByteArrayView text = trimmed(bytes);
+    const qsizetype kept = std::min<qsizetype>(text.size(), width);
+    out.append(text.first(kept));
+    out.append(width - kept, ' ');
 }
 
 } // namespace orvelia::cp1252

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace orvelia {
@@ -17,6 +18,15 @@ QString decode(const char* data, int length);
 inline QString decode(const QByteArray& bytes) {
     return decode(bytes.constData(), int(bytes.size()));
 }
+
+/// The bytes of a stored field without the characters of code 32 or less at either end.
+QByteArrayView trimmed(QByteArrayView bytes);
+
+/**
+ * Appends @p bytes, trimmed, to @p out as a column of @p width bytes: cut when
+ * longer, followed by blanks when shorter.
+ */
+void appendColumn(QByteArray& out, QByteArrayView bytes, int width);
 
 } // namespace cp1252
 } // namespace orvelia

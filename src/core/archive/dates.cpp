@@ -1,5 +1,7 @@
 #include "core/archive/dates.h"
 
+#include "core/archive/cp1252.h"
+
 namespace orvelia {
 
 namespace {
@@ -78,6 +80,27 @@ std::optional<QDate> parseDate(const QString& text, int currentYear) {
     if (!date.isValid())
         return std::nullopt;
     return date;
+}
+
+std::optional<QDate> parseStoredDate(QByteArrayView bytes, int currentYear) {
+    // The form the program writes, "dd/mm/yyyy", read at once; any other text goes through the check.
+    const QByteArrayView text = cp1252::trimmed(bytes);
+    const auto digit = [&text](int i) { return text[i] >= '0' && text[i] <= '9'; };
+    if (text.size() == 10 && text[2] == '/' && text[5] == '/' && digit(0) && digit(1) && digit(3) &&
+        digit(4) && digit(6) && digit(7) && digit(8) && digit(9)) {
+        const auto value = [&text](int i, int n) {
+            int v = 0;
+            for (int k = i; k < i + n; ++k)
+                v = v * 10 + (text[k] - '0');
+            return v;
+        };
+        const int day = value(0, 2), month = value(3, 2), year = value(6, 4);
+        if (year < 1 || month < 1 || month > 12 || day < 1)
+            return std::nullopt;
+        const QDate date(year, month, day);
+        return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
+    }
+    return parseDate(cp1252::decode(text.data(), int(text.size())), currentYear);
 }
 
 QString formatDate(const QDate& date) {

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include <QByteArrayView>
 #include <QDate>
 #include <QString>
 
@@ -16,6 +17,8 @@ namespace orvelia {
  */
 std::optional<QDate> parseDate(const QString& text, int currentYear);
 
+/// The date check of the stored bytes @p bytes of a date field (Windows-1252).
+std::optional<QDate> parseStoredDate(QByteArrayView bytes, int currentYear);
 /// True when @p text passes the date check.
 inline bool isValidDate(const QString& text, int currentYear) {
     return parseDate(text, currentYear).has_value();

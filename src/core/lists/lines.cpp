@@ -2,6 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <sys/mman.h>
 
 #include "core/archive/cp1252.h"
 
@@ -68,8 +74,98 @@ int compareLines(const QString& a, const QString& b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
+namespace {
+
+// Gives the kernel leave to back a large block with huge pages: touching it
+// for the first time then costs a few page faults instead of thousands.
+void adviseHugePages(const char* data, qsizetype size) {
+    constexpr std::uintptr_t kHuge = 2u << 20;
+    const auto begin = (reinterpret_cast<std::uintptr_t>(data) + kHuge - 1) & ~(kHuge - 1);
+    const auto end = (reinterpret_cast<std::uintptr_t>(data) + std::uintptr_t(size)) & ~(kHuge - 1);
+    if (end > begin)
+        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+}
+
+// The stable list order of lines given as keys, the bytes of their order codes one after the
+// other (line i is keys[starts[i], starts[i + 1])): compared with memcmp, a shorter key first.
+std::vector<std::uint32_t> orderOfKeys(const char* keys, const std::vector<qsizetype>& starts) {
+    const std::size_t n = starts.size() - 1;
+    const auto key = [&](std::uint32_t i) {
+        return std::string_view(keys + starts[i], std::size_t(starts[i + 1] - starts[i]));
+    };
+    std::vector<std::uint32_t> order(n);
+    for (std::size_t i = 0; i < n; ++i)
+        order[i] = std::uint32_t(i);
+    // Equal keys keep their first order: the line number decides between them.
+    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        const int c = key(a).compare(key(b));
+        return c < 0 || (c == 0 && a < b);
+    });
+    return order;
+}
+
+} // namespace
+
 void sortLines(QStringList& lines) {
-    std::stable_sort(lines.begin(), lines.end(), lineBefore);
+    const qsizetype n = lines.size();
+    if (n < 2)
+        return;
+    // Each line becomes the bytes of its order codes: one byte a character, as the codes of
+    // every Windows-1252 character are. Lines holding another character are compared themselves.
+    const OrderTable& table = orderTable();
+    std::vector<qsizetype> starts(std::size_t(n) + 1);
+    qsizetype total = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        starts[std::size_t(i)] = total;
+        total += lines[i].size();
+    }
+    starts[std::size_t(n)] = total;
+    QByteArray keys(total, Qt::Uninitialized);
+    adviseHugePages(keys.constData(), total);
+    char* out = keys.data();
+    for (const QString& line : std::as_const(lines)) {
+        for (const QChar c : line) {
+            const quint32 code = orderCode(c.unicode(), table);
+            if (code > 0xFF) {
+                std::stable_sort(lines.begin(), lines.end(), lineBefore);
+                return;
+            }
+            *out++ = char(code);
+        }
+    }
+    const std::vector<std::uint32_t> order = orderOfKeys(keys.constData(), starts);
+    QStringList sorted;
+    sorted.reserve(n);
+    for (const std::uint32_t i : order)
+        sorted.append(std::move(lines[qsizetype(i)]));
+    lines = std::move(sorted);
+}
+
+LineBlock::LineBlock()
+    : m_starts{0} {}
+
+void LineBlock::reserve(qsizetype lines, qsizetype bytes) {
+    m_starts.reserve(std::size_t(lines) + 1);
+    m_bytes.reserve(bytes);
+    adviseHugePages(m_bytes.constData(), m_bytes.capacity());
+}
+
+QByteArrayView LineBlock::line(qsizetype i) const {
+    const std::size_t k = m_order.empty() ? std::size_t(i) : m_order[std::size_t(i)];
+    return QByteArrayView(m_bytes.constData() + m_starts[k], m_starts[k + 1] - m_starts[k]);
+}
+
+void LineBlock::sort() {
+    // The order code of a Windows-1252 byte is the byte itself, a-z taken as A-Z.
+    QByteArray keys(m_bytes.size(), Qt::Uninitialized);
+    adviseHugePages(keys.constData(), keys.size());
+    const char* in = m_bytes.constData();
+    char* out = keys.data();
+    for (qsizetype i = 0; i < m_bytes.size(); ++i) {
+        const char b = in[i];
+        out[i] = (b >= 'a' && b <= 'z') ? char(b - 32) : b;
+    }
+    m_order = orderOfKeys(keys.constData(), m_starts);
 }
 
 qsizetype sortedPosition(const QStringList& lines, const QString& line) {

@@ -1,5 +1,10 @@
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -36,6 +41,30 @@ inline bool lineBefore(const QString& a, const QString& b) {
 
 /// Sorts @p lines in list order; lines that rank equal keep the order they had.
 void sortLines(QStringList& lines);
+
+/**
+ * Lines of Windows-1252 text kept one after the other in one block of memory,
+ * for lists too long to hold as separate strings: a line is appended to
+ * bytes() and closed with endLine(). sort() puts them in list order.
+ */
+class LineBlock {
+public:
+    LineBlock();
+    /// Makes room for @p lines lines of @p bytes bytes in all.
+    void reserve(qsizetype lines, qsizetype bytes);
+    QByteArray& bytes() { return m_bytes; }
+    void endLine() { m_starts.push_back(m_bytes.size()); }
+    qsizetype count() const { return qsizetype(m_starts.size()) - 1; }
+    /// Line @p i in list order once sorted, otherwise in the order the lines were added.
+    QByteArrayView line(qsizetype i) const;
+    /// Sorts the lines in list order; lines that rank equal keep the order they had.
+    void sort();
+
+private:
+    QByteArray m_bytes;
+    std::vector<qsizetype> m_starts;
+    std::vector<std::uint32_t> m_order;
+};
 
 /// Where @p line goes in the sorted @p lines: after every line that ranks before or with it.
 qsizetype sortedPosition(const QStringList& lines, const QString& line);

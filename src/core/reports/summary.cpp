@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "core/archive/cp1252.h"
 #include "core/archive/dates.h"
 #include "core/archive/numbers.h"
 #include "core/archive/text.h"
@@ -102,14 +103,34 @@ bool matchesWorker(const QString& codFisc, const QString& filter) {
     return lists::lowerAscii(codFisc).contains(lists::lowerAscii(filter));
 }
 
-QString summaryLine(const RecordView& r) {
+void appendSummaryLine(QByteArray& line, const RecordView& r) {
+    // Built straight from the stored bytes: a summary may hold a line for every record.
     using F = TSchedaLavoro;
-    using lists::fitText;
-    return fitText(trimText(r[F::Attivita]), 44) + QStringLiteral(" Data: ") +
-           fitText(trimText(r[F::Data]), 10) + QStringLiteral("  ") +
-           fitText(trimText(r[F::Cognome]) + u' ' + trimText(r[F::Nome]), 28) + QStringLiteral("  C.F. ") +
-           fitText(trimText(r[F::CodFisc]), 16) + QStringLiteral("  Tel. ") +
-           fitText(trimText(r[F::Recapito]), 14) + QStringLiteral("  Tot. € ") + trimText(r[F::TotDovuto]);
+    cp1252::appendColumn(line, r.raw(F::Attivita), 44);
+    line.append(" Data: ");
+    cp1252::appendColumn(line, r.raw(F::Data), 10);
+    line.append("  ");
+    const qsizetype names = line.size();
+    line.append(cp1252::trimmed(r.raw(F::Cognome)));
+    line.append(' ');
+    line.append(cp1252::trimmed(r.raw(F::Nome)));
+    if (line.size() > names + 28)
+        line.truncate(names + 28);
+    else
+        line.append(names + 28 - line.size(), ' ');
+    line.append("  C.F. ");
+    cp1252::appendColumn(line, r.raw(F::CodFisc), 16);
+    line.append("  Tel. ");
+    cp1252::appendColumn(line, r.raw(F::Recapito), 14);
+    line.append("  Tot. \x80 "); // the euro sign
+    line.append(cp1252::trimmed(r.raw(F::TotDovuto)));
+}
+
+QString summaryLine(const RecordView& r) {
+    QByteArray line;
+    line.reserve(160);
+    appendSummaryLine(line, r);
+    return cp1252::decode(line);
 }
 
 QString printTitle(const QString& workerLabel) {
@@ -142,7 +163,7 @@ QString finishTotal(const QString& runningText) {
     return text;
 }
 
-Result build(const Request& request, int currentYear) {
+Result scan(const Request& request, int currentYear, const std::function<void(const RecordView&)>& listed) {
     using F = TSchedaLavoro;
     Result out;
     out.workerLabel = workerLabel(request.workerFilter);
@@ -154,6 +175,7 @@ Result build(const Request& request, int currentYear) {
         return out;
 
     double sum = 0;
+    bool any = false;
     out.error = archive::scan(request.yearFile, F::layout, [&](qint64 number, const RecordView& r) {
         if (filtered && !matchesWorker(r[F::CodFisc], request.workerFilter))
             return true;
@@ -164,7 +186,7 @@ Result build(const Request& request, int currentYear) {
                 r[F::CodFisc], r[F::TotDovuto]};
             return false;
         };
-        const auto date = parseDate(r[F::Data], currentYear);
+        const auto date = parseStoredDate(r.raw(F::Data), currentYear);
         if (!date)
             return stopAt(UnreadableRecord::What::Date);
         if (*date < *start || *date > *end)
@@ -172,15 +194,23 @@ Result build(const Request& request, int currentYear) {
         const auto amount = parseDecimal(r[F::TotDovuto]);
         if (!amount)
             return stopAt(UnreadableRecord::What::Amount);
-        out.lines << summaryLine(r);
+        listed(r);
         sum += *amount;
+        any = true;
         return true;
     });
     if (!out.complete())
         return out;
     out.interval = intervalText(request.startDate, request.endDate);
     // The running sum is written in the general number form once a line is listed.
-    out.total = finishTotal(out.lines.isEmpty() ? QString() : formatGeneral(sum));
+    out.total = finishTotal(any ? formatGeneral(sum) : QString());
+    return out;
+}
+
+Result build(const Request& request, int currentYear) {
+    QStringList lines;
+    Result out = scan(request, currentYear, [&lines](const RecordView& r) { lines << summaryLine(r); });
+    out.lines = std::move(lines);
     return out;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QString>
@@ -69,6 +70,8 @@ bool matchesWorker(const QString& codFisc, const QString& filter);
  * begins at character 145.
  */
 QString summaryLine(const RecordView& record);
+/// Appends the summary line of @p record to @p out in Windows-1252, one byte a character.
+void appendSummaryLine(QByteArray& out, const RecordView& record);
 
 /**
  * The finished text of the total from the text of the running sum: "0,00"
@@ -107,6 +110,12 @@ struct Result {
 
     bool complete() const { return error == ArchiveError::None && !unreadable; }
 };
+
+/**
+ * The scan of the summary: calls @p listed for each record it lists, in file
+ * order, and returns everything but the lines (left empty).
+ */
+Result scan(const Request& request, int currentYear, const std::function<void(const RecordView&)>& listed);
 
 /**
  * Builds the summary: scans the year file (created empty when missing) and
