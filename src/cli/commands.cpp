@@ -30,8 +30,8 @@ const QString kDateForm = QStringLiteral(
     "Attenzione: indicare la data di %1 dell'intervallo nella forma GG/MM (per esempio 01/03).");
 const QString kUnknownCheck = QStringLiteral("Attenzione: il tipo di controllo \"%1\" non esiste. Indicare "
                                              "codice-fiscale, partita-iva, carta o iban.");
-const QString kWriteFailed =
-    QStringLiteral("Attenzione: non è stato possibile scrivere il risultato sullo standard output.");
+// The longest summary line: its columns and the longest amount.
+constexpr qint64 kSummaryLineBytes = 44 + 7 + 10 + 2 + 28 + 7 + 16 + 7 + 14 + 9 + 15;
 
 QString option(const Invocation& call, const char* name) {
     const auto found = call.options.find(QString::fromLatin1(name));
@@ -91,13 +91,23 @@ int runSummary(const Invocation& call, Console& console) {
         return kRefused;
     }
     const summary::Request request{yearFile(call), check.startDate, check.endDate, option(call, "cf")};
-    summary::Result result = summary::build(request, call.today.year());
+    // The lines are gathered as bytes in one block: everyone's summary of a year may list a million.
+    lists::LineBlock lines;
+    if (const auto records = archive::count(request.yearFile, TSchedaLavoro::layout))
+        lines.reserve(*records, *records * kSummaryLineBytes);
+    const summary::Result result =
+        summary::scan(request, call.today.year(), [&lines](const RecordView& record) {
+            summary::appendSummaryLine(lines.bytes(), record);
+            lines.endLine();
+        });
     if (result.error != ArchiveError::None) {
         console.message(summary::kArchiveNotAccessible);
         return kNoResult;
     }
     console.line(summary::printTitle(result.workerLabel));
-    printList(std::move(result.lines), console);
+    lines.sort();
+    for (qsizetype i = 0; i < lines.count(); ++i)
+        console.line(lines.line(i));
     // An incomplete summary keeps the interval of the design, as its window does.
     console.lines(summary::closingLines(
         result.interval.isEmpty() ? summary::kIntervalDesign : result.interval, result.total));

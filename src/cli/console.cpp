@@ -1,13 +1,16 @@
 #include "cli/console.h"
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include <unistd.h>
 
 #include <QElapsedTimer>
 #include <QFileInfo>
 
+#include "core/archive/cp1252.h"
 #include "core/archive/recordfile.h"
 
 namespace orvelia::cli {
@@ -46,15 +49,80 @@ Console::~Console() {
     flushBuffer();
 }
 
-void Console::write(const QByteArray& bytes) {
-    m_buffer += bytes;
+void Console::line(const QString& text) {
+    // UTF-8 straight into the buffer: a result may have a million lines.
+    const qsizetype start = m_buffer.size();
+    m_buffer.resize(start + 3 * text.size() + 1);
+    char* out = m_buffer.data() + start;
+    const char16_t* in = reinterpret_cast<const char16_t*>(text.constData());
+    const char16_t* end = in + text.size();
+    while (in < end) {
+        const char32_t c = *in++;
+        if (c < 0x80) {
+            *out++ = char(c);
+        } else if (c < 0x800) {
+            *out++ = char(0xC0 | (c >> 6));
+            *out++ = char(0x80 | (c & 0x3F));
+        } else if (QChar::isHighSurrogate(c) && in < end && QChar::isLowSurrogate(*in)) {
+            const char32_t cp = QChar::surrogateToUcs4(char16_t(c), *in++);
+            *out++ = char(0xF0 | (cp >> 18));
+            *out++ = char(0x80 | ((cp >> 12) & 0x3F));
+            *out++ = char(0x80 | ((cp >> 6) & 0x3F));
+            *out++ = char(0x80 | (cp & 0x3F));
+        } else if (QChar::isSurrogate(c)) {
+            *out++ = char(0xEF); // a lone surrogate becomes U+FFFD, as the encoder of the library does
+            *out++ = char(0xBF);
+            *out++ = char(0xBD);
+        } else {
+            *out++ = char(0xE0 | (c >> 12));
+            *out++ = char(0x80 | ((c >> 6) & 0x3F));
+            *out++ = char(0x80 | (c & 0x3F));
+        }
+    }
+    *out++ = '\n';
+    m_buffer.truncate(out - m_buffer.data());
     if (m_buffer.size() >= kBufferBytes)
         flushBuffer();
 }
 
-void Console::line(const QString& text) {
-    write(text.toUtf8());
-    m_buffer += '\n';
+void Console::line(QByteArrayView windows1252) {
+    // Every byte stands for one character: its UTF-8 form is looked up.
+    struct Utf8Table {
+        std::array<std::array<char, 4>, 256> bytes{}; // the length, then the bytes
+        Utf8Table() {
+            for (int b = 0; b < 256; ++b) {
+                const char byte = char(b);
+                const QByteArray utf8 = cp1252::decode(&byte, 1).toUtf8();
+                bytes[std::size_t(b)][0] = char(utf8.size());
+                for (qsizetype k = 0; k < utf8.size(); ++k)
+                    bytes[std::size_t(b)][std::size_t(k) + 1] = utf8[k];
+            }
+        }
+    };
+    static const Utf8Table table;
+    const qsizetype start = m_buffer.size();
+    m_buffer.resize(start + 3 * windows1252.size() + 1);
+    char* out = m_buffer.data() + start;
+    const char* in = windows1252.data();
+    const char* end = in + windows1252.size();
+    while (in < end) {
+        // Runs of plain ASCII are copied as they are.
+        const char* run = in;
+        while (run < end && static_cast<unsigned char>(*run) < 0x80)
+            ++run;
+        std::memcpy(out, in, std::size_t(run - in));
+        out += run - in;
+        in = run;
+        if (in == end)
+            break;
+        const auto& utf8 = table.bytes[static_cast<unsigned char>(*in++)];
+        for (int k = 1; k <= utf8[0]; ++k)
+            *out++ = utf8[std::size_t(k)];
+    }
+    *out++ = '\n';
+    m_buffer.truncate(out - m_buffer.data());
+    if (m_buffer.size() >= kBufferBytes)
+        flushBuffer();
 }
 
 void Console::lines(const QStringList& texts) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,8 @@ public:
     Console& operator=(const Console&) = delete;
 
     void line(const QString& text);
+    /// A line given in Windows-1252, as the archives hold their texts.
+    void line(QByteArrayView windows1252);
     void lines(const QStringList& texts);
     /// Writes a message on standard error (after the result written so far).
     void message(const QString& text);
@@ -33,7 +36,6 @@ public:
     bool finish();
 
 private:
-    void write(const QByteArray& bytes);
     void flushBuffer();
 
     QByteArray m_buffer;

@@ -16,6 +16,8 @@ using namespace orvelia::cli;
 
 namespace {
 
+const QString kWriteFailed =
+    QStringLiteral("Attenzione: non è stato possibile scrivere il risultato sullo standard output.");
 const QString kSeeHelp = QStringLiteral("Usare \"orvelia-cli --help\" per l'elenco dei comandi.");
 
 QString helpText() {
@@ -153,8 +155,10 @@ int run(const QStringList& args) {
     call.folder = folder.absoluteFilePath();
     showScanProgress();
     const int code = spec->run(call, console);
-    if (!console.finish())
+    if (!console.finish()) {
+        console.message(kWriteFailed);
         return kNoResult;
+    }
     return code;
 }
 
