@@ -3,6 +3,7 @@
 #include "support/printers.h"
 
 #include <csignal>
+#include <random>
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -18,6 +19,7 @@
 #include "core/export/spreadsheet.h"
 
 using namespace orvelia;
+using namespace std::literals;
 
 namespace {
 
@@ -27,6 +29,10 @@ using L = TSchedaLavoro;
 QByteArray bytesOf(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray bytesOf(std::string_view bytes) {
+    return QByteArray(bytes.data(), qsizetype(bytes.size()));
 }
 
 QByteArray cellText(const QString& value) {
@@ -50,6 +56,58 @@ bool writeAll(const QString& path, const ExportTable& table, const std::vector<s
     for (const auto& row : rows)
         ok = writer.addRow(row) && ok;
     return writer.finish() && ok;
+}
+
+// Sets the stored bytes of field @p field of the record at @p data: the length byte as given (it may be
+// above the capacity, as in a damaged record) and as many bytes of @p bytes as the field holds.
+void storeField(char* data, const RecordLayout& layout, int field, int length, const QByteArray& bytes) {
+    const FieldSpec& f = layout.fields[std::size_t(field)];
+    data[f.offset] = char(length);
+    std::fill(data + f.offset + 1, data + f.offset + 1 + f.capacity, '\0');
+    std::copy_n(bytes.constData(), std::min<qsizetype>(bytes.size(), f.capacity), data + f.offset + 1);
+}
+void storeField(char* data, const RecordLayout& layout, int field, const QByteArray& bytes) {
+    storeField(data, layout, field, int(bytes.size()), bytes);
+}
+
+// The spreadsheets of @p records (whole records of @p table's layout, one after the other) written
+// through the stored bytes and through the texts of the columns: both must be the same bytes.
+struct BothWays {
+    QByteArray fromBytes;
+    QByteArray fromTexts;
+};
+BothWays writeBothWays(const QString& folder, const ExportTable& table, const std::vector<char>& records) {
+    const auto size = std::size_t(table.layout->size);
+    const QString bytesPath = QDir(folder).filePath("bytes.xls");
+    const QString textsPath = QDir(folder).filePath("texts.xls");
+    SpreadsheetWriter bytes(bytesPath, table.columns);
+    SpreadsheetWriter texts(textsPath, table.columns);
+    const QString sheet = QString::fromUtf8(table.sheetName);
+    EXPECT_TRUE(bytes.begin(sheet));
+    EXPECT_TRUE(texts.begin(sheet));
+    for (std::size_t at = 0; at + size <= records.size(); at += size) {
+        const RecordView view(*table.layout, records.data() + at);
+        std::vector<QString> cells;
+        for (const ExportColumn& column : table.columns)
+            cells.push_back(column.value(view));
+        EXPECT_TRUE(bytes.addRecord(view));
+        EXPECT_TRUE(texts.addRow(cells));
+    }
+    EXPECT_TRUE(bytes.finish());
+    EXPECT_TRUE(texts.finish());
+    return {bytesOf(bytesPath), bytesOf(textsPath)};
+}
+
+// Where two files first differ, with the bytes around it, for a readable failure.
+std::string firstDifference(const QByteArray& a, const QByteArray& b) {
+    qsizetype i = 0;
+    while (i < a.size() && i < b.size() && a[i] == b[i])
+        ++i;
+    if (i == a.size() && i == b.size())
+        return "no difference";
+    const qsizetype from = std::max<qsizetype>(0, i - 40);
+    return "at byte " + std::to_string(i) + ": " + a.mid(from, 80).toHex(' ').toStdString() + " | " +
+           b.mid(from, 80).toHex(' ').toStdString();
 }
 
 class SpreadsheetTest : public ::testing::Test {
@@ -304,4 +362,155 @@ TEST_F(SpreadsheetTest, AWriteTheDiskRefusesIsAFailureAndKeepsWhatWasWritten) {
         EXPECT_EQ(written.size(), qsizetype(kLimit));
         EXPECT_TRUE(written.startsWith("<html xmlns:o="));
     }
+}
+
+TEST_F(SpreadsheetTest, CellsFromTheStoredBytesEqualCellsFromTheTrimmedTexts) {
+    // A column of one short field, one of a long field and the joined full name.
+    const ExportColumn columns[] = {
+        {"Data", 200, L::Data, -1},
+        {"Nota", 350, L::Note, -1},
+        {"Cognome e nome", 250, L::Cognome, L::Nome},
+    };
+    const ExportTable table{"Prova", "Prova.xls", &L::layout, columns};
+    struct Case {
+        const char* what;
+        std::string_view date; // may hold zero bytes
+        std::string_view note;
+        std::string_view surname;
+        std::string_view name;
+        const char* cells; // the three cells as written
+    };
+    const Case cases[] = {
+        {"plain texts", "01/02/2025", "Giardino", "Rossi", "Mario", "01/02/2025|Giardino|Rossi Mario"},
+        {"blanks and controls at the ends", " \t1/2\r\n", "\x00\x1F nota \x7F"sv, "  De Luca ", " Anna\t",
+         "1/2|nota|De Luca Anna"},
+        {"controls inside are blanks", "a\tb", "prima\r\nseconda\x7F.",
+         "A\x01"
+         "B",
+         "C\x1F D", "a b|prima  seconda .|A B C  D"},
+        {"entities", "a&b", "<b>x</b> & y", "&amp;", "<>",
+         "a&amp;b|&lt;b&gt;x&lt;/b&gt; &amp; y|&amp;amp; &lt;&gt;"},
+        {"euro, quotes and accents keep their byte", "\x80",
+         "\x85"
+         "fine\x85 \x93"
+         "citt\xE0\x94",
+         "Zo\xEB", "\xFF",
+         "\x80|\x85"
+         "fine\x85 \x93"
+         "citt\xE0\x94|Zo\xEB \xFF"},
+        {"undefined bytes are controls: cut at the ends, blanks inside", "\x81X\x8D",
+         "a\x8F\x90"
+         "b\x9D",
+         "\x81", "Y\x9D", "X|a  b|Y"},
+        {"no-break space is neither cut nor changed", "\xA0", "\xA0x\xA0", "\xA0", "", "\xA0|\xA0x\xA0|\xA0"},
+        {"empty fields", "", "", "", "", "||"},
+        {"surname only", "", "", "Rossi", "", "||Rossi"},
+        {"name only", "", "", "", "Mario", "||Mario"},
+        {"a control at the end of the surname is cut with the joining blank", "", "", "X\x81", "", "||X"},
+        {"inner blanks of the joined fields", "", "", "A \x7F", "\x7F B", "||A     B"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<char> record(std::size_t(L::kSize), '\0');
+        storeField(record.data(), L::layout, L::Data, bytesOf(c.date));
+        storeField(record.data(), L::layout, L::Note, bytesOf(c.note));
+        storeField(record.data(), L::layout, L::Cognome, bytesOf(c.surname));
+        storeField(record.data(), L::layout, L::Nome, bytesOf(c.name));
+        const BothWays written = writeBothWays(dir.path(), table, record);
+        EXPECT_EQ(written.fromBytes, written.fromTexts)
+            << firstDifference(written.fromBytes, written.fromTexts);
+        QByteArray row = "<tr><td style=\"text-align: left;\">" + QByteArray(c.cells) + "</td></tr>";
+        row.replace("|", "</td><td style=\"text-align: left;\">");
+        EXPECT_TRUE(written.fromBytes.contains(row)) << written.fromBytes.toStdString();
+    }
+
+    // A length byte above the capacity reads the whole field and nothing past it.
+    std::vector<char> record(std::size_t(L::kSize), '\0');
+    storeField(record.data(), L::layout, L::Data, 255, "0123456789");
+    storeField(record.data(), L::layout, L::Luogo, "dopo");
+    const BothWays written = writeBothWays(dir.path(), table, record);
+    EXPECT_EQ(written.fromBytes, written.fromTexts) << firstDifference(written.fromBytes, written.fromTexts);
+    EXPECT_TRUE(written.fromBytes.contains("<tr><td style=\"text-align: left;\">0123456789</td>"));
+}
+
+TEST_F(SpreadsheetTest, RowsFromRandomStoredBytesEqualRowsFromTheTexts) {
+    std::mt19937 random(20250101);
+    // Whole bytes at random, and bytes drawn from those the cell rules treat apart.
+    const QByteArray special("\x00\x09\x1F\x20\x7F\x80\x81\x85\x8D\x8F\x90\x9D\x9F\xA0\xFF&<>a;#", 21);
+    auto randomBytes = [&](int n, bool anyByte) {
+        QByteArray out(n, '\0');
+        for (char& b : out)
+            b = anyByte ? char(random() % 256) : special[qsizetype(random() % std::size_t(special.size()))];
+        return out;
+    };
+    for (const ExportTable* table : {&kEmployeeExport, &kWorkExport}) {
+        SCOPED_TRACE(table->sheetName);
+        const RecordLayout& layout = *table->layout;
+        constexpr int kRecords = 300;
+        std::vector<char> records(std::size_t(kRecords) * std::size_t(layout.size));
+        for (int r = 0; r < kRecords; ++r) {
+            char* data = records.data() + std::size_t(r) * std::size_t(layout.size);
+            for (int field = 0; field < layout.fieldCount(); ++field) {
+                const int capacity = layout.fields[std::size_t(field)].capacity;
+                // Mostly short texts, some empty, some with a length byte past the capacity.
+                const int pick = int(random() % 8);
+                const int length = pick == 0 ? 0 : pick == 1 ? int(random() % 256) : int(random() % 12);
+                storeField(data, layout, field, length, randomBytes(capacity, r % 2 == 0));
+            }
+        }
+        const BothWays written = writeBothWays(dir.path(), *table, records);
+        EXPECT_EQ(written.fromBytes.count("<tr>"), kRecords + 1);
+        EXPECT_TRUE(written.fromBytes == written.fromTexts)
+            << firstDifference(written.fromBytes, written.fromTexts);
+    }
+}
+
+TEST_F(SpreadsheetTest, ExportingAnArchiveWritesEveryRecordAsItsTextsWouldBe) {
+    const QString year = workArchivePath(dir.path(), QStringLiteral("2025"));
+    const QString target = file("Lavori.xls");
+    // A missing archive is created empty: the file holds the header row only.
+    const ArchiveExport empty = exportArchive(year, kWorkExport, target);
+    EXPECT_TRUE(empty.ok());
+    EXPECT_EQ(empty.rows, 0);
+    EXPECT_EQ(bytesOf(target).count("<tr>"), 1);
+    EXPECT_EQ(QFile(year).size(), 0);
+
+    const char* const surnames[] = {"Rossi", " De Luca ", "O'Neil & figli", ""};
+    for (const char* surname : surnames) {
+        Record r(L::layout);
+        r[L::Cognome] = QString::fromUtf8(surname);
+        r[L::Nome] = QStringLiteral("Zoë");
+        r[L::Data] = QStringLiteral("03/04/2025");
+        r[L::TotDovuto] = QStringLiteral("€ 12,50");
+        r[L::Incompleto] = QStringLiteral("Sì");
+        ASSERT_TRUE(archive::append(year, r).ok());
+    }
+    // A damaged record: a length byte past the capacity and control bytes, written straight into the file.
+    std::vector<char> damaged(std::size_t(L::kSize), '\0');
+    storeField(damaged.data(), L::layout, L::Cognome, 255, QByteArray(50, 'X'));
+    storeField(damaged.data(), L::layout, L::Note, "a\r\nb\x81");
+    {
+        QFile f(year);
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        ASSERT_EQ(f.write(damaged.data(), qint64(damaged.size())), qint64(damaged.size()));
+    }
+
+    const ArchiveExport done = exportArchive(year, kWorkExport, target);
+    EXPECT_TRUE(done.ok());
+    EXPECT_EQ(done.rows, 5);
+    const QByteArray exported = bytesOf(target);
+
+    // The same rows written from the texts of every column.
+    QFile f(year);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray all = f.readAll();
+    const BothWays expected =
+        writeBothWays(dir.path(), kWorkExport, std::vector<char>(all.cbegin(), all.cend()));
+    EXPECT_EQ(exported, expected.fromTexts) << firstDifference(exported, expected.fromTexts);
+    EXPECT_TRUE(exported.startsWith(spreadsheet::head(QStringLiteral("Registro Lavori"))));
+    for (const char* cell : {">Rossi Zo\xEB<", ">De Luca Zo\xEB<", ">O'Neil &amp; figli Zo\xEB<", ">Zo\xEB<",
+                             ">\x80 12,50<", ">S\xEC<", ">a  b<"})
+        EXPECT_TRUE(exported.contains(cell)) << cell;
+    EXPECT_TRUE(exported.contains(">" + QByteArray(50, 'X') + " <") == false);
+    EXPECT_TRUE(exported.contains(">" + QByteArray(50, 'X') + "<"));
 }

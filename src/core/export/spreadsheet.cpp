@@ -1,8 +1,10 @@
 #include "core/export/spreadsheet.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "core/archive/cp1252.h"
+#include "core/archive/shortstring.h"
 #include "core/archive/text.h"
 
 namespace orvelia {
@@ -64,7 +66,7 @@ const ExportColumn kWorkColumns[] = {
 };
 
 // The buffer is handed to the file whenever it grows past this size.
-constexpr qsizetype kBufferBytes = 1 << 20;
+constexpr qsizetype kBufferBytes = 1 << 18;
 
 // The head fragments, written one after the other with nothing between them.
 constexpr const char* kHeadStart[] = {
@@ -126,28 +128,8 @@ void appendCodePoint(QByteArray& out, char32_t cp) {
     out.append(';');
 }
 
-} // namespace
-
-const ExportTable kEmployeeExport = {"Anagrafica Lavoratori", "Anagrafica_Lavoratori.xls",
-                                     &TSchedaLavoratore::layout, kEmployeeColumns};
-const ExportTable kWorkExport = {"Registro Lavori", "Lavori.xls", &TSchedaLavoro::layout, kWorkColumns};
-
-QString ExportColumn::value(const RecordView& record) const {
-    if (secondField < 0)
-        return trimText(record.text(field));
-    return trimText(record.text(field)) + QLatin1Char(' ') + trimText(record.text(secondField));
-}
-
-namespace spreadsheet {
-
-void appendCellText(QByteArray& out, const QString& value) {
-    const auto* units = reinterpret_cast<const char16_t*>(value.utf16());
-    qsizetype first = 0;
-    qsizetype last = value.size();
-    while (first < last && cutAtEnds(units[first]))
-        ++first;
-    while (last > first && cutAtEnds(units[last - 1]))
-        --last;
+// The characters from @p first to @p last of a cell whose ends are already cut.
+void appendInside(QByteArray& out, const char16_t* units, qsizetype first, qsizetype last) {
     for (qsizetype i = first; i < last; ++i) {
         const char16_t c = units[i];
         if (c < 0x80) {
@@ -175,6 +157,104 @@ void appendCellText(QByteArray& out, const QString& value) {
             appendCodePoint(out, c);
         }
     }
+}
+
+// What a cell holds for each stored byte, worked out once from the character the byte decodes to and
+// the cell rules of that character, so that cells written straight from the record bytes equal the
+// cells written from the decoded texts.
+struct ByteRules {
+    static constexpr int kMaxOutput = 8;
+    bool cut[256];   // cut from the ends of a cell
+    bool plain[256]; // written inside a cell as the byte itself
+    char output[256][kMaxOutput];
+    quint8 outputSize[256];
+    int longestOutput = 1; // the most bytes one stored byte becomes
+
+    ByteRules() {
+        for (int b = 0; b < 256; ++b) {
+            const char byte = char(b);
+            const QString decoded = cp1252::decode(&byte, 1);
+            const auto* unit = reinterpret_cast<const char16_t*>(decoded.utf16());
+            QByteArray inside;
+            appendInside(inside, unit, 0, 1);
+            Q_ASSERT(inside.size() >= 1 && inside.size() <= kMaxOutput);
+            cut[b] = cutAtEnds(unit[0]);
+            plain[b] = inside.size() == 1 && inside[0] == byte;
+            outputSize[b] = quint8(inside.size());
+            std::copy(inside.cbegin(), inside.cend(), output[b]);
+            longestOutput = std::max(longestOutput, int(inside.size()));
+        }
+    }
+};
+
+const ByteRules& byteRules() {
+    static const ByteRules rules;
+    return rules;
+}
+
+// Bytes of code 32 or less removed from both ends, as trimText does to the decoded text.
+QByteArrayView trimmedBytes(QByteArrayView bytes) {
+    qsizetype first = 0;
+    qsizetype last = bytes.size();
+    while (first < last && static_cast<unsigned char>(bytes[first]) <= 0x20)
+        ++first;
+    while (last > first && static_cast<unsigned char>(bytes[last - 1]) <= 0x20)
+        --last;
+    return bytes.sliced(first, last - first);
+}
+
+char* copyBytes(char* dst, const void* src, std::size_t n) {
+    std::memcpy(dst, src, n);
+    return dst + n;
+}
+
+template <std::size_t N> char* copyLiteral(char* dst, const char (&text)[N]) {
+    return copyBytes(dst, text, N - 1);
+}
+
+// Writes at @p dst the cell text of the stored bytes @p bytes (Windows-1252) and returns the end of
+// what it wrote: the same bytes appendCellText writes for the decoded text. Plain runs are copied whole.
+char* writeCellBytes(char* dst, QByteArrayView bytes, const ByteRules& rules) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* end = p + bytes.size();
+    while (p < end && rules.cut[*p])
+        ++p;
+    while (end > p && rules.cut[end[-1]])
+        --end;
+    const unsigned char* run = p;
+    for (; p < end; ++p) {
+        if (rules.plain[*p])
+            continue;
+        dst = copyBytes(dst, run, std::size_t(p - run));
+        dst = copyBytes(dst, rules.output[*p], rules.outputSize[*p]);
+        run = p + 1;
+    }
+    return copyBytes(dst, run, std::size_t(end - run));
+}
+
+} // namespace
+
+const ExportTable kEmployeeExport = {"Anagrafica Lavoratori", "Anagrafica_Lavoratori.xls",
+                                     &TSchedaLavoratore::layout, kEmployeeColumns};
+const ExportTable kWorkExport = {"Registro Lavori", "Lavori.xls", &TSchedaLavoro::layout, kWorkColumns};
+
+QString ExportColumn::value(const RecordView& record) const {
+    if (secondField < 0)
+        return trimText(record.text(field));
+    return trimText(record.text(field)) + QLatin1Char(' ') + trimText(record.text(secondField));
+}
+
+namespace spreadsheet {
+
+void appendCellText(QByteArray& out, const QString& value) {
+    const auto* units = reinterpret_cast<const char16_t*>(value.utf16());
+    qsizetype first = 0;
+    qsizetype last = value.size();
+    while (first < last && cutAtEnds(units[first]))
+        ++first;
+    while (last > first && cutAtEnds(units[last - 1]))
+        --last;
+    appendInside(out, units, first, last);
 }
 
 QByteArray head(const QString& sheetName) {
@@ -213,7 +293,15 @@ QByteArray tail() {
 
 SpreadsheetWriter::SpreadsheetWriter(const QString& path, std::span<const ExportColumn> columns)
     : m_file(path)
-    , m_columns(columns) {}
+    , m_columns(columns) {
+    // The most bytes one record can become: every stored byte of every column at its longest.
+    const int longest = byteRules().longestOutput;
+    m_recordBytes = qsizetype(sizeof kRowStart + sizeof kRowEnd);
+    for (const ExportColumn& column : columns) {
+        const int stored = column.secondField < 0 ? kMaxFieldCapacity : 2 * kMaxFieldCapacity + 1;
+        m_recordBytes += qsizetype(sizeof kDataCellStart + sizeof kCellEnd) + qsizetype(stored) * longest;
+    }
+}
 
 SpreadsheetWriter::~SpreadsheetWriter() {
     if (m_file.isOpen())
@@ -235,7 +323,7 @@ bool SpreadsheetWriter::writeBuffer() {
         fail();
         return false;
     }
-    m_buffer.clear();
+    m_buffer.resize(0); // keeps the allocated room for the next rows
     return true;
 }
 
@@ -244,7 +332,7 @@ bool SpreadsheetWriter::begin(const QString& sheetName) {
         fail();
         return false;
     }
-    m_buffer.reserve(kBufferBytes + 64 * 1024);
+    m_buffer.reserve(kBufferBytes + std::max<qsizetype>(m_recordBytes, 64 * 1024));
     m_buffer.append(spreadsheet::head(sheetName));
     m_buffer.append(spreadsheet::headerRow(m_columns));
     return writeBuffer();
@@ -261,6 +349,35 @@ bool SpreadsheetWriter::addRow(std::span<const QString> cells) {
         m_buffer.append(kCellEnd);
     }
     m_buffer.append(kRowEnd);
+    return m_buffer.size() < kBufferBytes || writeBuffer();
+}
+
+bool SpreadsheetWriter::addRecord(const RecordView& record) {
+    if (!m_ok || !m_file.isOpen())
+        return false;
+    const qsizetype start = m_buffer.size();
+    m_buffer.resize(start + m_recordBytes);
+    char* dst = m_buffer.data() + start;
+    const ByteRules& rules = byteRules();
+    dst = copyLiteral(dst, kRowStart);
+    for (const ExportColumn& column : m_columns) {
+        dst = copyLiteral(dst, kDataCellStart);
+        if (column.secondField < 0) {
+            dst = writeCellBytes(dst, record.raw(column.field), rules);
+        } else {
+            // The two trimmed fields joined by one blank, then written as one cell.
+            char joined[2 * kMaxFieldCapacity + 1];
+            const QByteArrayView first = trimmedBytes(record.raw(column.field));
+            const QByteArrayView second = trimmedBytes(record.raw(column.secondField));
+            char* end = copyBytes(joined, first.data(), std::size_t(first.size()));
+            *end++ = ' ';
+            end = copyBytes(end, second.data(), std::size_t(second.size()));
+            dst = writeCellBytes(dst, QByteArrayView(joined, end - joined), rules);
+        }
+        dst = copyLiteral(dst, kCellEnd);
+    }
+    dst = copyLiteral(dst, kRowEnd);
+    m_buffer.resize(dst - m_buffer.constData());
     return m_buffer.size() < kBufferBytes || writeBuffer();
 }
 
@@ -285,11 +402,8 @@ ArchiveExport exportArchive(const QString& source, const ExportTable& table, con
         return out;
     SpreadsheetWriter writer(target, table.columns);
     bool written = writer.begin(QString::fromUtf8(table.sheetName));
-    std::vector<QString> cells(table.columns.size());
     out.readError = file.scan([&](qint64, const RecordView& record) {
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            cells[i] = table.columns[i].value(record);
-        written = writer.addRow(cells);
+        written = writer.addRecord(record);
         ++out.rows;
         return written;
     });

@@ -65,7 +65,7 @@ QByteArray tail();
 /**
  * Writes a spreadsheet file (an HTML table with an Excel workbook head, in
  * Windows-1252, with no line breaks) one row at a time through a buffer of
- * about one megabyte, so that any number of rows takes little memory.
+ * a quarter of a megabyte, so that any number of rows takes little memory.
  *
  * The first failure (the file cannot be created, a write, the flush or the
  * close fails) stops the writing: later rows are ignored and finish()
@@ -82,6 +82,11 @@ public:
     bool begin(const QString& sheetName);
     /// Writes one data row: one cell for each column, from @p cells in column order.
     bool addRow(std::span<const QString> cells);
+    /**
+     * Writes the data row of @p record: for each column the same bytes addRow
+     * writes for ExportColumn::value(), taken straight from the stored bytes.
+     */
+    bool addRecord(const RecordView& record);
     /// Writes the tail and closes the file; true only when every byte reached the file.
     bool finish();
 
@@ -93,6 +98,7 @@ private:
 
     QFile m_file;
     std::span<const ExportColumn> m_columns;
+    qsizetype m_recordBytes = 0; // room addRecord() makes in the buffer for one row
     QByteArray m_buffer;
     bool m_ok = true;
 };
