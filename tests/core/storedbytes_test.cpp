@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include <QByteArray>
@@ -92,4 +93,26 @@ TEST(StoredBytes, LinesWithCharactersOutsideTheCodePageStillSort) {
                          QStringLiteral("a")};
     lists::sortLines(lines);
     EXPECT_EQ(lines, (QStringList{"A", "a", "b", "\u0100"}));
+}
+
+TEST(StoredBytes, LongListsSortedInTwoHalvesKeepTheListOrder) {
+    // Long enough to be sorted in two halves at once; few distinct lines, so that equal ones abound.
+    std::mt19937 random(11);
+    const char* words[] = {"Consegna", "consegna", "Carico", "Pulizia", "Attivit\xE0", "CARICO"};
+    lists::LineBlock block;
+    QStringList texts;
+    for (int i = 0; i < 60000; ++i) {
+        QByteArray line(words[random() % 6]);
+        line.append(" Data: ").append(QByteArray::number(int(random() % 28) + 1));
+        block.bytes().append(line);
+        block.endLine();
+        texts << cp1252::decode(line);
+    }
+    QStringList expected = texts;
+    std::stable_sort(expected.begin(), expected.end(), lists::lineBefore);
+    lists::sortLines(texts);
+    EXPECT_EQ(texts, expected);
+    block.sort();
+    for (qsizetype i = 0; i < expected.size(); ++i)
+        ASSERT_EQ(cp1252::decode(block.line(i).toByteArray()), expected[i]) << i;
 }

@@ -59,6 +59,9 @@ public:
     QByteArrayView line(qsizetype i) const;
     /// Sorts the lines in list order; lines that rank equal keep the order they had.
     void sort();
+    /// Asks the processor to fetch line @p i (in list order) before it is read: after sorting,
+    /// lines are read from all over the block.
+    void prefetch(qsizetype i) const;
 
 private:
     QByteArray m_bytes;
