@@ -106,8 +106,10 @@ int runSummary(const Invocation& call, Console& console) {
     }
     console.line(summary::printTitle(result.workerLabel));
     lines.sort();
-    for (qsizetype i = 0; i < lines.count(); ++i)
+    for (qsizetype i = 0; i < lines.count(); ++i) {
+        lines.prefetch(i + 8);
         console.line(lines.line(i));
+    }
     // An incomplete summary keeps the interval of the design, as its window does.
     console.lines(summary::closingLines(
         result.interval.isEmpty() ? summary::kIntervalDesign : result.interval, result.total));

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -165,7 +164,13 @@ int run(const QStringList& args) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // The program folder defaults to the folder of the executable, read from the application object.
-    QCoreApplication app(argc, argv);
-    return run(QCoreApplication::arguments());
+    // No application object: a command starts in a few milliseconds. The program folder
+    // defaults to the folder of the executable, as for the program.
+    const QFileInfo executable(QStringLiteral("/proc/self/exe"));
+    setProgramFolder(executable.exists() ? QFileInfo(executable.symLinkTarget()).absolutePath()
+                                         : QFileInfo(QString::fromLocal8Bit(argv[0])).absolutePath());
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    return run(args);
 }
