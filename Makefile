@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 PROGRAM_DIR := $(CURDIR)/Orvelia
 
-.PHONY: all deps build run install test screens clean format
+.PHONY: all deps build run install test screens bench clean format
 
 all: build
 
@@ -13,7 +13,7 @@ deps:
 
 build: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVELIA_SANITIZE=OFF
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target orvelia orvelia-setup orvelia-guida
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target orvelia orvelia-cli orvelia-setup orvelia-guida
 
 # The program folder keeps the user's data: only program files are copied in,
 # the password store only when it is missing.
@@ -36,6 +36,10 @@ test: deps
 screens: build
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target orvelia_screens
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ./tests/orvelia_screens screens
+
+# Timing of orvelia-cli against reading the same archives with dd (see README.md).
+bench: deps
+	bash bench/run
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
