@@ -2,13 +2,17 @@
 
 #include "support/printers.h"
 
+#include <random>
+#include <string_view>
 #include <vector>
 
+#include "core/archive/cp1252.h"
 #include "core/archive/dates.h"
 #include "core/archive/numbers.h"
 #include "core/archive/text.h"
 
 using namespace orvelia;
+using namespace std::literals;
 
 TEST(TextRules, TrimRemovesCodesUpTo32AtBothEnds) {
     EXPECT_EQ(trimText(QStringLiteral("  Rossi  ")), "Rossi");
@@ -120,6 +124,41 @@ TEST(DecimalNumbers, Reading) {
         if (v && c.readable) {
             EXPECT_DOUBLE_EQ(*v, c.value);
         }
+    }
+}
+
+TEST(DecimalNumbers, BytesAndStoredFieldsReadAsTheirTexts) {
+    // The byte reading equals the reading of the same characters, and a stored field reads as its
+    // decoded, trimmed text: blanks and control bytes around it, bytes the code page decodes apart.
+    // clang-format off
+    const std::vector<std::string_view> cases = {
+        "12,50", " 1e3", ",", "1.000,00", "-0,5", "12,50x", "", " ", "-", "+,5E-2", "1E", "1e+", "5E+",
+        "0012,3400", "- 1", "1 2", "1E999", "\t12,50\r\n", "12,50\x01", "\x00 7"sv, "\x7F+12", "12\x7F",
+        "\x80-12", "12\xA0", "\xA0 12", "\x81", "1\xB2", "12,5\xFF", ",,", "E5", "9999999999999999999",
+        "1,7976931348623157E308", "  -,5  ",
+    };
+    // clang-format on
+    auto decodedText = [](QByteArrayView bytes) {
+        return trimText(cp1252::decode(bytes.data(), int(bytes.size())));
+    };
+    for (const std::string_view c : cases) {
+        const QByteArrayView bytes(c.data(), qsizetype(c.size()));
+        SCOPED_TRACE(bytes.toByteArray().toHex(' ').toStdString());
+        EXPECT_EQ(parseDecimal(bytes), parseDecimal(QString::fromLatin1(bytes)));
+        EXPECT_EQ(parseStoredDecimal(bytes), parseDecimal(decodedText(bytes)));
+    }
+    EXPECT_EQ(parseStoredDecimal(QByteArrayView("\t 12,50\x1F")), 12.5);
+    EXPECT_EQ(parseStoredDecimal(QByteArrayView("\x7F+12,50")), std::nullopt);
+
+    std::mt19937 random(7);
+    const QByteArray alphabet("0123456789,,,+-eE. \t\x01\x7F\x80\x81\xA0\xE9");
+    for (int i = 0; i < 20000; ++i) {
+        QByteArray bytes(qsizetype(random() % 10), '\0');
+        for (char& b : bytes)
+            b = alphabet[qsizetype(random() % std::size_t(alphabet.size()))];
+        SCOPED_TRACE(bytes.toHex(' ').toStdString());
+        ASSERT_EQ(parseDecimal(QByteArrayView(bytes)), parseDecimal(QString::fromLatin1(bytes)));
+        ASSERT_EQ(parseStoredDecimal(bytes), parseDecimal(decodedText(bytes)));
     }
 }
 

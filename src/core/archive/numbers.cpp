@@ -1,19 +1,24 @@
 #include "core/archive/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
 
+#include "core/archive/cp1252.h"
 #include "core/archive/text.h"
 
 namespace orvelia {
 
-std::optional<double> parseDecimal(const QString& text) {
+namespace {
+
+// The reading of parseDecimal over @p n characters whose codes charAt(k) gives, so that texts and
+// bytes are read by one implementation.
+template <typename CharAt> std::optional<double> readDecimal(qsizetype n, CharAt charAt) {
     std::string ascii; // the number in C form, with '.'
-    ascii.reserve(std::size_t(text.size()));
+    ascii.reserve(std::size_t(n));
     qsizetype i = 0;
-    const qsizetype n = text.size();
-    auto at = [&](qsizetype k) { return k < n ? text.at(k).unicode() : char16_t(0); };
+    auto at = [&](qsizetype k) { return k < n ? char16_t(charAt(k)) : char16_t(0); };
     auto isDigit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
 
     while (at(i) == u' ')
@@ -67,6 +72,31 @@ std::optional<double> parseDecimal(const QString& text) {
     if (ec != std::errc() || end != ascii.data() + ascii.size())
         return std::nullopt;
     return value;
+}
+
+} // namespace
+
+std::optional<double> parseDecimal(const QString& text) {
+    return readDecimal(text.size(), [&](qsizetype k) { return text.at(k).unicode(); });
+}
+
+std::optional<double> parseDecimal(QByteArrayView bytes) {
+    return readDecimal(bytes.size(), [&](qsizetype k) { return static_cast<unsigned char>(bytes[k]); });
+}
+
+std::optional<double> parseStoredDecimal(QByteArrayView stored) {
+    qsizetype first = 0;
+    qsizetype last = stored.size();
+    while (first < last && static_cast<unsigned char>(stored[first]) <= 0x20)
+        ++first;
+    while (last > first && static_cast<unsigned char>(stored[last - 1]) <= 0x20)
+        --last;
+    const QByteArrayView trimmed = stored.sliced(first, last - first);
+    // Below 0x80 a byte decodes to the character of the same code; anything else takes the text's way.
+    if (std::all_of(trimmed.begin(), trimmed.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return parseDecimal(trimmed);
+    return parseDecimal(trimText(cp1252::decode(stored.data(), int(stored.size()))));
 }
 
 QString formatGeneral(double value) {

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include <QByteArrayView>
 #include <QString>
 
 namespace orvelia {
@@ -12,6 +13,14 @@ namespace orvelia {
  * optional sign, digits), blanks. A ',' alone reads as 0. Nothing else is accepted.
  */
 std::optional<double> parseDecimal(const QString& text);
+/// The same reading of @p bytes, each byte being the character of that code (Latin-1).
+std::optional<double> parseDecimal(QByteArrayView bytes);
+/**
+ * parseDecimal of the text of a stored field, @p stored being its bytes as
+ * stored (Windows-1252, untrimmed): the same result as reading the decoded,
+ * trimmed text, without decoding it when the bytes are plain ASCII.
+ */
+std::optional<double> parseStoredDecimal(QByteArrayView stored);
 
 /**
  * The general number form: 15 significant digits, ',' as the separator, no
