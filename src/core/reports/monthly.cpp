@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "core/archive/cp1252.h"
 #include "core/archive/layout.h"
 #include "core/archive/numbers.h"
 #include "core/archive/text.h"
@@ -29,6 +30,10 @@ bool isDigits(const QString& text) {
         if (c < u'0' || c > u'9')
             return false;
     return true;
+}
+
+char16_t byteAt(QByteArrayView bytes, qsizetype i) {
+    return static_cast<unsigned char>(bytes[i]);
 }
 
 SkippedWorkRecord describeRecord(qint64 number, const RecordView& record) {
@@ -60,11 +65,56 @@ MonthPlace placeInMonth(const QString& data, const QString& year, int* month) {
     return wellFormed ? MonthPlace::OtherYear : MonthPlace::Unreadable;
 }
 
+MonthPlace placeInMonth(QByteArrayView stored, const QString& year, int* month) {
+    qsizetype first = 0;
+    qsizetype last = stored.size();
+    while (first < last && byteAt(stored, first) <= 0x20)
+        ++first;
+    while (last > first && byteAt(stored, last - 1) <= 0x20)
+        --last;
+    const QByteArrayView whole = stored.sliced(first, last - first);
+    for (qsizetype i = 0; i < whole.size(); ++i) {
+        if (byteAt(whole, i) >= 0x80) // decoded differently: the text's way
+            return placeInMonth(trimText(cp1252::decode(stored.data(), int(stored.size()))), year, month);
+    }
+    // As in placeInMonth: the trimmed date followed by blanks, month at 4-5 and year at 7-10.
+    auto at = [&](qsizetype k) { return k < whole.size() ? byteAt(whole, k) : char16_t(u' '); };
+    auto isDigit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
+    const int monthValue = (at(3) - u'0') * 10 + (at(4) - u'0');
+    const bool monthOk = isDigit(at(3)) && isDigit(at(4)) && monthValue >= 1 && monthValue <= 12;
+    if (monthOk) {
+        qsizetype yearFirst = 6;
+        qsizetype yearLast = 10;
+        while (yearFirst < yearLast && at(yearFirst) <= 0x20)
+            ++yearFirst;
+        while (yearLast > yearFirst && at(yearLast - 1) <= 0x20)
+            --yearLast;
+        qsizetype askedFirst = 0;
+        qsizetype askedLast = year.size();
+        while (askedFirst < askedLast && year.at(askedFirst).unicode() <= 0x20)
+            ++askedFirst;
+        while (askedLast > askedFirst && year.at(askedLast - 1).unicode() <= 0x20)
+            --askedLast;
+        bool sameYear = yearLast - yearFirst == askedLast - askedFirst;
+        for (qsizetype i = 0; sameYear && i < yearLast - yearFirst; ++i)
+            sameYear = at(yearFirst + i) == year.at(askedFirst + i).unicode();
+        if (sameYear) {
+            if (month)
+                *month = monthValue;
+            return MonthPlace::Counted;
+        }
+    }
+    const bool wellFormed = whole.size() == 10 && at(2) == u'/' && at(5) == u'/' && isDigit(at(0)) &&
+                            isDigit(at(1)) && isDigit(at(6)) && isDigit(at(7)) && isDigit(at(8)) &&
+                            isDigit(at(9)) && monthOk;
+    return wellFormed ? MonthPlace::OtherYear : MonthPlace::Unreadable;
+}
+
 MonthlyTotals scanMonthlyTotals(const QString& path, const QString& year) {
     MonthlyTotals totals;
     totals.error = archive::scan(path, TSchedaLavoro::layout, [&](qint64 number, const RecordView& record) {
         int month = 0;
-        switch (placeInMonth(record[TSchedaLavoro::Data], year, &month)) {
+        switch (placeInMonth(record.raw(TSchedaLavoro::Data), year, &month)) {
         case MonthPlace::OtherYear:
             return true;
         case MonthPlace::Unreadable:
@@ -73,7 +123,7 @@ MonthlyTotals scanMonthlyTotals(const QString& path, const QString& year) {
         case MonthPlace::Counted:
             break;
         }
-        const auto amount = parseDecimal(record[TSchedaLavoro::TotDovuto]);
+        const auto amount = parseStoredDecimal(record.raw(TSchedaLavoro::TotDovuto));
         if (!amount) {
             totals.unreadableAmount = describeRecord(number, record);
             return false;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include <QByteArrayView>
 #include <QString>
 
 #include "core/archive/recordfile.h"
@@ -41,6 +42,12 @@ enum class MonthPlace {
  * receives the month (1-12) of a counted record.
  */
 MonthPlace placeInMonth(const QString& data, const QString& year, int* month = nullptr);
+/**
+ * The same place for the stored bytes @p stored of a date field (Windows-1252,
+ * untrimmed) as for its decoded, trimmed text; plain ASCII bytes are read
+ * without decoding them.
+ */
+MonthPlace placeInMonth(QByteArrayView stored, const QString& year, int* month = nullptr);
 
 /// The result of adding up the amounts due of one year file month by month.
 struct MonthlyTotals {
