@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -88,19 +90,15 @@ void adviseHugePages(const char* data, qsizetype size) {
         ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
 }
 
-// The stable list order of lines given as keys, the bytes of their order codes one after the
-// other (line i is keys[starts[i], starts[i + 1])): compared with memcmp, a shorter key first.
-std::vector<std::uint32_t> orderOfKeys(const char* keys, const std::vector<qsizetype>& starts) {
-    const std::size_t n = starts.size() - 1;
-    const auto key = [&](std::uint32_t i) {
-        return std::string_view(keys + starts[i], std::size_t(starts[i + 1] - starts[i]));
-    };
+// The stable order of @p n lines that @p compare (a negative number, zero or a positive number
+// for two line numbers) ranks: lines that rank equal keep their order.
+template <typename Compare> std::vector<std::uint32_t> stableOrder(std::size_t n, const Compare& compare) {
     std::vector<std::uint32_t> order(n);
     for (std::size_t i = 0; i < n; ++i)
         order[i] = std::uint32_t(i);
-    // Equal keys keep their first order: the line number decides between them.
+    // Equal lines keep their first order: the line number decides between them.
     const auto before = [&](std::uint32_t a, std::uint32_t b) {
-        const int c = key(a).compare(key(b));
+        const int c = compare(a, b);
         return c < 0 || (c == 0 && a < b);
     };
     // A long list is sorted in two halves at once, then merged.
@@ -121,6 +119,36 @@ std::vector<std::uint32_t> orderOfKeys(const char* keys, const std::vector<qsize
         std::sort(order.begin(), order.end(), before);
     }
     return order;
+}
+
+// How many bytes @p a and @p b have in common from the start, up to @p n, eight at a time.
+std::size_t commonLength(const unsigned char* a, const unsigned char* b, std::size_t n) {
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t x, y;
+        std::memcpy(&x, a + i, 8);
+        std::memcpy(&y, b + i, 8);
+        if (x != y)
+            return i + std::size_t(std::countr_zero(x ^ y) / 8); // little-endian: the first byte is lowest
+    }
+    while (i < n && a[i] == b[i])
+        ++i;
+    return i;
+}
+
+// List order of two Windows-1252 lines: byte by byte with a-z taken as A-Z, a beginning first.
+int compareBytes(QByteArrayView first, QByteArrayView second) {
+    const auto* a = reinterpret_cast<const unsigned char*>(first.data());
+    const auto* b = reinterpret_cast<const unsigned char*>(second.data());
+    const std::size_t n = std::size_t(std::min(first.size(), second.size()));
+    const auto fold = [](unsigned char c) { return (c >= 'a' && c <= 'z') ? c - 32 : int(c); };
+    for (std::size_t i = commonLength(a, b, n); i < n;
+         i += 1 + commonLength(a + i + 1, b + i + 1, n - i - 1)) {
+        const int ca = fold(a[i]), cb = fold(b[i]);
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    return first.size() == second.size() ? 0 : (first.size() < second.size() ? -1 : 1);
 }
 
 } // namespace
@@ -152,7 +180,11 @@ void sortLines(QStringList& lines) {
             *out++ = char(code);
         }
     }
-    const std::vector<std::uint32_t> order = orderOfKeys(keys.constData(), starts);
+    const auto key = [&](std::uint32_t i) {
+        return std::string_view(keys.constData() + starts[i], std::size_t(starts[i + 1] - starts[i]));
+    };
+    const std::vector<std::uint32_t> order =
+        stableOrder(std::size_t(n), [&](std::uint32_t a, std::uint32_t b) { return key(a).compare(key(b)); });
     QStringList sorted;
     sorted.reserve(n);
     for (const std::uint32_t i : order)
@@ -183,16 +215,11 @@ void LineBlock::prefetch(qsizetype i) const {
 }
 
 void LineBlock::sort() {
-    // The order code of a Windows-1252 byte is the byte itself, a-z taken as A-Z.
-    QByteArray keys(m_bytes.size(), Qt::Uninitialized);
-    adviseHugePages(keys.constData(), keys.size());
-    const char* in = m_bytes.constData();
-    char* out = keys.data();
-    for (qsizetype i = 0; i < m_bytes.size(); ++i) {
-        const char b = in[i];
-        out[i] = (b >= 'a' && b <= 'z') ? char(b - 32) : b;
-    }
-    m_order = orderOfKeys(keys.constData(), m_starts);
+    const auto text = [this](std::uint32_t i) {
+        return QByteArrayView(m_bytes.constData() + m_starts[i], m_starts[i + 1] - m_starts[i]);
+    };
+    m_order = stableOrder(std::size_t(count()),
+                          [&](std::uint32_t a, std::uint32_t b) { return compareBytes(text(a), text(b)); });
 }
 
 qsizetype sortedPosition(const QStringList& lines, const QString& line) {
