@@ -211,7 +211,8 @@ TfrmLavori::TfrmLavori(OrveliaApp& app)
     connect(cmdEsporta, &CommandButton::clicked, this, [this] { openToolWindow<TfrmExpLavori>(this); });
     connect(cmdTrova, &CommandButton::clicked, this,
             [this] { openToolWindow<TfrmTrovaLavori>(this, QStringLiteral("lavori")); });
-    connect(cmdIncompleti, &CommandButton::clicked, this, [this] { openToolWindow<TfrmLavIncompleti>(this); });
+    connect(cmdIncompleti, &CommandButton::clicked, this,
+            [this] { openToolWindow<TfrmLavIncompleti>(this); });
     connect(cmdStampa, &CommandButton::clicked, this, [this] { openToolWindow<TfrmStampaLavoro>(this); });
     connect(cmdGuida, &CommandButton::clicked, this, [this] { showHelp(this, HelpPage::Work); });
     connect(btnIstruzioni, &ClickablePicture::clicked, this,
