@@ -104,7 +104,11 @@ void QtPlatform::open(const QString& target) {
 
 QString QtPlatform::chooseFile(QWidget* parent, const QString& caption, const QString& folder,
                                const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+    // "*.*" means any file where the program comes from; here a name needs no dot, so the
+    // pattern becomes "*" and a file without an extension can be chosen too.
+    QString matching = filter;
+    matching.replace(QLatin1String("(*.*)"), QLatin1String("(*)"));
+    return QFileDialog::getOpenFileName(parent, caption, folder, matching);
 }
 
 std::optional<QString> QtPlatform::inputText(QWidget* parent, const QString& caption, const QString& prompt,
