@@ -235,6 +235,22 @@ SectionPanel::SectionPanel(const QString& objectName, const QString& title, cons
     m_form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
 }
 
+QLabel* SectionPanel::captionFor(const QString& caption, int fieldHeight) {
+    // As tall as the field, the caption is centred on it rather than set at its top.
+    auto* label = new QLabel(caption, this);
+    label->setAlignment(m_form->labelAlignment() | Qt::AlignVCenter);
+    label->setMinimumHeight(fieldHeight);
+    return label;
+}
+
+void SectionPanel::addCaptionedRow(const QString& caption, QWidget* field) {
+    m_form->addRow(captionFor(caption, field->sizeHint().height()), field);
+}
+
+void SectionPanel::addCaptionedRow(const QString& caption, QLayout* field) {
+    m_form->addRow(captionFor(caption, field->sizeHint().height()), field);
+}
+
 void SectionPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);

@@ -133,6 +133,7 @@ inline QString artPath(const QString& name) {
 } // namespace orvelia
 
 class QFormLayout;
+class QLayout;
 
 namespace orvelia {
 
@@ -142,11 +143,16 @@ class SectionPanel : public QWidget {
 public:
     SectionPanel(const QString& objectName, const QString& title, const QColor& accent, QWidget* parent);
     QFormLayout* form() const { return m_form; }
+    /// Adds a row of the form whose caption stands level with the middle of @p field.
+    void addCaptionedRow(const QString& caption, QWidget* field);
+    void addCaptionedRow(const QString& caption, QLayout* field);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QLabel* captionFor(const QString& caption, int fieldHeight);
+
     QString m_title;
     QColor m_accent;
     QFormLayout* m_form;

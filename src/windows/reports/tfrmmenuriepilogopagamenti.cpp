@@ -1,7 +1,5 @@
 #include "windows/reports/tfrmmenuriepilogopagamenti.h"
 
-#include <utility>
-
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -140,13 +138,8 @@ TfrmMenuRiepilogoPagamenti::TfrmMenuRiepilogoPagamenti(OrveliaApp& app)
     form->setHorizontalSpacing(14);
     form->addRow(lblCampo01);
     form->addRow(lblCampo02);
-    // The captions stand level with the middle of their boxes.
-    for (auto [caption, row] : {std::pair{&kAnno, yearRow}, std::pair{&kCodiceFiscale, workerRow}}) {
-        auto* label = new QLabel(*caption, card);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setMinimumHeight(row->sizeHint().height());
-        form->addRow(label, row);
-    }
+    card->addCaptionedRow(kAnno, yearRow);
+    card->addCaptionedRow(kCodiceFiscale, workerRow);
     form->addItem(new QSpacerItem(0, 6));
     form->addRow(lblCampo03);
     form->addRow(dates);

@@ -120,7 +120,7 @@ TfrmStatistiche::TfrmStatistiche(OrveliaApp& app)
     yearRow->addWidget(btnApri);
     yearRow->addStretch();
     card->form()->setVerticalSpacing(14);
-    card->form()->addRow(QStringLiteral("Anno:"), yearRow);
+    card->addCaptionedRow(QStringLiteral("Anno:"), yearRow);
     card->form()->addRow(lblApri);
 
     QHBoxLayout* footer = helpExitFooter(panAvvio, imgGuida, imgEsci);

@@ -66,7 +66,7 @@ TfrmMenuLavori::TfrmMenuLavori(OrveliaApp& app)
     yearRow->addWidget(btnApriPreventivi);
     yearRow->addStretch();
     card->form()->setVerticalSpacing(14);
-    card->form()->addRow(QStringLiteral("Anno:"), yearRow);
+    card->addCaptionedRow(QStringLiteral("Anno:"), yearRow);
     card->form()->addRow(lblInfo);
 
     QHBoxLayout* footer = helpExitFooter(this, imgGuida, imgEsci);
