@@ -1,6 +1,10 @@
 // Renders every window of the program to PNG, for people to look at.
 // Usage: orvelia_screens <folder>
+#include <utility>
+
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
 #include <QDir>
 #include <QLineEdit>
 #include <QPdfWriter>
@@ -9,6 +13,7 @@
 
 #include "core/archive/paths.h"
 #include "framework/appearance.h"
+#include "framework/chart.h"
 #include "windows/app/application.h"
 #include "windows/app/tfrminfo.h"
 #include "windows/registry/tfrmanteprimaistruttore.h"
@@ -20,6 +25,33 @@
 using namespace orvelia;
 
 namespace {
+
+// The monthly chart, as bars and as a pie, on a year with a quiet summer and a busy autumn.
+void charts(const QString& out) {
+    const double values[12] = {1840, 2210, 2675, 2390, 2980, 1460, 620, 95, 3120, 3540, 2860, 1930};
+    const char* months[12] = {"Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",   "Giugno",
+                              "Luglio",  "Agosto",   "Settembre", "Ottobre", "Novembre", "Dicembre"};
+    chart::Model model{QStringLiteral("Rimunerazioni mensili"),
+                       QStringLiteral("Anno 2026"),
+                       QStringLiteral("Legenda"),
+                       QStringLiteral("Nessun compenso registrato nell'anno"),
+                       {},
+                       chart::Kind::Bars};
+    for (int i = 0; i < 12; ++i)
+        model.points.push_back(
+            {QString::fromLatin1(months[i]), values[i], QColor::fromHsv(i * 30, 160, 210)});
+    for (const auto& [kind, name] :
+         {std::pair{chart::Kind::Bars, "Grafico_barre"}, std::pair{chart::Kind::Pie, "Grafico_torta"}}) {
+        model.kind = kind;
+        QImage image(1200, 800, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        chart::paint(painter, QRectF(image.rect()), model);
+        painter.end();
+        image.save(QDir(out).filePath(QString::fromLatin1(name) + QStringLiteral(".png")));
+    }
+}
+
 void save(QWidget* w, const QString& folder, const QString& name) {
     w->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
 }
@@ -111,5 +143,6 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
     save(&splash, out, QStringLiteral("TfrmSplash"));
     sheets(app, out);
+    charts(out);
     return 0;
 }
