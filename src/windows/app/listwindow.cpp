@@ -36,6 +36,41 @@ lists::QuickFind& rememberedFind(const QString& className) {
     return keys[className];
 }
 
+QPushButton* listButton(const QString& name, const QString& icon, const QString& text, QWidget* parent) {
+    auto* b = new QPushButton(QIcon(iconPath(icon)), text, parent);
+    b->setObjectName(name);
+    b->setMinimumSize(110, 30);
+    b->setIconSize(QSize(18, 18));
+    b->setAutoDefault(false);
+    return b;
+}
+
+ListBody makeListBody(QWidget* parent, const QString& className, bool foundCount) {
+    ListBody body{};
+    body.panel = new ListPanel(parent, rememberedFind(className), FindBox::EnterMovesToTrova, true);
+    body.btnStampa =
+        listButton(QStringLiteral("btnStampa"), QStringLiteral("stampa"), QStringLiteral("Stampa"), parent);
+    body.btnChiudi =
+        listButton(QStringLiteral("btnChiudi"), QStringLiteral("chiudi"), QStringLiteral("Chiudi"), parent);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(10);
+    if (foundCount) {
+        body.lblTrovate = new QLabel(parent);
+        body.lblTrovate->setObjectName(QStringLiteral("lblTrovate"));
+        body.lblTrovate->setStyleSheet(QStringLiteral("color: #1B3A5C; font-weight: bold;"));
+        buttons->addWidget(body.lblTrovate);
+    }
+    buttons->addStretch();
+    buttons->addWidget(body.btnStampa);
+    buttons->addWidget(body.btnChiudi);
+    body.layout = new QVBoxLayout;
+    body.layout->setContentsMargins(26, 16, 26, 20);
+    body.layout->setSpacing(10);
+    body.layout->addWidget(body.panel, 1);
+    body.layout->addLayout(buttons);
+    return body;
+}
+
 ListPanel::ListPanel(QWidget* parent, lists::QuickFind& remembered, FindBox findBox, bool recallHint)
     : QWidget(parent) {
     setObjectName(QStringLiteral("panLista"));

@@ -11,6 +11,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 
 namespace orvelia {
 
@@ -51,6 +52,38 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
+
+/// A command button of the list and search windows: icon and text, at least 110 x 30, never the default.
+QPushButton* listButton(const QString& name, const QString& icon, const QString& text, QWidget* parent);
+
+/// The body of a list window, built by makeListBody.
+struct ListBody {
+    ListPanel* panel;
+    QLabel* lblTrovate;     ///< the count of the lines found, left of the buttons; nullptr when not asked for
+    QPushButton* btnStampa; ///< "Stampa"
+    QPushButton* btnChiudi; ///< "Chiudi"
+    QVBoxLayout* layout;    ///< not yet set on a widget
+};
+
+/**
+ * The body of the list windows: the list panel of the window of class
+ * @p className (its remembered key, Enter moving to btnTrova, the
+ * double-click hint), over a row with the count of the lines found
+ * (lblTrovate, when @p foundCount) at the left and btnStampa and btnChiudi
+ * at the right, with the margins of the list windows.
+ */
+ListBody makeListBody(QWidget* parent, const QString& className, bool foundCount = false);
+
+/// Gives the list window @p w its members from @p body: panLista, lstRecords, txtTrova, btnTrova, btnStampa,
+/// btnChiudi.
+template <typename W> void adoptListBody(W* w, const ListBody& body) {
+    w->panLista = body.panel;
+    w->lstRecords = body.panel->lstRecords;
+    w->txtTrova = body.panel->txtTrova;
+    w->btnTrova = body.panel->btnTrova;
+    w->btnStampa = body.btnStampa;
+    w->btnChiudi = body.btnChiudi;
+}
 
 /// Names in the list print template.
 namespace listprint {

@@ -29,18 +29,7 @@ using F = TSchedaLavoratore;
 const QString kCaption = QStringLiteral(" Riepilogo contratti in scadenza o scaduti");
 const QString kTitle = QStringLiteral("Contratti in scadenza o scaduti");
 const QString kSubtitle = QStringLiteral("Contratti da rinnovare alla data del %1");
-const QString kStampa = QStringLiteral("Stampa");
-const QString kChiudi = QStringLiteral("Chiudi");
 const QString kPrintTitle = QStringLiteral("Riepilogo contratti in scadenza o scaduti");
-
-QPushButton* button(const QString& name, const QString& icon, const QString& text, QWidget* parent) {
-    auto* b = new QPushButton(QIcon(iconPath(icon)), text, parent);
-    b->setObjectName(name);
-    b->setMinimumSize(110, 30);
-    b->setIconSize(QSize(18, 18));
-    b->setAutoDefault(false);
-    return b;
-}
 
 } // namespace
 
@@ -48,30 +37,13 @@ TfrmDaRinnovare::TfrmDaRinnovare(QWidget* caller)
     : ToolWindow(caller, "TfrmDaRinnovare", kCaption) {
     auto* header = new BrandHeader(kTitle, kSubtitle.arg(formatDate(Platform::instance().today())), this, 72);
 
-    panLista = new ListPanel(this, rememberedFind(QStringLiteral("TfrmDaRinnovare")),
-                             FindBox::EnterMovesToTrova, true);
-    lstRecords = panLista->lstRecords;
-    txtTrova = panLista->txtTrova;
-    btnTrova = panLista->btnTrova;
-
-    btnStampa = button(QStringLiteral("btnStampa"), QStringLiteral("stampa"), kStampa, this);
-    btnChiudi = button(QStringLiteral("btnChiudi"), QStringLiteral("chiudi"), kChiudi, this);
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(10);
-    buttons->addStretch();
-    buttons->addWidget(btnStampa);
-    buttons->addWidget(btnChiudi);
-
-    auto* body = new QVBoxLayout;
-    body->setContentsMargins(26, 16, 26, 20);
-    body->setSpacing(10);
-    body->addWidget(panLista, 1);
-    body->addLayout(buttons);
+    const ListBody body = makeListBody(this, QStringLiteral("TfrmDaRinnovare"));
+    adoptListBody(this, body);
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
     root->setSpacing(0);
     root->addWidget(header);
-    root->addLayout(body, 1);
+    root->addLayout(body.layout, 1);
 
     setAutoFillBackground(true);
     QPalette pal = palette();

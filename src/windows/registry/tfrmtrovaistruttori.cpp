@@ -44,7 +44,6 @@ const QString kInstruction3 =
 const QString kWait = QStringLiteral("Ricerca schede in corso. Attendere...");
 const QString kCerca = QStringLiteral("Cerca");
 const QString kChiudi = QStringLiteral("Chiudi");
-const QString kStampa = QStringLiteral("Stampa");
 const QString kPrintTitle = QStringLiteral("Riepilogo lavoratori in archivio");
 
 const QString kTagRegistry = QStringLiteral("istruttori");
@@ -73,15 +72,6 @@ const Filter kFilters[] = {
 };
 static_assert(std::size(kFilters) == registry::kSearchFields.size());
 constexpr int kFiltersPerColumn = 5;
-
-QPushButton* button(const QString& name, const QString& icon, const QString& text, QWidget* parent) {
-    auto* b = new QPushButton(QIcon(iconPath(icon)), text, parent);
-    b->setObjectName(name);
-    b->setMinimumSize(110, 30);
-    b->setIconSize(QSize(18, 18));
-    b->setAutoDefault(false);
-    return b;
-}
 
 QLabel* instruction(const QString& text, QWidget* parent) {
     auto* l = new QLabel(text, parent);
@@ -180,8 +170,8 @@ QWidget* TfrmTrovaIstruttori::buildCriteria() {
     lblAttendere->setStyleSheet(QStringLiteral("color: #C0392B; font-weight: bold;"));
     lblAttendere->hide();
 
-    btnCerca = button(QStringLiteral("btnCerca"), QStringLiteral("trova"), kCerca, panAvvio);
-    btnAnnulla = button(QStringLiteral("btnAnnulla"), QStringLiteral("chiudi"), kChiudi, panAvvio);
+    btnCerca = listButton(QStringLiteral("btnCerca"), QStringLiteral("trova"), kCerca, panAvvio);
+    btnAnnulla = listButton(QStringLiteral("btnAnnulla"), QStringLiteral("chiudi"), kChiudi, panAvvio);
     setTabOrder(chain.back(), btnCerca);
     setTabOrder(btnCerca, btnAnnulla);
 
@@ -227,29 +217,10 @@ QWidget* TfrmTrovaIstruttori::buildCriteria() {
 QWidget* TfrmTrovaIstruttori::buildResults() {
     panContainer = new QWidget(this);
     panContainer->setObjectName(QStringLiteral("panContainer"));
-    panLista = new ListPanel(panContainer, rememberedFind(QStringLiteral("TfrmTrovaIstruttori")),
-                             FindBox::EnterMovesToTrova, true);
-    lstRecords = panLista->lstRecords;
-    txtTrova = panLista->txtTrova;
-    btnTrova = panLista->btnTrova;
-
-    lblTrovate = new QLabel(panContainer);
-    lblTrovate->setObjectName(QStringLiteral("lblTrovate"));
-    lblTrovate->setStyleSheet(QStringLiteral("color: #1B3A5C; font-weight: bold;"));
-    btnStampa = button(QStringLiteral("btnStampa"), QStringLiteral("stampa"), kStampa, panContainer);
-    btnChiudi = button(QStringLiteral("btnChiudi"), QStringLiteral("chiudi"), kChiudi, panContainer);
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(10);
-    buttons->addWidget(lblTrovate);
-    buttons->addStretch();
-    buttons->addWidget(btnStampa);
-    buttons->addWidget(btnChiudi);
-
-    auto* body = new QVBoxLayout(panContainer);
-    body->setContentsMargins(26, 16, 26, 20);
-    body->setSpacing(10);
-    body->addWidget(panLista, 1);
-    body->addLayout(buttons);
+    const ListBody body = makeListBody(panContainer, QStringLiteral("TfrmTrovaIstruttori"), true);
+    adoptListBody(this, body);
+    lblTrovate = body.lblTrovate;
+    panContainer->setLayout(body.layout);
     return panContainer;
 }
 

@@ -22,48 +22,21 @@ namespace {
 const QString kCaption = QStringLiteral(" Riepilogo lavori incompleti");
 const QString kTitle = QStringLiteral("Lavori incompleti");
 const QString kSubtitle = QStringLiteral("Registro lavori dell'anno %1");
-const QString kStampa = QStringLiteral("Stampa");
-const QString kChiudi = QStringLiteral("Chiudi");
 const QString kPrintTitle = QStringLiteral("Riepilogo lavori incompleti");
 
-QPushButton* button(const QString& name, const QString& icon, const QString& text, QWidget* parent) {
-    auto* b = new QPushButton(QIcon(iconPath(icon)), text, parent);
-    b->setObjectName(name);
-    b->setMinimumSize(110, 30);
-    b->setIconSize(QSize(18, 18));
-    b->setAutoDefault(false);
-    return b;
-}
 } // namespace
 
 TfrmLavIncompleti::TfrmLavIncompleti(QWidget* caller)
     : ToolWindow(caller, "TfrmLavIncompleti", kCaption) {
     auto* header = new BrandHeader(kTitle, kSubtitle.arg(QFileInfo(yearFile()).completeBaseName()), this);
 
-    panLista = new ListPanel(this, rememberedFind(QStringLiteral("TfrmLavIncompleti")),
-                             FindBox::EnterMovesToTrova, true);
-    lstRecords = panLista->lstRecords;
-    txtTrova = panLista->txtTrova;
-    btnTrova = panLista->btnTrova;
-
-    btnStampa = button(QStringLiteral("btnStampa"), QStringLiteral("stampa"), kStampa, this);
-    btnChiudi = button(QStringLiteral("btnChiudi"), QStringLiteral("chiudi"), kChiudi, this);
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(10);
-    buttons->addStretch();
-    buttons->addWidget(btnStampa);
-    buttons->addWidget(btnChiudi);
-
-    auto* body = new QVBoxLayout;
-    body->setContentsMargins(26, 16, 26, 20);
-    body->setSpacing(10);
-    body->addWidget(panLista, 1);
-    body->addLayout(buttons);
+    const ListBody body = makeListBody(this, QStringLiteral("TfrmLavIncompleti"));
+    adoptListBody(this, body);
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
     root->setSpacing(0);
     root->addWidget(header);
-    root->addLayout(body, 1);
+    root->addLayout(body.layout, 1);
 
     setAutoFillBackground(true);
     QPalette pal = palette();

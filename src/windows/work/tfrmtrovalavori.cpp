@@ -42,7 +42,6 @@ const QString kInstruction3 =
 const QString kWait = QStringLiteral("Ricerca schede in corso. Attendere...");
 const QString kCerca = QStringLiteral("Cerca");
 const QString kChiudi = QStringLiteral("Chiudi");
-const QString kStampa = QStringLiteral("Stampa");
 const QString kPrintTitle = QStringLiteral("Riepilogo prestazioni lavorative");
 const QString kCallerWork = QStringLiteral("lavori");
 
@@ -68,15 +67,6 @@ const std::array<Filter, work::kSearchFields.size()> kFilters = {{
 }};
 
 constexpr int kRowsPerColumn = 5;
-
-QPushButton* button(const QString& name, const QString& icon, const QString& text, QWidget* parent) {
-    auto* b = new QPushButton(QIcon(iconPath(icon)), text, parent);
-    b->setObjectName(name);
-    b->setMinimumSize(110, 30);
-    b->setIconSize(QSize(18, 18));
-    b->setAutoDefault(false);
-    return b;
-}
 
 QLabel* instruction(const QString& text, QWidget* parent) {
     auto* l = new QLabel(text, parent);
@@ -173,8 +163,8 @@ QWidget* TfrmTrovaLavori::buildCriteria() {
     lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
     lblAttendere->setStyleSheet(QStringLiteral("color: #B5661B; font-weight: bold;"));
     lblAttendere->hide();
-    btnCerca = button(QStringLiteral("btnCerca"), QStringLiteral("trova"), kCerca, panel);
-    btnAnnulla = button(QStringLiteral("btnAnnulla"), QStringLiteral("chiudi"), kChiudi, panel);
+    btnCerca = listButton(QStringLiteral("btnCerca"), QStringLiteral("trova"), kCerca, panel);
+    btnAnnulla = listButton(QStringLiteral("btnAnnulla"), QStringLiteral("chiudi"), kChiudi, panel);
     setTabOrder(chain.back(), btnCerca);
     setTabOrder(btnCerca, btnAnnulla);
 
@@ -213,29 +203,10 @@ QWidget* TfrmTrovaLavori::buildResults() {
     auto* panel = new QWidget(panPagine);
     panel->setObjectName(QStringLiteral("panContainer"));
 
-    lblTrovate = new QLabel(panel);
-    lblTrovate->setObjectName(QStringLiteral("lblTrovate"));
-    lblTrovate->setStyleSheet(QStringLiteral("color: #1B3A5C; font-weight: bold;"));
-    panLista = new ListPanel(panel, rememberedFind(QStringLiteral("TfrmTrovaLavori")),
-                             FindBox::EnterMovesToTrova, true);
-    lstRecords = panLista->lstRecords;
-    txtTrova = panLista->txtTrova;
-    btnTrova = panLista->btnTrova;
-
-    btnStampa = button(QStringLiteral("btnStampa"), QStringLiteral("stampa"), kStampa, panel);
-    btnChiudi = button(QStringLiteral("btnChiudi"), QStringLiteral("chiudi"), kChiudi, panel);
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(10);
-    buttons->addStretch();
-    buttons->addWidget(btnStampa);
-    buttons->addWidget(btnChiudi);
-
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(26, 16, 26, 20);
-    layout->setSpacing(10);
-    layout->addWidget(lblTrovate);
-    layout->addWidget(panLista, 1);
-    layout->addLayout(buttons);
+    const ListBody body = makeListBody(panel, QStringLiteral("TfrmTrovaLavori"), true);
+    adoptListBody(this, body);
+    lblTrovate = body.lblTrovate;
+    panel->setLayout(body.layout);
 
     connect(btnStampa, &QPushButton::clicked, this, &T::btnStampaClick);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
