@@ -12,11 +12,13 @@
 #include <QWidget>
 
 #include "core/archive/paths.h"
+#include "core/archive/recordfile.h"
 #include "framework/appearance.h"
 #include "framework/chart.h"
 #include "windows/app/application.h"
 #include "windows/app/tfrminfo.h"
 #include "windows/registry/tfrmanteprimaistruttore.h"
+#include "windows/registry/tfrmdarinnovare.h"
 #include "windows/registry/tfrmistruttori.h"
 #include "windows/registry/tfrmstampaistruttore.h"
 #include "windows/work/tfrmlavori.h"
@@ -98,6 +100,26 @@ void sheets(OrveliaApp& app, const QString& folder) {
     TfrmAnteprimaIstruttore preview(registry);
     showAndSave(&preview, folder, QStringLiteral("TfrmAnteprimaIstruttore"));
     showAndSave(&sheet, folder, QStringLiteral("TfrmStampaLavoro"));
+
+    // A list window, on three contracts that have come to their notice period.
+    using E = TSchedaLavoratore;
+    const char* people[][4] = {{"Rossi", "Maria Grazia", "333 1234567", "31/03/2026"},
+                               {"Bianchi", "Luca", "02 7654321", "15/03/2026"},
+                               {"Esposito", "Anna", "081 998877", "01/04/2026"}};
+    for (const auto& p : people) {
+        Record r(E::layout);
+        r[E::Cognome] = QString::fromUtf8(p[0]);
+        r[E::Nome] = QString::fromUtf8(p[1]);
+        r[E::Recapito] = QString::fromUtf8(p[2]);
+        r[E::Scadenza] = QString::fromUtf8(p[3]);
+        r[E::Preavviso] = QStringLiteral("365");
+        r[E::Totale] = QStringLiteral("12000,00");
+        r[E::Rata] = QStringLiteral("1000,00");
+        r[E::Acquisto] = QStringLiteral("Tempo determinato");
+        archive::append(employeeArchivePath(programFolder()), r);
+    }
+    TfrmDaRinnovare due(registry);
+    showAndSave(&due, folder, QStringLiteral("TfrmDaRinnovare"));
 }
 
 void atSize(QWidget* w, const QSize& size, const QString& folder, const QString& name) {
