@@ -59,7 +59,8 @@ void printList(QStringList lines, Console& console) {
 }
 
 // A "GG/MM" argument as the two boxes of the criteria window: the day and the month name
-// (a month given by its number 1-12 is turned into its name; any other text is kept).
+// (a month given by its number 1-12 is turned into its name; any other text is kept, and the
+// checks of the criteria judge it).
 bool splitDayMonth(const QString& text, const QString& which, QString* day, QString* month,
                    Console& console) {
     const QStringList parts = text.split(u'/');
@@ -67,7 +68,12 @@ bool splitDayMonth(const QString& text, const QString& which, QString* day, QStr
         console.message(kDateForm.arg(which));
         return false;
     }
-    *day = parts[0];
+    // The day list holds "01" to "31": a day of one digit is the entry with its leading zero.
+    *day = trimText(parts[0]);
+    bool dayNumber = false;
+    day->toInt(&dayNumber);
+    if (dayNumber && day->size() == 1)
+        day->prepend(u'0');
     *month = parts[1];
     bool number = false;
     const int n = trimText(parts[1]).toInt(&number);

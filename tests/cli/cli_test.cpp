@@ -144,7 +144,7 @@ TEST_F(CliTest, SummaryListsTheIntervalInListOrderWithItsTotal) {
              closing("Dal   01/01/2025   al   31/12/2025", "0,00")},
         {{"riepilogo", "2025", "1/1", "31/12", "--cf=rssmra"},
          QStringList{"Riepilogo compensi   -   C.F. lavoratore:  rssmra", kFormazione, kMontaggio, kPulizia} +
-             closing("Dal   1/01/2025   al   31/12/2025", "77,50")},
+             closing("Dal   01/01/2025   al   31/12/2025", "77,50")},
         // Both ends of the interval count; the month may be given by its name.
         {{"riepilogo", "2025", "03/02", "20/febbraio"},
          QStringList{"Riepilogo compensi   -   C.F. lavoratore:  Tutti i lavoratori", kCarico1, kCarico2,
