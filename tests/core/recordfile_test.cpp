@@ -170,6 +170,26 @@ TEST_F(RecordFileTest, ScanVisitsEveryRecordInOrderAcrossBlocks) {
     EXPECT_EQ(f.close(), ArchiveError::None);
 }
 
+TEST_F(RecordFileTest, AFileCutShortDuringAScanEndsItWithAReadError) {
+    // Three blocks; while the first is visited another program cuts the file to one record:
+    // the blocks read ahead or after must not pass for whole ones.
+    RecordFile f(year(), TSchedaLavoro::layout);
+    ASSERT_EQ(f.open(), ArchiveError::None);
+    for (int i = 0; i < 1000; ++i)
+        ASSERT_TRUE(f.append(work(QString::number(i))).ok());
+    qint64 visited = 0;
+    const ArchiveError scanned = f.scan([&](qint64 k, const RecordView&) {
+        if (k == 1) {
+            EXPECT_TRUE(QFile::resize(year(), TSchedaLavoro::kSize));
+        }
+        visited = k;
+        return true;
+    });
+    EXPECT_EQ(scanned, ArchiveError::Read);
+    EXPECT_LT(visited, 1000);
+    EXPECT_EQ(f.close(), ArchiveError::None);
+}
+
 TEST_F(RecordFileTest, ScanProgressRisesBlockByBlockAndEndsAtTheTotal) {
     RecordFile f(year(), TSchedaLavoro::layout);
     ASSERT_EQ(f.open(), ArchiveError::None);

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
+#include <mutex>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include <fcntl.h>
@@ -109,6 +113,116 @@ ArchiveResult<qint64> countOf(int fd, int recordSize) {
         return size;
     return *size / recordSize;
 }
+
+// Reads the blocks of a scan, each under a shared lock of its range. A file of more than one
+// block is read one block ahead on a second thread while the records of the block before are
+// visited, so copying the data out of the system's cache costs the scan no time of its own.
+class BlockReader {
+public:
+    BlockReader(int fd, qint64 recordSize, qint64 perBlock, qint64 total)
+        : m_fd(fd)
+        , m_recordSize(recordSize)
+        , m_perBlock(perBlock)
+        , m_total(total) {
+        const qint64 blocks = (total + perBlock - 1) / perBlock;
+        const std::size_t bytes = std::size_t(std::min(perBlock, std::max<qint64>(total, 1)) * recordSize);
+        m_slots[0].bytes.resize(bytes);
+        if (blocks < 2)
+            return;
+        m_slots[1].bytes.resize(bytes);
+        try {
+            m_thread = std::thread([this, blocks] { readAhead(blocks); });
+        } catch (const std::system_error&) {
+            m_slots[1].bytes.clear(); // no second thread: each block is read when it is asked for
+        }
+    }
+    ~BlockReader() {
+        if (!m_thread.joinable())
+            return;
+        {
+            std::lock_guard lock(m_mutex);
+            m_stop = true;
+        }
+        m_changed.notify_all();
+        m_thread.join();
+    }
+    BlockReader(const BlockReader&) = delete;
+    BlockReader& operator=(const BlockReader&) = delete;
+
+    // Block @p block (0-based, asked for in order) once it is read, or why it could not be.
+    ArchiveError take(qint64 block, const char** data) {
+        Slot& slot = slotOf(block);
+        if (!m_thread.joinable()) {
+            slot.error = readBlock(block, slot.bytes.data());
+        } else {
+            std::unique_lock lock(m_mutex);
+            m_changed.wait(lock, [&slot] { return slot.state == Slot::Read; });
+        }
+        *data = slot.bytes.data();
+        return slot.error;
+    }
+    // The block given by take() has been visited: its buffer may take the next block but one.
+    void release(qint64 block) {
+        if (!m_thread.joinable())
+            return;
+        {
+            std::lock_guard lock(m_mutex);
+            slotOf(block).state = Slot::Free;
+        }
+        m_changed.notify_all();
+    }
+
+private:
+    struct Slot {
+        std::vector<char> bytes;
+        enum { Free, Read } state = Free;
+        ArchiveError error = ArchiveError::None;
+    };
+
+    Slot& slotOf(qint64 block) { return m_thread.joinable() ? m_slots[block % 2] : m_slots[0]; }
+
+    ArchiveError readBlock(qint64 block, char* into) const {
+        const qint64 first = block * m_perBlock;
+        const qint64 n = std::min(m_perBlock, m_total - first);
+        RangeLock lock(m_fd, F_RDLCK, first * m_recordSize, n * m_recordSize);
+        if (!lock.ok())
+            return ArchiveError::Lock;
+        if (!readFully(m_fd, into, n * m_recordSize, first * m_recordSize))
+            return ArchiveError::Read;
+        return ArchiveError::None;
+    }
+
+    void readAhead(qint64 blocks) {
+        for (qint64 block = 0; block < blocks; ++block) {
+            Slot& slot = m_slots[block % 2];
+            {
+                std::unique_lock lock(m_mutex);
+                m_changed.wait(lock, [&] { return m_stop || slot.state == Slot::Free; });
+                if (m_stop)
+                    return;
+            }
+            const ArchiveError error = readBlock(block, slot.bytes.data());
+            {
+                std::lock_guard lock(m_mutex);
+                slot.error = error;
+                slot.state = Slot::Read;
+            }
+            m_changed.notify_all();
+            if (error != ArchiveError::None)
+                return;
+        }
+    }
+
+    const int m_fd;
+    const qint64 m_recordSize;
+    const qint64 m_perBlock;
+    const qint64 m_total;
+    Slot m_slots[2];
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_stop = false;
+    std::thread m_thread;
+};
 
 archive::ScanProgress& scanProgress() {
     static archive::ScanProgress progress;
@@ -255,26 +369,23 @@ ArchiveError RecordFile::scan(const ScanVisitor& visit) const {
         return total.error();
     const qint64 size = m_layout->size;
     const qint64 perBlock = std::max<qint64>(1, kScanBlockBytes / size);
-    std::vector<char> buffer(std::size_t(std::min(perBlock, std::max<qint64>(*total, 1)) * size));
     const archive::ScanProgress& progress = scanProgress();
     if (progress)
         progress(m_path, 0, *total);
-    for (qint64 first = 0; first < *total; first += perBlock) {
+    BlockReader reader(m_fd, size, perBlock, *total);
+    for (qint64 first = 0, block = 0; first < *total; first += perBlock, ++block) {
         const qint64 n = std::min(perBlock, *total - first);
-        {
-            RangeLock lock(m_fd, F_RDLCK, first * size, n * size);
-            if (!lock.ok())
-                return ArchiveError::Lock;
-            if (!readFully(m_fd, buffer.data(), n * size, first * size))
-                return ArchiveError::Read;
-        }
+        const char* data = nullptr;
+        if (const ArchiveError e = reader.take(block, &data); e != ArchiveError::None)
+            return e;
         for (qint64 i = 0; i < n; ++i) {
-            if (!visit(first + i + 1, RecordView(*m_layout, buffer.data() + i * size))) {
+            if (!visit(first + i + 1, RecordView(*m_layout, data + i * size))) {
                 if (progress)
                     progress(m_path, *total, *total);
                 return ArchiveError::None;
             }
         }
+        reader.release(block);
         if (progress)
             progress(m_path, first + n, *total);
     }
