@@ -27,6 +27,7 @@ struct CommandSpec {
     int argumentCount;                ///< how many positional arguments it takes
     std::vector<const char*> options; ///< the options that take a value
     int (*run)(const Invocation&, Console&);
+    const char* description; ///< what it does, for the help text
 };
 
 /// Every command, in the order of the help text.

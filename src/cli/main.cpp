@@ -26,30 +26,13 @@ QString helpText() {
         "Uso: orvelia-cli [--cartella DIR] [--oggi GG/MM/AAAA] COMANDO ...\n"
         "\n"
         "Comandi:\n");
-    const struct {
-        const char* name;
-        const char* what;
-    } descriptions[] = {
-        {"riepilogo", "i compensi dell'intervallo (di un lavoratore con --cf) e il loro totale"},
-        {"statistiche", "i compensi dell'anno mese per mese, arrotondati all'euro"},
-        {"scadenze", "i contratti in scadenza o scaduti"},
-        {"incompleti", "i lavori dell'anno segnati come incompleti"},
-        {"cerca-lavoratori", "i lavoratori che contengono i testi indicati"},
-        {"cerca-lavori", "i lavori dell'anno che contengono i testi indicati"},
-        {"esporta-lavoratori", "scrive Anagrafica_Lavoratori.xls nella cartella e ne stampa il percorso"},
-        {"esporta-lavori", "scrive Lavori.xls nella cartella e ne stampa il percorso"},
-        {"controlla", "controlla un codice fiscale, una partita IVA, una carta di credito o un IBAN"},
-        {"verifica", "controlla l'integrità degli archivi della cartella senza modificarli"},
-    };
     for (const CommandSpec& spec : commands()) {
         text +=
             (QStringLiteral("  %1 %2").arg(QString::fromLatin1(spec.name), QString::fromUtf8(spec.arguments)))
                 .trimmed()
                 .prepend(QStringLiteral("  ")) +
             u'\n';
-        for (const auto& d : descriptions)
-            if (qstrcmp(d.name, spec.name) == 0)
-                text += QStringLiteral("      %1\n").arg(QString::fromUtf8(d.what));
+        text += QStringLiteral("      %1\n").arg(QString::fromUtf8(spec.description));
     }
     text += QStringLiteral(
         "\n"
