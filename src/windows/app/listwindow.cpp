@@ -3,6 +3,8 @@
 #include <map>
 
 #include <QColor>
+#include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
@@ -69,6 +71,113 @@ ListBody makeListBody(QWidget* parent, const QString& className, bool foundCount
     body.layout->addWidget(body.panel, 1);
     body.layout->addLayout(buttons);
     return body;
+}
+
+void paintWhiteGround(QWidget* window) {
+    window->setAutoFillBackground(true);
+    QPalette pal = window->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    window->setPalette(pal);
+}
+
+SearchCriteria makeSearchCriteria(QWidget* parent, const QString& pictureName, const QString& icon,
+                                  std::span<const SearchFilter> filters) {
+    SearchCriteria c;
+    c.page = new QWidget(parent);
+    c.page->setObjectName(QStringLiteral("panAvvio"));
+
+    auto* picture = new ClickablePicture(pictureName, iconPath(icon), c.page);
+    picture->setDecorative(true);
+    picture->setFixedSize(40, 40);
+    auto* lines = new QVBoxLayout;
+    lines->setSpacing(4);
+    const char* instructions[] = {
+        "Immettere nei campi prescelti una o più parole consecutive presenti nelle schede da trovare e "
+        "premere il pulsante Cerca.",
+        "Lasciare in bianco tutti gli altri campi.",
+        "Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."};
+    for (const char* text : instructions) {
+        auto* line = new QLabel(QString::fromUtf8(text), c.page);
+        line->setWordWrap(true);
+        line->setStyleSheet(text == instructions[0] ? QStringLiteral("color: #1B3A5C; font-weight: bold;")
+                                                    : QStringLiteral("color: #3C4A5A;"));
+        lines->addWidget(line);
+    }
+    auto* intro = new QHBoxLayout;
+    intro->setSpacing(14);
+    intro->addWidget(picture, 0, Qt::AlignTop);
+    intro->addLayout(lines, 1);
+
+    // Two columns of five filters; the boxes keep room around them for their focus frames.
+    constexpr int kRowsPerColumn = 5;
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(12);
+    grid->setColumnMinimumWidth(2, 24);
+    std::vector<QWidget*> chain;
+    for (std::size_t i = 0; i < filters.size(); ++i) {
+        const SearchFilter& f = filters[i];
+        auto* box = new QLineEdit(c.page);
+        box->setObjectName(QString::fromLatin1(f.box));
+        box->setMinimumHeight(28);
+        box->setMinimumWidth(230);
+        EditBehaviour::of(box)->setFocusMark(FocusMark::Frame, QString::fromLatin1(f.frame));
+        auto* label = new QLabel(QString::fromUtf8(f.caption), c.page);
+        label->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(f.box).mid(3));
+        label->setBuddy(box);
+        label->setStyleSheet(QStringLiteral("color: #1B3A5C;"));
+        const int row = int(i) % kRowsPerColumn;
+        const int column = int(i) < kRowsPerColumn ? 0 : 3;
+        grid->addWidget(label, row, column, Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(box, row, column + 1);
+        c.boxes.push_back(box);
+        chain.push_back(box);
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(4, 1);
+    chainEnter(chain);
+    for (std::size_t i = 0; i + 1 < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i], chain[i + 1]);
+
+    c.lblAttendere = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), c.page);
+    c.lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
+    c.lblAttendere->setStyleSheet(QStringLiteral("color: #C0392B; font-weight: bold;"));
+    c.lblAttendere->hide();
+    c.btnCerca =
+        listButton(QStringLiteral("btnCerca"), QStringLiteral("trova"), QStringLiteral("Cerca"), c.page);
+    c.btnAnnulla =
+        listButton(QStringLiteral("btnAnnulla"), QStringLiteral("chiudi"), QStringLiteral("Chiudi"), c.page);
+    if (!chain.empty())
+        QWidget::setTabOrder(chain.back(), c.btnCerca);
+    QWidget::setTabOrder(c.btnCerca, c.btnAnnulla);
+    // The wait line shows as soon as the mouse button goes down, before the search starts.
+    QLabel* wait = c.lblAttendere;
+    QObject::connect(c.btnCerca, &QPushButton::pressed, wait, [wait] {
+        wait->show();
+        wait->repaint();
+    });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(10);
+    buttons->addWidget(c.lblAttendere);
+    buttons->addStretch();
+    buttons->addWidget(c.btnCerca);
+    buttons->addWidget(c.btnAnnulla);
+
+    auto* rule = new QFrame(c.page);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setStyleSheet(QStringLiteral("color: #D8DEE6;"));
+
+    auto* layout = new QVBoxLayout(c.page);
+    layout->setContentsMargins(26, 20, 26, 20);
+    layout->setSpacing(14);
+    layout->addLayout(intro);
+    layout->addSpacing(6);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addWidget(rule);
+    layout->addLayout(buttons);
+    return c;
 }
 
 ListPanel::ListPanel(QWidget* parent, lists::QuickFind& remembered, FindBox findBox, bool recallHint)

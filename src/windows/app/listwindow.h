@@ -1,5 +1,8 @@
 #pragma once
 
+#include <span>
+#include <vector>
+
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -84,6 +87,34 @@ template <typename W> void adoptListBody(W* w, const ListBody& body) {
     w->btnStampa = body.btnStampa;
     w->btnChiudi = body.btnChiudi;
 }
+
+/// Gives @p window the white ground of the list and search windows.
+void paintWhiteGround(QWidget* window);
+
+/// One filter box of a search window: its caption and the objectNames of the box and of its focus frame.
+struct SearchFilter {
+    const char* caption; ///< UTF-8
+    const char* box;
+    const char* frame;
+};
+
+/// The criteria page of a search window, built by makeSearchCriteria.
+struct SearchCriteria {
+    QWidget* page;
+    std::vector<QLineEdit*> boxes; ///< in the order of the filters
+    QLabel* lblAttendere;          ///< the wait line, hidden; shown as soon as btnCerca goes down
+    QPushButton* btnCerca;         ///< "Cerca"
+    QPushButton* btnAnnulla;       ///< "Chiudi"
+};
+
+/**
+ * The criteria page of the search windows (objectName panAvvio): the picture
+ * @p pictureName with the icon @p icon beside the three instructions, the
+ * filter boxes in two columns of five with Enter and Tab moving from one to
+ * the next, a rule, and the wait line with btnCerca and btnAnnulla below.
+ */
+SearchCriteria makeSearchCriteria(QWidget* parent, const QString& pictureName, const QString& icon,
+                                  std::span<const SearchFilter> filters);
 
 /// Names in the list print template.
 namespace listprint {

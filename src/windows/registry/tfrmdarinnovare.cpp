@@ -45,10 +45,7 @@ TfrmDaRinnovare::TfrmDaRinnovare(QWidget* caller)
     root->addWidget(header);
     root->addLayout(body.layout, 1);
 
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    paintWhiteGround(this);
     setMinimumSize(960, 560);
 
     connect(btnStampa, &QPushButton::clicked, this, &TfrmDaRinnovare::btnStampaClick);

@@ -35,15 +35,6 @@ using T = TfrmTrovaIstruttori;
 const QString kCaption = QStringLiteral(" Trova lavoratori in archivio");
 const QString kTitle = QStringLiteral("Trova lavoratori");
 const QString kSubtitle = QStringLiteral("Anagrafica lavoratori");
-const QString kInstruction1 =
-    QStringLiteral("Immettere nei campi prescelti una o più parole consecutive presenti "
-                   "nelle schede da trovare e premere il pulsante Cerca.");
-const QString kInstruction2 = QStringLiteral("Lasciare in bianco tutti gli altri campi.");
-const QString kInstruction3 =
-    QStringLiteral("Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente.");
-const QString kWait = QStringLiteral("Ricerca schede in corso. Attendere...");
-const QString kCerca = QStringLiteral("Cerca");
-const QString kChiudi = QStringLiteral("Chiudi");
 const QString kPrintTitle = QStringLiteral("Riepilogo lavoratori in archivio");
 
 const QString kTagRegistry = QStringLiteral("istruttori");
@@ -55,30 +46,21 @@ const QString kSummaryField = QStringLiteral("txtTipologia");
 // The ten filter boxes, in the order of the Enter chain and of the search fields.
 struct Filter {
     QLineEdit* TfrmTrovaIstruttori::*edit;
-    const char* name;
-    const char* label;
+    SearchFilter box;
 };
 const Filter kFilters[] = {
-    {&T::txtCognome, "Cognome", "Cognome:"},
-    {&T::txtNome, "Nome", "Nome:"},
-    {&T::txtCodice, "Codice", "Mansione:"},
-    {&T::txtCategoria, "Categoria", "Categoria:"},
-    {&T::txtCodFisc, "CodFisc", "Codice fiscale:"},
-    {&T::txtIva, "Iva", "Partita IVA:"},
-    {&T::txtFamiliari, "Familiari", "Giorni e orari disponibilità:"},
-    {&T::txtProdotti, "Prodotti", "Equipaggiamento assegnato:"},
-    {&T::txtAcquisto, "Acquisto", "Tipo contratto:"},
-    {&T::txtNote, "Note", "Note:"},
+    {&T::txtCognome, {"Cognome:", "txtCognome", "effCognome"}},
+    {&T::txtNome, {"Nome:", "txtNome", "effNome"}},
+    {&T::txtCodice, {"Mansione:", "txtCodice", "effCodice"}},
+    {&T::txtCategoria, {"Categoria:", "txtCategoria", "effCategoria"}},
+    {&T::txtCodFisc, {"Codice fiscale:", "txtCodFisc", "effCodFisc"}},
+    {&T::txtIva, {"Partita IVA:", "txtIva", "effIva"}},
+    {&T::txtFamiliari, {"Giorni e orari disponibilità:", "txtFamiliari", "effFamiliari"}},
+    {&T::txtProdotti, {"Equipaggiamento assegnato:", "txtProdotti", "effProdotti"}},
+    {&T::txtAcquisto, {"Tipo contratto:", "txtAcquisto", "effAcquisto"}},
+    {&T::txtNote, {"Note:", "txtNote", "effNote"}},
 };
 static_assert(std::size(kFilters) == registry::kSearchFields.size());
-constexpr int kFiltersPerColumn = 5;
-
-QLabel* instruction(const QString& text, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setWordWrap(true);
-    l->setStyleSheet(QStringLiteral("color: #3C4A5A;"));
-    return l;
-}
 
 // The window of class W that the search serves: its caller, or the program's window of that class.
 template <typename W> W* target(QWidget* caller) {
@@ -115,16 +97,9 @@ TfrmTrovaIstruttori::TfrmTrovaIstruttori(QWidget* caller)
     root->addWidget(header);
     root->addWidget(m_pages, 1);
 
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    paintWhiteGround(this);
     setMinimumSize(960, 560);
 
-    connect(btnCerca, &QPushButton::pressed, this, [this] {
-        lblAttendere->show();
-        lblAttendere->repaint();
-    });
     connect(btnCerca, &QPushButton::clicked, this, &T::btnCercaClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnStampa, &QPushButton::clicked, this, &T::btnStampaClick);
@@ -133,84 +108,17 @@ TfrmTrovaIstruttori::TfrmTrovaIstruttori(QWidget* caller)
 }
 
 QWidget* TfrmTrovaIstruttori::buildCriteria() {
-    panAvvio = new QWidget(this);
-    panAvvio->setObjectName(QStringLiteral("panAvvio"));
-
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(14);
-    grid->setVerticalSpacing(10);
-    std::vector<QWidget*> chain;
-    int index = 0;
-    for (const Filter& f : kFilters) {
-        auto* label = new QLabel(QString::fromUtf8(f.label), panAvvio);
-        label->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(f.name));
-        label->setStyleSheet(QStringLiteral("color: #1B3A5C;"));
-        auto* box = new QLineEdit(panAvvio);
-        box->setObjectName(QStringLiteral("txt") + QString::fromLatin1(f.name));
-        box->setMinimumHeight(26);
-        EditBehaviour::of(box)->setFocusMark(FocusMark::Frame,
-                                             QStringLiteral("eff") + QString::fromLatin1(f.name));
-        this->*f.edit = box;
-        chain.push_back(box);
-        const int column = (index / kFiltersPerColumn) * 2;
-        const int row = index % kFiltersPerColumn;
-        grid->addWidget(label, row, column);
-        grid->addWidget(box, row, column + 1);
-        ++index;
-    }
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
-    grid->setColumnMinimumWidth(2, 0);
-    chainEnter(chain);
-    for (std::size_t i = 1; i < chain.size(); ++i)
-        setTabOrder(chain[i - 1], chain[i]);
-
-    lblAttendere = new QLabel(kWait, panAvvio);
-    lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
-    lblAttendere->setStyleSheet(QStringLiteral("color: #C0392B; font-weight: bold;"));
-    lblAttendere->hide();
-
-    btnCerca = listButton(QStringLiteral("btnCerca"), QStringLiteral("trova"), kCerca, panAvvio);
-    btnAnnulla = listButton(QStringLiteral("btnAnnulla"), QStringLiteral("chiudi"), kChiudi, panAvvio);
-    setTabOrder(chain.back(), btnCerca);
-    setTabOrder(btnCerca, btnAnnulla);
-
-    auto* picture =
-        new ClickablePicture(QStringLiteral("imgIcona"), iconPath(QStringLiteral("persona")), panAvvio);
-    picture->setDecorative(true);
-    picture->setFixedSize(40, 40);
-    auto* texts = new QVBoxLayout;
-    texts->setSpacing(4);
-    QLabel* first = instruction(kInstruction1, panAvvio);
-    first->setStyleSheet(QStringLiteral("color: #1B3A5C; font-weight: bold;"));
-    texts->addWidget(first);
-    texts->addWidget(instruction(kInstruction2, panAvvio));
-    texts->addWidget(instruction(kInstruction3, panAvvio));
-    auto* top = new QHBoxLayout;
-    top->setSpacing(12);
-    top->addWidget(picture, 0, Qt::AlignTop);
-    top->addLayout(texts, 1);
-
-    auto* rule = new QFrame(panAvvio);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setStyleSheet(QStringLiteral("color: #D8DEE6;"));
-
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(10);
-    buttons->addWidget(lblAttendere);
-    buttons->addStretch();
-    buttons->addWidget(btnCerca);
-    buttons->addWidget(btnAnnulla);
-
-    auto* body = new QVBoxLayout(panAvvio);
-    body->setContentsMargins(26, 18, 26, 20);
-    body->setSpacing(10);
-    body->addLayout(top);
-    body->addSpacing(8);
-    body->addLayout(grid);
-    body->addStretch(1);
-    body->addWidget(rule);
-    body->addLayout(buttons);
+    std::vector<SearchFilter> boxes;
+    for (const Filter& f : kFilters)
+        boxes.push_back(f.box);
+    const SearchCriteria criteria =
+        makeSearchCriteria(this, QStringLiteral("imgIcona"), QStringLiteral("persona"), boxes);
+    for (std::size_t i = 0; i < std::size(kFilters); ++i)
+        this->*kFilters[i].edit = criteria.boxes[i];
+    panAvvio = criteria.page;
+    lblAttendere = criteria.lblAttendere;
+    btnCerca = criteria.btnCerca;
+    btnAnnulla = criteria.btnAnnulla;
     return panAvvio;
 }
 

@@ -38,10 +38,7 @@ TfrmLavIncompleti::TfrmLavIncompleti(QWidget* caller)
     root->addWidget(header);
     root->addLayout(body.layout, 1);
 
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    paintWhiteGround(this);
     setMinimumSize(940, 540);
 
     connect(btnStampa, &QPushButton::clicked, this, &TfrmLavIncompleti::btnStampaClick);

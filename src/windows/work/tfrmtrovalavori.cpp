@@ -33,47 +33,27 @@ using T = TfrmTrovaLavori;
 const QString kCaption = QStringLiteral(" Trova prestazioni lavorative in archivio");
 const QString kTitle = QStringLiteral("Trova prestazioni lavorative");
 const QString kSubtitle = QStringLiteral("Registro lavori dell'anno %1");
-const QString kInstruction1 =
-    QStringLiteral("Immettere nei campi prescelti una o più parole consecutive presenti nelle schede da "
-                   "trovare e premere il pulsante Cerca.");
-const QString kInstruction2 = QStringLiteral("Lasciare in bianco tutti gli altri campi.");
-const QString kInstruction3 =
-    QStringLiteral("Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente.");
-const QString kWait = QStringLiteral("Ricerca schede in corso. Attendere...");
-const QString kCerca = QStringLiteral("Cerca");
-const QString kChiudi = QStringLiteral("Chiudi");
 const QString kPrintTitle = QStringLiteral("Riepilogo prestazioni lavorative");
 const QString kCallerWork = QStringLiteral("lavori");
 
 struct Filter {
     QLineEdit* TfrmTrovaLavori::*member;
-    const char* name;
-    const char* frame;
-    const char* label;
+    SearchFilter box;
 };
 
 // The filter boxes in tab order, box i looking in work::kSearchFields[i].
 const std::array<Filter, work::kSearchFields.size()> kFilters = {{
-    {&T::txtData, "txtData", "effData", "Data prestazione (gg/mm/aaaa):"},
-    {&T::txtLuogo, "txtLuogo", "effLuogo", "Sede operativa:"},
-    {&T::txtAttivita, "txtAttivita", "effAttivita", "Attività svolta:"},
-    {&T::txtPostazione, "txtPostazione", "effPostazione", "Postazione di lavoro:"},
-    {&T::txtCognome, "txtCognome", "effCognome", "Cognome:"},
-    {&T::txtNome, "txtNome", "effNome", "Nome:"},
-    {&T::txtCodFisc, "txtCodFisc", "effCodFisc", "Codice fiscale:"},
-    {&T::txtMansione, "txtMansione", "effMansione", "Mansione:"},
-    {&T::txtCodiceProg, "txtCodiceProg", "effCodiceProg", "Codice identificativo progetto:"},
-    {&T::txtNote, "txtNote", "effNote", "Note:"},
+    {&T::txtData, {"Data prestazione (gg/mm/aaaa):", "txtData", "effData"}},
+    {&T::txtLuogo, {"Sede operativa:", "txtLuogo", "effLuogo"}},
+    {&T::txtAttivita, {"Attività svolta:", "txtAttivita", "effAttivita"}},
+    {&T::txtPostazione, {"Postazione di lavoro:", "txtPostazione", "effPostazione"}},
+    {&T::txtCognome, {"Cognome:", "txtCognome", "effCognome"}},
+    {&T::txtNome, {"Nome:", "txtNome", "effNome"}},
+    {&T::txtCodFisc, {"Codice fiscale:", "txtCodFisc", "effCodFisc"}},
+    {&T::txtMansione, {"Mansione:", "txtMansione", "effMansione"}},
+    {&T::txtCodiceProg, {"Codice identificativo progetto:", "txtCodiceProg", "effCodiceProg"}},
+    {&T::txtNote, {"Note:", "txtNote", "effNote"}},
 }};
-
-constexpr int kRowsPerColumn = 5;
-
-QLabel* instruction(const QString& text, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setWordWrap(true);
-    l->setStyleSheet(QStringLiteral("color: #3C4A5A;"));
-    return l;
-}
 
 } // namespace
 
@@ -107,96 +87,24 @@ TfrmTrovaLavori::TfrmTrovaLavori(QWidget* caller)
     root->addWidget(header);
     root->addWidget(panPagine, 1);
 
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    paintWhiteGround(this);
     setMinimumSize(940, 560);
 }
 
 QWidget* TfrmTrovaLavori::buildCriteria() {
-    auto* panel = new QWidget(panPagine);
-    panel->setObjectName(QStringLiteral("panAvvio"));
-
-    auto* icon = new ClickablePicture(QStringLiteral("imgTrova"), iconPath(QStringLiteral("trova")), panel);
-    icon->setDecorative(true);
-    icon->setFixedSize(40, 40);
-    auto* lines = new QVBoxLayout;
-    lines->setSpacing(4);
-    for (const QString& text : {kInstruction1, kInstruction2, kInstruction3})
-        lines->addWidget(instruction(text, panel));
-    auto* intro = new QHBoxLayout;
-    intro->setSpacing(14);
-    intro->addWidget(icon, 0, Qt::AlignTop);
-    intro->addLayout(lines, 1);
-
-    // Two columns of five filters; the boxes keep room around them for their focus frames.
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(12);
-    grid->setVerticalSpacing(12);
-    grid->setColumnMinimumWidth(2, 24);
-    std::vector<QWidget*> chain;
-    for (std::size_t i = 0; i < kFilters.size(); ++i) {
-        const Filter& f = kFilters[i];
-        auto* box = new QLineEdit(panel);
-        box->setObjectName(QString::fromLatin1(f.name));
-        box->setMinimumHeight(28);
-        box->setMinimumWidth(230);
-        EditBehaviour::of(box)->setFocusMark(FocusMark::Frame, QString::fromLatin1(f.frame));
-        auto* label = new QLabel(QString::fromUtf8(f.label), panel);
-        label->setBuddy(box);
-        label->setStyleSheet(QStringLiteral("color: #1B3A5C;"));
-        const int row = int(i) % kRowsPerColumn;
-        const int column = int(i) < kRowsPerColumn ? 0 : 3;
-        grid->addWidget(label, row, column, Qt::AlignRight | Qt::AlignVCenter);
-        grid->addWidget(box, row, column + 1);
-        this->*f.member = box;
-        chain.push_back(box);
-    }
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(4, 1);
-    chainEnter(chain);
-    for (std::size_t i = 0; i + 1 < chain.size(); ++i)
-        setTabOrder(chain[i], chain[i + 1]);
-
-    lblAttendere = new QLabel(kWait, panel);
-    lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
-    lblAttendere->setStyleSheet(QStringLiteral("color: #B5661B; font-weight: bold;"));
-    lblAttendere->hide();
-    btnCerca = listButton(QStringLiteral("btnCerca"), QStringLiteral("trova"), kCerca, panel);
-    btnAnnulla = listButton(QStringLiteral("btnAnnulla"), QStringLiteral("chiudi"), kChiudi, panel);
-    setTabOrder(chain.back(), btnCerca);
-    setTabOrder(btnCerca, btnAnnulla);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(10);
-    buttons->addWidget(lblAttendere);
-    buttons->addStretch();
-    buttons->addWidget(btnCerca);
-    buttons->addWidget(btnAnnulla);
-
-    auto* rule = new QFrame(panel);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setStyleSheet(QStringLiteral("color: #D8DEE6;"));
-
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(26, 20, 26, 20);
-    layout->setSpacing(14);
-    layout->addLayout(intro);
-    layout->addSpacing(6);
-    layout->addLayout(grid);
-    layout->addStretch();
-    layout->addWidget(rule);
-    layout->addLayout(buttons);
-
-    // The wait line shows as soon as the mouse button goes down, before the search starts.
-    connect(btnCerca, &QPushButton::pressed, this, [this] {
-        lblAttendere->show();
-        lblAttendere->repaint();
-    });
+    std::vector<SearchFilter> boxes;
+    for (const Filter& f : kFilters)
+        boxes.push_back(f.box);
+    const SearchCriteria criteria =
+        makeSearchCriteria(panPagine, QStringLiteral("imgTrova"), QStringLiteral("trova"), boxes);
+    for (std::size_t i = 0; i < kFilters.size(); ++i)
+        this->*kFilters[i].member = criteria.boxes[i];
+    lblAttendere = criteria.lblAttendere;
+    btnCerca = criteria.btnCerca;
+    btnAnnulla = criteria.btnAnnulla;
     connect(btnCerca, &QPushButton::clicked, this, &T::btnCercaClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
-    return panel;
+    return criteria.page;
 }
 
 QWidget* TfrmTrovaLavori::buildResults() {
