@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPdfWriter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -20,9 +21,12 @@
 #include "windows/registry/tfrmanteprimaistruttore.h"
 #include "windows/registry/tfrmdarinnovare.h"
 #include "windows/registry/tfrmistruttori.h"
+#include "windows/registry/tfrmtrovaistruttori.h"
 #include "windows/registry/tfrmstampaistruttore.h"
+#include "windows/work/tfrmlavincompleti.h"
 #include "windows/work/tfrmlavori.h"
 #include "windows/work/tfrmstampalavoro.h"
+#include "windows/work/tfrmtrovalavori.h"
 
 using namespace orvelia;
 
@@ -120,6 +124,20 @@ void sheets(OrveliaApp& app, const QString& folder) {
     }
     TfrmDaRinnovare due(registry);
     showAndSave(&due, folder, QStringLiteral("TfrmDaRinnovare"));
+
+    // The worker search: its criteria, then what it found.
+    TfrmTrovaIstruttori search(registry);
+    search.show();
+    QApplication::processEvents();
+    save(&search, folder, QStringLiteral("TfrmTrovaIstruttori"));
+    search.btnCerca->click();
+    QApplication::processEvents();
+    save(&search, folder, QStringLiteral("TfrmTrovaIstruttori_risultati"));
+    search.hide();
+    TfrmTrovaLavori workSearch(work);
+    showAndSave(&workSearch, folder, QStringLiteral("TfrmTrovaLavori"));
+    TfrmLavIncompleti incomplete(work);
+    showAndSave(&incomplete, folder, QStringLiteral("TfrmLavIncompleti"));
 }
 
 void atSize(QWidget* w, const QSize& size, const QString& folder, const QString& name) {
