@@ -16,6 +16,9 @@
 #include "core/archive/recordfile.h"
 #include "framework/appearance.h"
 #include "framework/chart.h"
+#include "framework/report.h"
+#include "core/reports/summary.h"
+#include "windows/app/listwindow.h"
 #include "windows/app/application.h"
 #include "windows/app/tfrminfo.h"
 #include "windows/registry/tfrmanteprimaistruttore.h"
@@ -136,6 +139,29 @@ void sheets(OrveliaApp& app, const QString& folder) {
     search.hide();
     TfrmTrovaLavori workSearch(work);
     showAndSave(&workSearch, folder, QStringLiteral("TfrmTrovaLavori"));
+    // The printed pay summary, its title and closing lines as the list window prints them.
+    QStringList summaryLines;
+    for (int i = 0; i < 3; ++i) {
+        Record r(TSchedaLavoro::layout);
+        r[TSchedaLavoro::Attivita] = QStringLiteral("Potatura siepi e pulizia vialetti");
+        r[TSchedaLavoro::Data] = QStringLiteral("0%1/03/2026").arg(i + 2);
+        r[TSchedaLavoro::Cognome] = QString::fromUtf8(people[i][0]);
+        r[TSchedaLavoro::Nome] = QString::fromUtf8(people[i][1]);
+        r[TSchedaLavoro::CodFisc] = QStringLiteral("RSSMRA80A01H501U");
+        r[TSchedaLavoro::Recapito] = QString::fromUtf8(people[i][2]);
+        r[TSchedaLavoro::TotDovuto] = QStringLiteral("%1,50").arg(40 + i);
+        std::vector<char> bytes(std::size_t(TSchedaLavoro::kSize));
+        r.encode(bytes.data());
+        summaryLines << summary::summaryLine(RecordView(TSchedaLavoro::layout, bytes.data()));
+    }
+    report::Template summaryPrint = listPrintTemplate();
+    fillListPrint(summaryPrint, summary::printTitle(summary::workerLabel(QString())), summaryLines,
+                  summary::closingLines(
+                      summary::intervalText(QStringLiteral("01/03/2026"), QStringLiteral("31/03/2026")),
+                      QStringLiteral("124,50")));
+    QPdfWriter summaryPdf(QDir(folder).filePath(QStringLiteral("riepilogo_compensi.pdf")));
+    report::render(report::prepare(summaryPrint, when.date()), summaryPdf);
+
     TfrmLavIncompleti incomplete(work);
     showAndSave(&incomplete, folder, QStringLiteral("TfrmLavIncompleti"));
 }
