@@ -103,7 +103,7 @@ int runSummary(const Invocation& call, Console& console) {
         lines.reserve(*records, *records * kSummaryLineBytes);
     const summary::Result result =
         summary::scan(request, call.today.year(), [&lines](const RecordView& record) {
-            summary::appendSummaryLine(lines.bytes(), record);
+            work::appendWorkLine(lines.bytes(), record);
             lines.endLine();
         });
     if (result.error != ArchiveError::None) {

@@ -14,6 +14,7 @@
 #include "core/archive/text.h"
 #include "core/lists/lines.h"
 #include "core/reports/summary.h"
+#include "core/work/worklines.h"
 #include "support/printers.h"
 
 using namespace orvelia;
@@ -39,7 +40,7 @@ TEST(StoredBytes, ColumnsAreTrimmedCutAndFilled) {
     EXPECT_EQ(cp1252::trimmed("\x01 Sì \x20"), QByteArrayView("Sì"));
 }
 
-TEST(StoredBytes, SummaryLineOfTheBytesIsTheLineOfTheWindows) {
+TEST(StoredBytes, WorkLineOfTheBytesIsTheLineOfTheWindows) {
     using F = TSchedaLavoro;
     Record r(F::layout);
     r[F::Attivita] =
@@ -52,14 +53,14 @@ TEST(StoredBytes, SummaryLineOfTheBytesIsTheLineOfTheWindows) {
     std::vector<char> bytes(std::size_t(F::layout.size));
     r.encode(bytes.data());
     const RecordView view(F::layout, bytes.data());
-    const QString line = summary::summaryLine(view);
+    const QString line = work::workLine(view);
     EXPECT_EQ(line.indexOf(QStringLiteral("1234,50")), 144);
     EXPECT_TRUE(
         line.startsWith(QStringLiteral("Attività di formazione con un titolo più lun Data: 03/02/2025  "
                                        "Dell'Acqua Boncompagni Ludov  C.F. DLLNCC80A01H501X  Tel. ")));
     EXPECT_TRUE(line.endsWith(QStringLiteral("  Tot. € 1234,50")));
     QByteArray raw;
-    summary::appendSummaryLine(raw, view);
+    work::appendWorkLine(raw, view);
     EXPECT_EQ(cp1252::decode(raw), line);
 }
 

@@ -10,6 +10,7 @@
 #include "core/archive/paths.h"
 #include "core/archive/recordfile.h"
 #include "core/reports/summary.h"
+#include "core/work/worklines.h"
 
 using namespace orvelia;
 using namespace orvelia::summary;
@@ -20,8 +21,9 @@ namespace {
 const QString kValidDate =
     QStringLiteral("\n\r\n\rPer poter visualizzare il riepilogo è necessario indicare una data valida.");
 
-Record work(const QString& activity, const QString& date, const QString& codFisc, const QString& amount,
-            const QString& surname = QStringLiteral("Rossi"), const QString& name = QStringLiteral("Mario")) {
+Record workRecord(const QString& activity, const QString& date, const QString& codFisc, const QString& amount,
+                  const QString& surname = QStringLiteral("Rossi"),
+                  const QString& name = QStringLiteral("Mario")) {
     Record r(F::layout);
     r[F::Attivita] = activity;
     r[F::Data] = date;
@@ -36,7 +38,7 @@ Record work(const QString& activity, const QString& date, const QString& codFisc
 QString lineOf(const Record& r) {
     QByteArray bytes(F::kSize, '\0');
     r.encode(bytes.data());
-    return summaryLine(RecordView(F::layout, bytes.constData()));
+    return orvelia::work::workLine(RecordView(F::layout, bytes.constData()));
 }
 
 class SummaryBuild : public ::testing::Test {
@@ -177,8 +179,8 @@ TEST(SummaryTexts, WorkerIntervalAndFilter) {
 }
 
 TEST(SummaryTexts, LineColumnsAreFixedAndTheAmountStartsAt145) {
-    const QString line = lineOf(work(QStringLiteral("Potatura siepi"), QStringLiteral("05/03/2026"),
-                                     QStringLiteral("RSSMRA80A01H501U"), QStringLiteral("56,25")));
+    const QString line = lineOf(workRecord(QStringLiteral("Potatura siepi"), QStringLiteral("05/03/2026"),
+                                           QStringLiteral("RSSMRA80A01H501U"), QStringLiteral("56,25")));
     EXPECT_EQ(line,
               QStringLiteral("Potatura siepi                               Data: 05/03/2026  Rossi Mario  "
                              "                 C.F. RSSMRA80A01H501U  Tel. 3331234567      Tot. € 56,25"));
@@ -187,8 +189,8 @@ TEST(SummaryTexts, LineColumnsAreFixedAndTheAmountStartsAt145) {
     // Long texts are cut to their columns, the amount still begins at character 145.
     const QString longActivity(60, u'A');
     const QString cut =
-        lineOf(work(longActivity, "05/03/2026", "RSSMRA80A01H501U", "1250,50",
-                    QStringLiteral("Bartolomeo-Castiglioni"), QStringLiteral("Massimiliano")));
+        lineOf(workRecord(longActivity, "05/03/2026", "RSSMRA80A01H501U", "1250,50",
+                          QStringLiteral("Bartolomeo-Castiglioni"), QStringLiteral("Massimiliano")));
     EXPECT_EQ(cut.left(44), QString(44, u'A'));
     EXPECT_EQ(cut.mid(63, 28), QStringLiteral("Bartolomeo-Castiglioni Massi"));
     EXPECT_EQ(cut.mid(144), QStringLiteral("1250,50"));
@@ -206,13 +208,13 @@ TEST_F(SummaryBuild, MissingYearFileGivesAnEmptySummaryAndAnEmptyFile) {
 }
 
 TEST_F(SummaryBuild, IntervalIncludesBothEndsAndComparesCalendarDays) {
-    add(work("A", "28/02/2026", "RSSMRA80A01H501U", "1,00"));
-    add(work("B", "01/03/2026", "RSSMRA80A01H501U", "2,00"));
-    add(work("C", "05/03/2026", "RSSMRA80A01H501U", "4,00"));
-    add(work("D", "31/03/2026", "RSSMRA80A01H501U", "8,00"));
-    add(work("E", "01/04/2026", "RSSMRA80A01H501U", "16,00"));
-    add(work("F", "15/03/2025", "RSSMRA80A01H501U", "32,00")); // another year in this year's file
-    add(work("G", "5/3/2026", "RSSMRA80A01H501U", "64,00"));   // a typed date without zeros
+    add(workRecord("A", "28/02/2026", "RSSMRA80A01H501U", "1,00"));
+    add(workRecord("B", "01/03/2026", "RSSMRA80A01H501U", "2,00"));
+    add(workRecord("C", "05/03/2026", "RSSMRA80A01H501U", "4,00"));
+    add(workRecord("D", "31/03/2026", "RSSMRA80A01H501U", "8,00"));
+    add(workRecord("E", "01/04/2026", "RSSMRA80A01H501U", "16,00"));
+    add(workRecord("F", "15/03/2025", "RSSMRA80A01H501U", "32,00")); // another year in this year's file
+    add(workRecord("G", "5/3/2026", "RSSMRA80A01H501U", "64,00"));   // a typed date without zeros
 
     const Result march = run("01/03/2026", "31/03/2026");
     ASSERT_TRUE(march.complete());
@@ -229,9 +231,9 @@ TEST_F(SummaryBuild, IntervalIncludesBothEndsAndComparesCalendarDays) {
 }
 
 TEST_F(SummaryBuild, WorkerFilterIsASubstringInAnyCase) {
-    add(work("A", "02/03/2026", "RSSMRA80A01H501U", "10,00"));
-    add(work("B", "03/03/2026", "BNCLRA85B41F205X", "20,00", "Bianchi", "Laura"));
-    add(work("C", "04/03/2026", "crsrss70c01l219k", "40,00", "Corsi", "Rossana"));
+    add(workRecord("A", "02/03/2026", "RSSMRA80A01H501U", "10,00"));
+    add(workRecord("B", "03/03/2026", "BNCLRA85B41F205X", "20,00", "Bianchi", "Laura"));
+    add(workRecord("C", "04/03/2026", "crsrss70c01l219k", "40,00", "Corsi", "Rossana"));
 
     const Result rss = run("01/03/2026", "31/03/2026", "rss");
     EXPECT_EQ(rss.lines.size(), 2);
@@ -254,13 +256,13 @@ TEST_F(SummaryBuild, WorkerFilterIsASubstringInAnyCase) {
 }
 
 TEST_F(SummaryBuild, TotalsLoseTheBinaryResidue) {
-    add(work("A", "02/03/2026", "X", "10,10"));
-    add(work("A", "03/03/2026", "X", "20,20"));
+    add(workRecord("A", "02/03/2026", "X", "10,10"));
+    add(workRecord("A", "03/03/2026", "X", "20,20"));
     EXPECT_EQ(run("01/03/2026", "31/03/2026").total, "30,30");
 
-    add(work("B", "02/04/2026", "X", "0,10"));
-    add(work("B", "03/04/2026", "X", "0,10"));
-    add(work("B", "04/04/2026", "X", "0,10"));
+    add(workRecord("B", "02/04/2026", "X", "0,10"));
+    add(workRecord("B", "03/04/2026", "X", "0,10"));
+    add(workRecord("B", "04/04/2026", "X", "0,10"));
     EXPECT_EQ(run("01/04/2026", "30/04/2026").total, "0,30");
 }
 
@@ -272,20 +274,22 @@ TEST_F(SummaryBuild, UnreadableRecordStopsTheScanAndIsNamed) {
         int listed; // lines kept before the bad record
     };
     const Case cases[] = {
-        {"amount with a point", work("B", "10/03/2026", "BNCLRA85B41F205X", "12.50", "Bianchi", "Laura"),
+        {"amount with a point",
+         workRecord("B", "10/03/2026", "BNCLRA85B41F205X", "12.50", "Bianchi", "Laura"),
          UnreadableRecord::What::Amount, 1},
-        {"empty amount", work("B", "10/03/2026", "BNCLRA85B41F205X", "", "Bianchi", "Laura"),
+        {"empty amount", workRecord("B", "10/03/2026", "BNCLRA85B41F205X", "", "Bianchi", "Laura"),
          UnreadableRecord::What::Amount, 1},
-        {"date that does not exist", work("B", "31/04/2026", "BNCLRA85B41F205X", "5,00", "Bianchi", "Laura"),
+        {"date that does not exist",
+         workRecord("B", "31/04/2026", "BNCLRA85B41F205X", "5,00", "Bianchi", "Laura"),
          UnreadableRecord::What::Date, 1},
         // A bad amount outside the interval is never read.
-        {"bad amount out of the interval", work("B", "10/05/2026", "BNCLRA85B41F205X", "12.50"), {}, 2},
+        {"bad amount out of the interval", workRecord("B", "10/05/2026", "BNCLRA85B41F205X", "12.50"), {}, 2},
     };
     for (const Case& c : cases) {
         QFile::remove(file());
-        add(work("A", "02/03/2026", "RSSMRA80A01H501U", "10,00"));
+        add(workRecord("A", "02/03/2026", "RSSMRA80A01H501U", "10,00"));
         add(c.bad);
-        add(work("C", "20/03/2026", "RSSMRA80A01H501U", "30,00"));
+        add(workRecord("C", "20/03/2026", "RSSMRA80A01H501U", "30,00"));
         const Result r = run("01/03/2026", "31/03/2026");
         EXPECT_EQ(r.lines.size(), c.listed) << c.what;
         EXPECT_EQ(r.error, ArchiveError::None) << c.what;
@@ -304,8 +308,8 @@ TEST_F(SummaryBuild, UnreadableRecordStopsTheScanAndIsNamed) {
 
     // The worker filter comes first: another worker's bad record does not stop the summary.
     QFile::remove(file());
-    add(work("A", "02/03/2026", "RSSMRA80A01H501U", "10,00"));
-    add(work("B", "10/03/2026", "BNCLRA85B41F205X", "12.50"));
+    add(workRecord("A", "02/03/2026", "RSSMRA80A01H501U", "10,00"));
+    add(workRecord("B", "10/03/2026", "BNCLRA85B41F205X", "12.50"));
     const Result filtered = run("01/03/2026", "31/03/2026", "RSS");
     EXPECT_TRUE(filtered.complete());
     EXPECT_EQ(filtered.total, "10,00");

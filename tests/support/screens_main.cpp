@@ -18,6 +18,7 @@
 #include "framework/chart.h"
 #include "framework/report.h"
 #include "core/reports/summary.h"
+#include "core/work/worklines.h"
 #include "windows/app/listwindow.h"
 #include "windows/app/application.h"
 #include "windows/app/tfrminfo.h"
@@ -152,7 +153,7 @@ void sheets(OrveliaApp& app, const QString& folder) {
         r[TSchedaLavoro::TotDovuto] = QStringLiteral("%1,50").arg(40 + i);
         std::vector<char> bytes(std::size_t(TSchedaLavoro::kSize));
         r.encode(bytes.data());
-        summaryLines << summary::summaryLine(RecordView(TSchedaLavoro::layout, bytes.data()));
+        summaryLines << work::workLine(RecordView(TSchedaLavoro::layout, bytes.data()));
     }
     report::Template summaryPrint = listPrintTemplate();
     fillListPrint(summaryPrint, summary::printTitle(summary::workerLabel(QString())), summaryLines,

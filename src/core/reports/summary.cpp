@@ -7,6 +7,7 @@
 #include "core/archive/numbers.h"
 #include "core/archive/text.h"
 #include "core/lists/lines.h"
+#include "core/work/worklines.h"
 
 namespace orvelia::summary {
 
@@ -103,36 +104,6 @@ bool matchesWorker(const QString& codFisc, const QString& filter) {
     return lists::lowerAscii(codFisc).contains(lists::lowerAscii(filter));
 }
 
-void appendSummaryLine(QByteArray& line, const RecordView& r) {
-    // Built straight from the stored bytes: a summary may hold a line for every record.
-    using F = TSchedaLavoro;
-    cp1252::appendColumn(line, r.raw(F::Attivita), 44);
-    line.append(" Data: ");
-    cp1252::appendColumn(line, r.raw(F::Data), 10);
-    line.append("  ");
-    const qsizetype names = line.size();
-    line.append(cp1252::trimmed(r.raw(F::Cognome)));
-    line.append(' ');
-    line.append(cp1252::trimmed(r.raw(F::Nome)));
-    if (line.size() > names + 28)
-        line.truncate(names + 28);
-    else
-        line.append(names + 28 - line.size(), ' ');
-    line.append("  C.F. ");
-    cp1252::appendColumn(line, r.raw(F::CodFisc), 16);
-    line.append("  Tel. ");
-    cp1252::appendColumn(line, r.raw(F::Recapito), 14);
-    line.append("  Tot. \x80 "); // the euro sign
-    line.append(cp1252::trimmed(r.raw(F::TotDovuto)));
-}
-
-QString summaryLine(const RecordView& r) {
-    QByteArray line;
-    line.reserve(160);
-    appendSummaryLine(line, r);
-    return cp1252::decode(line);
-}
-
 QString printTitle(const QString& workerLabel) {
     return QStringLiteral("Riepilogo compensi   -   C.F. lavoratore:  ") + trimText(workerLabel);
 }
@@ -209,7 +180,7 @@ Result scan(const Request& request, int currentYear, const std::function<void(co
 
 Result build(const Request& request, int currentYear) {
     QStringList lines;
-    Result out = scan(request, currentYear, [&lines](const RecordView& r) { lines << summaryLine(r); });
+    Result out = scan(request, currentYear, [&lines](const RecordView& r) { lines << work::workLine(r); });
     out.lines = std::move(lines);
     return out;
 }

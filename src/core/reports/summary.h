@@ -64,16 +64,6 @@ QString intervalText(const QString& startDate, const QString& endDate);
 bool matchesWorker(const QString& codFisc, const QString& filter);
 
 /**
- * The line of a work record: activity (44), " Data: ", date (10), two blanks,
- * surname and name (28), "  C.F. ", codice fiscale (16), "  Tel. ",
- * telephone (14), "  Tot. € " and the amount as stored; the amount always
- * begins at character 145.
- */
-QString summaryLine(const RecordView& record);
-/// Appends the summary line of @p record to @p out in Windows-1252, one byte a character.
-void appendSummaryLine(QByteArray& out, const RecordView& record);
-
-/**
  * The finished text of the total from the text of the running sum: "0,00"
  * when empty; otherwise rounded to four decimals in the general number form,
  * with at least two decimals and a "0" before a leading comma.
@@ -118,11 +108,11 @@ struct Result {
 Result scan(const Request& request, int currentYear, const std::function<void(const RecordView&)>& listed);
 
 /**
- * Builds the summary: scans the year file (created empty when missing) and
- * keeps, in file order, the records of the worker filter whose date lies in
- * the interval, both ends included, adding up their amounts. The scan stops
- * at a record whose date, or (for a selected record) amount, cannot be read;
- * the lines listed before it stay. @p currentYear completes a date without a year.
+ * Builds the summary, one work list line (work::workLine) for each record
+ * listed; the amount of a line always begins at character 145. Scans the year file (created empty when
+ * missing) and keeps, in file order, the records of the worker filter whose date lies in the interval, both
+ * ends included, adding up their amounts. The scan stops at a record whose date, or (for a selected record)
+ * amount, cannot be read; the lines listed before it stay. @p currentYear completes a date without a year.
  */
 Result build(const Request& request, int currentYear);
 

@@ -1,5 +1,6 @@
 #include "core/work/worklines.h"
 
+#include "core/archive/cp1252.h"
 #include "core/archive/text.h"
 #include "core/lists/lines.h"
 #include "core/lists/quickfind.h"
@@ -10,36 +11,11 @@ namespace {
 
 using F = TSchedaLavoro;
 
-const QString kDate = QStringLiteral(" Data: ");
-const QString kCodFisc = QStringLiteral("  C.F. ");
-const QString kPhone = QStringLiteral("  Tel. ");
-const QString kTotal = QStringLiteral("  Tot. \u20AC ");
-
-// Works for a RecordView and a Record alike: both give a field's text by its enum.
-template <typename R> QString buildLine(const R& record) {
-    using lists::fitText;
-    const QString worker = trimText(record[F::Cognome]) + u' ' + trimText(record[F::Nome]);
-    QString line;
-    line.reserve(kActivityWidth + kDateWidth + kWorkerWidth + kCodFiscWidth + kPhoneWidth + 48);
-    line += fitText(trimText(record[F::Attivita]), kActivityWidth);
-    line += kDate;
-    line += fitText(trimText(record[F::Data]), kDateWidth);
-    line += QStringLiteral("  ");
-    line += fitText(worker, kWorkerWidth);
-    line += kCodFisc;
-    line += fitText(trimText(record[F::CodFisc]), kCodFiscWidth);
-    line += kPhone;
-    line += fitText(trimText(record[F::Recapito]), kPhoneWidth);
-    line += kTotal;
-    line += trimText(record[F::TotDovuto]);
-    return line;
-}
-
 template <typename Keep> WorkLines gather(const QString& path, const Keep& keep) {
     WorkLines result;
     result.error = archive::scan(path, F::layout, [&](qint64, const RecordView& record) {
         if (keep(record))
-            result.lines.append(buildLine(record));
+            result.lines.append(workLine(record));
         return true;
     });
     return result;
@@ -47,12 +23,39 @@ template <typename Keep> WorkLines gather(const QString& path, const Keep& keep)
 
 } // namespace
 
+void appendWorkLine(QByteArray& line, const RecordView& r) {
+    // Built straight from the stored bytes: a list may hold a line for every record.
+    cp1252::appendColumn(line, r.raw(F::Attivita), kActivityWidth);
+    line.append(" Data: ");
+    cp1252::appendColumn(line, r.raw(F::Data), kDateWidth);
+    line.append("  ");
+    const qsizetype names = line.size();
+    line.append(cp1252::trimmed(r.raw(F::Cognome)));
+    line.append(' ');
+    line.append(cp1252::trimmed(r.raw(F::Nome)));
+    if (line.size() > names + kWorkerWidth)
+        line.truncate(names + kWorkerWidth);
+    else
+        line.append(names + kWorkerWidth - line.size(), ' ');
+    line.append("  C.F. ");
+    cp1252::appendColumn(line, r.raw(F::CodFisc), kCodFiscWidth);
+    line.append("  Tel. ");
+    cp1252::appendColumn(line, r.raw(F::Recapito), kPhoneWidth);
+    line.append("  Tot. \x80 "); // the euro sign
+    line.append(cp1252::trimmed(r.raw(F::TotDovuto)));
+}
+
 QString workLine(const RecordView& record) {
-    return buildLine(record);
+    QByteArray line;
+    line.reserve(160);
+    appendWorkLine(line, record);
+    return cp1252::decode(line);
 }
 
 QString workLine(const Record& record) {
-    return buildLine(record);
+    std::vector<char> bytes(std::size_t(F::layout.size));
+    record.encode(bytes.data());
+    return workLine(RecordView(F::layout, bytes.data()));
 }
 
 WorkSearch::WorkSearch(const std::array<QString, kSearchFields.size()>& typed) {

@@ -27,6 +27,8 @@ inline constexpr int kPhoneWidth = 14;
  */
 QString workLine(const RecordView& record);
 QString workLine(const Record& record);
+/// Appends the list line of @p record to @p out in Windows-1252, one byte a character, as long lists keep it.
+void appendWorkLine(QByteArray& out, const RecordView& record);
 
 /// The fields the ten filter boxes of the work search look in, in the order of the boxes.
 inline constexpr std::array<TSchedaLavoro::Field, 10> kSearchFields = {
