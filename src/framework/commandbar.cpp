@@ -98,10 +98,7 @@ QWidget* CommandBar::addSeparator(const QString& objectName) {
     // a one-pixel line in the middle of the shape's width
     auto* line = new QWidget(shape);
     line->setGeometry(8, 4, 1, 36);
-    line->setAutoFillBackground(true);
-    QPalette pal = line->palette();
-    pal.setColor(QPalette::Window, colours::kLine);
-    line->setPalette(pal);
+    paintGround(line, colours::kLine);
     line->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_layout->addWidget(shape);
     return shape;

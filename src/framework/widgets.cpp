@@ -276,6 +276,13 @@ void SectionPanel::paintEvent(QPaintEvent*) {
 
 namespace orvelia {
 
+void paintGround(QWidget* widget, const QColor& colour) {
+    widget->setAutoFillBackground(true);
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, colour);
+    widget->setPalette(pal);
+}
+
 QWidget* rowHolder(QWidget* panel) {
     auto* holder = new QWidget(panel);
     auto* layout = new QHBoxLayout(holder);

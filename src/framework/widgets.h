@@ -162,6 +162,9 @@ private:
 
 namespace orvelia {
 
+/// Fills the ground of @p widget with @p colour.
+void paintGround(QWidget* widget, const QColor& colour);
+
 /// A holder for a form row with more than one control (a field and the pictures beside it).
 QWidget* rowHolder(QWidget* panel);
 /// Lays @p widgets out in @p holder from left to right; the first stretches when @p stretchFirst.

@@ -73,13 +73,6 @@ ListBody makeListBody(QWidget* parent, const QString& className, bool foundCount
     return body;
 }
 
-void paintWhiteGround(QWidget* window) {
-    window->setAutoFillBackground(true);
-    QPalette pal = window->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    window->setPalette(pal);
-}
-
 SearchCriteria makeSearchCriteria(QWidget* parent, const QString& pictureName, const QString& icon,
                                   std::span<const SearchFilter> filters) {
     SearchCriteria c;

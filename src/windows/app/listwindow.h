@@ -88,9 +88,6 @@ template <typename W> void adoptListBody(W* w, const ListBody& body) {
     w->btnChiudi = body.btnChiudi;
 }
 
-/// Gives @p window the white ground of the list and search windows.
-void paintWhiteGround(QWidget* window);
-
 /// One filter box of a search window: its caption and the objectNames of the box and of its focus frame.
 struct SearchFilter {
     const char* caption; ///< UTF-8

@@ -102,10 +102,7 @@ QString buttonStyle(const QColor& accent) {
 
 TfrmAvvio::TfrmAvvio(OrveliaApp& app)
     : NavigationWindow(app, "TfrmAvvio", kCaption) {
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colours::kPaper);
-    setPalette(pal);
+    paintGround(this, colours::kPaper);
 
     // Title band
     auto* band = new TitleBand(this);
@@ -155,10 +152,7 @@ TfrmAvvio::TfrmAvvio(OrveliaApp& app)
     // Footer with the smaller commands
     auto* footer = new QWidget(this);
     footer->setObjectName("panComandi");
-    footer->setAutoFillBackground(true);
-    QPalette fp = footer->palette();
-    fp.setColor(QPalette::Window, Qt::white);
-    footer->setPalette(fp);
+    paintGround(footer, Qt::white);
     auto* footerLayout = new QHBoxLayout(footer);
     footerLayout->setContentsMargins(48, 10, 48, 10);
     footerLayout->setSpacing(40);

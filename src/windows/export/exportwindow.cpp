@@ -191,10 +191,7 @@ ExportWindow::ExportWindow(QWidget* caller, const char* className, const QString
 
     auto* body = new QWidget(this);
     body->setObjectName(QStringLiteral("panGriglia"));
-    body->setAutoFillBackground(true);
-    QPalette pal = body->palette();
-    pal.setColor(QPalette::Window, colours::kPaper);
-    body->setPalette(pal);
+    paintGround(body, colours::kPaper);
     auto* hint = new QLabel(kHint, body);
     hint->setObjectName(QStringLiteral("lblSuggerimento"));
     hint->setStyleSheet(QStringLiteral("color: #5B6B7C;"));

@@ -84,10 +84,7 @@ template <typename W> CallerLabels labelsOf(W* w) {
 
 TfrmAllegaCartella::TfrmAllegaCartella(QWidget* caller)
     : ToolWindow(caller, "TfrmAllegaCartella", kCaption) {
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colours::kPaper);
-    setPalette(pal);
+    paintGround(this, colours::kPaper);
 
     auto* header = new BrandHeader(kTitle, kSubtitle, this, 72);
     const QColor accents[] = {colours::kBlue, colours::kTeal, colours::kAmber};

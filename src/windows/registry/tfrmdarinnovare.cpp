@@ -45,7 +45,7 @@ TfrmDaRinnovare::TfrmDaRinnovare(QWidget* caller)
     root->addWidget(header);
     root->addLayout(body.layout, 1);
 
-    paintWhiteGround(this);
+    paintGround(this, Qt::white);
     setMinimumSize(960, 560);
 
     connect(btnStampa, &QPushButton::clicked, this, &TfrmDaRinnovare::btnStampaClick);

@@ -174,10 +174,7 @@ int boxWidth(const FieldDef& def, int capacity) {
 
 TfrmIstruttori::TfrmIstruttori(OrveliaApp& app)
     : NavigationWindow(app, "TfrmIstruttori", kCaption) {
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colours::kPaper);
-    setPalette(pal);
+    paintGround(this, colours::kPaper);
 
     auto* bar = new CommandBar(this);
     bar->setObjectName("panComandi");

@@ -97,7 +97,7 @@ TfrmTrovaIstruttori::TfrmTrovaIstruttori(QWidget* caller)
     root->addWidget(header);
     root->addWidget(m_pages, 1);
 
-    paintWhiteGround(this);
+    paintGround(this, Qt::white);
     setMinimumSize(960, 560);
 
     connect(btnCerca, &QPushButton::clicked, this, &T::btnCercaClick);

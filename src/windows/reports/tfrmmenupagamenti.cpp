@@ -35,10 +35,7 @@ const QString kTagStatistics = QStringLiteral("statistiche");
 
 TfrmMenuPagamenti::TfrmMenuPagamenti(OrveliaApp& app)
     : NavigationWindow(app, "TfrmMenuPagamenti", kCaption) {
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colours::kPaper);
-    setPalette(pal);
+    paintGround(this, colours::kPaper);
 
     auto* header = new BrandHeader(kHeaderTitle, kHeaderSubtitle, this, 96);
     QWidget* summary = makeChoice(QStringLiteral("panRiepiloghi"), kSummaryHeading, kSummaryInfo,

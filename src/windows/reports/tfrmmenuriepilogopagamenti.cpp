@@ -49,10 +49,7 @@ const QString kTagSearch = QStringLiteral("riep_pagamenti");
 
 TfrmMenuRiepilogoPagamenti::TfrmMenuRiepilogoPagamenti(OrveliaApp& app)
     : NavigationWindow(app, "TfrmMenuRiepilogoPagamenti", kCaption) {
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colours::kPaper);
-    setPalette(pal);
+    paintGround(this, colours::kPaper);
 
     auto* header = new BrandHeader(kHeaderTitle, kHeaderSubtitle, this, 96);
     auto* card =

@@ -56,10 +56,7 @@ TfrmRiepPagamenti::TfrmRiepPagamenti(QWidget* caller)
     : ToolWindow(caller, kClassName, kCaption) {
     // Fills the screen like a navigation window, but lives like a tool window; it has a close box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colours::kPaper);
-    setPalette(pal);
+    paintGround(this, colours::kPaper);
 
     auto* header = new BrandHeader(kHeaderTitle, kHeaderSubtitle, this, 72);
 

@@ -87,10 +87,7 @@ int copiesFrom(const QString& answer) {
 
 TfrmStatistiche::TfrmStatistiche(OrveliaApp& app)
     : NavigationWindow(app, "TfrmStatistiche", kCaption) {
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colours::kPaper);
-    setPalette(pal);
+    paintGround(this, colours::kPaper);
     auto* header = new BrandHeader(kHeaderTitle, kHeaderSubtitle, this, 84);
 
     // Year panel.
@@ -162,7 +159,7 @@ TfrmStatistiche::TfrmStatistiche(OrveliaApp& app)
     }
     ChartStats = new chart::ChartView(panContainer);
     ChartStats->setObjectName(QStringLiteral("ChartStats"));
-    ChartStats->setPalette(pal);
+    ChartStats->setPalette(palette()); // the chart stands on the ground of the window
 
     auto* commands = new QHBoxLayout;
     commands->setSpacing(10);

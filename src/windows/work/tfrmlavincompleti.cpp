@@ -38,7 +38,7 @@ TfrmLavIncompleti::TfrmLavIncompleti(QWidget* caller)
     root->addWidget(header);
     root->addLayout(body.layout, 1);
 
-    paintWhiteGround(this);
+    paintGround(this, Qt::white);
     setMinimumSize(940, 540);
 
     connect(btnStampa, &QPushButton::clicked, this, &TfrmLavIncompleti::btnStampaClick);

@@ -122,10 +122,7 @@ QComboBox* timeList(const char* name, int count, QWidget* parent) {
 
 TfrmLavori::TfrmLavori(OrveliaApp& app)
     : NavigationWindow(app, "TfrmLavori", kCaption) {
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colours::kPaper);
-    setPalette(pal);
+    paintGround(this, colours::kPaper);
 
     auto* bar = new CommandBar(this);
     bar->setObjectName("panComandi");

@@ -30,10 +30,7 @@ const QString kTagWork = QStringLiteral("lavori");
 
 TfrmMenuLavori::TfrmMenuLavori(OrveliaApp& app)
     : NavigationWindow(app, "TfrmMenuLavori", kCaption) {
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colours::kPaper);
-    setPalette(pal);
+    paintGround(this, colours::kPaper);
 
     auto* header =
         new BrandHeader(QStringLiteral("Registrazione lavori"),

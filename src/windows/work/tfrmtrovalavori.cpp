@@ -87,7 +87,7 @@ TfrmTrovaLavori::TfrmTrovaLavori(QWidget* caller)
     root->addWidget(header);
     root->addWidget(panPagine, 1);
 
-    paintWhiteGround(this);
+    paintGround(this, Qt::white);
     setMinimumSize(940, 560);
 }
 
