@@ -99,8 +99,9 @@ int runSummary(const Invocation& call, Console& console) {
     const summary::Request request{yearFile(call), check.startDate, check.endDate, option(call, "cf")};
     // The lines are gathered as bytes in one block: everyone's summary of a year may list a million.
     lists::LineBlock lines;
-    if (const auto records = archive::count(request.yearFile, TSchedaLavoro::layout))
-        lines.reserve(*records, *records * kSummaryLineBytes);
+    // Room for a line per record, known from the size of the file without opening it.
+    const qint64 records = QFileInfo(request.yearFile).size() / TSchedaLavoro::kSize;
+    lines.reserve(records, records * kSummaryLineBytes);
     const summary::Result result =
         summary::scan(request, call.today.year(), [&lines](const RecordView& record) {
             work::appendWorkLine(lines.bytes(), record);
