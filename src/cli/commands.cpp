@@ -30,8 +30,6 @@ const QString kDateForm = QStringLiteral(
     "Attenzione: indicare la data di %1 dell'intervallo nella forma GG/MM (per esempio 01/03).");
 const QString kUnknownCheck = QStringLiteral("Attenzione: il tipo di controllo \"%1\" non esiste. Indicare "
                                              "codice-fiscale, partita-iva, carta o iban.");
-// The longest summary line: its columns and the longest amount.
-constexpr qint64 kSummaryLineBytes = 44 + 7 + 10 + 2 + 28 + 7 + 16 + 7 + 14 + 9 + 15;
 
 QString option(const Invocation& call, const char* name) {
     const auto found = call.options.find(QString::fromLatin1(name));
@@ -101,7 +99,7 @@ int runSummary(const Invocation& call, Console& console) {
     lists::LineBlock lines;
     // Room for a line per record, known from the size of the file without opening it.
     const qint64 records = QFileInfo(request.yearFile).size() / TSchedaLavoro::kSize;
-    lines.reserve(records, records * kSummaryLineBytes);
+    lines.reserve(records, records * work::kLineBytes);
     const summary::Result result =
         summary::scan(request, call.today.year(), [&lines](const RecordView& record) {
             work::appendWorkLine(lines.bytes(), record);

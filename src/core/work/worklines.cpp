@@ -47,7 +47,7 @@ void appendWorkLine(QByteArray& line, const RecordView& r) {
 
 QString workLine(const RecordView& record) {
     QByteArray line;
-    line.reserve(160);
+    line.reserve(kLineBytes);
     appendWorkLine(line, record);
     return cp1252::decode(line);
 }

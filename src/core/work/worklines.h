@@ -17,6 +17,9 @@ inline constexpr int kDateWidth = 10;
 inline constexpr int kWorkerWidth = 28;
 inline constexpr int kCodFiscWidth = 16;
 inline constexpr int kPhoneWidth = 14;
+/// The longest work list line: its columns, the texts between them and the longest amount owed.
+inline constexpr int kLineBytes =
+    kActivityWidth + 7 + kDateWidth + 2 + kWorkerWidth + 7 + kCodFiscWidth + 7 + kPhoneWidth + 9 + 15;
 
 /**
  * The list line of a work record, shared by the work search and the list of
