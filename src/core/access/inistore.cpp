@@ -1,12 +1,10 @@
 #include "core/access/inistore.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <vector>
 
-#include <sys/stat.h>
-
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace orvelia {
@@ -125,12 +123,15 @@ QByteArray lineEnding(const QByteArray& text) {
 
 // The whole file; a file that is not there reads as empty.
 IniRead readFile(const QString& path) {
+    // A folder in its place is no store, whatever the system lets one open.
+    if (const QFileInfo info(path); info.exists() && !info.isFile())
+        return {IniError::Read, {}};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         // Only a file that is not there at all counts as empty: a file that
         // exists but cannot be opened (or a dangling link) is an error.
-        struct stat info {};
-        if (::lstat(QFile::encodeName(path).constData(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR))
+        const QFileInfo info(path);
+        if (!info.exists() && !info.isSymLink())
             return {};
         return {IniError::Read, {}};
     }

@@ -1,18 +1,11 @@
 #include "core/archive/recordfile.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <condition_variable>
 #include <mutex>
 #include <system_error>
 #include <thread>
 #include <vector>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <QFile>
 
 namespace orvelia {
 
@@ -21,94 +14,40 @@ namespace {
 // Records read by one system call during a scan (about 1 MiB).
 constexpr qint64 kScanBlockBytes = 1 << 20;
 
-// Takes or releases a byte-range lock, waiting for other processes. File
-// systems that cannot lock leave the program as safe as it would be without.
-bool lockRange(int fd, short type, qint64 start, qint64 length) {
-    struct flock fl {};
-    fl.l_type = type;
-    fl.l_whence = SEEK_SET;
-    fl.l_start = off_t(start);
-    fl.l_len = off_t(length);
-    while (fcntl(fd, F_SETLKW, &fl) != 0) {
-        if (errno == EINTR)
-            continue;
-        return errno == ENOLCK || errno == EOPNOTSUPP || errno == EINVAL;
-    }
-    return true;
-}
-
-void unlockRange(int fd, qint64 start, qint64 length) {
-    lockRange(fd, F_UNLCK, start, length);
-}
+using LockKind = sys::NativeFile::LockKind;
 
 // Releases the lock when the command leaves the scope, however it leaves it.
 class RangeLock {
 public:
-    RangeLock(int fd, short type, qint64 start, qint64 length)
-        : m_fd(fd)
+    RangeLock(const sys::NativeFile& file, LockKind kind, qint64 start, qint64 length)
+        : m_file(file)
         , m_start(start)
         , m_length(length)
-        , m_ok(lockRange(fd, type, start, length)) {}
+        , m_ok(file.lock(kind, start, length)) {}
     ~RangeLock() {
         if (m_ok)
-            unlockRange(m_fd, m_start, m_length);
+            m_file.unlock(m_start, m_length);
     }
     RangeLock(const RangeLock&) = delete;
     RangeLock& operator=(const RangeLock&) = delete;
     bool ok() const { return m_ok; }
 
 private:
-    int m_fd;
+    const sys::NativeFile& m_file;
     qint64 m_start;
     qint64 m_length;
     bool m_ok;
 };
 
-bool readFully(int fd, char* buffer, qint64 length, qint64 offset) {
-    while (length > 0) {
-        const ssize_t n = ::pread(fd, buffer, std::size_t(length), off_t(offset));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        buffer += n;
-        length -= n;
-        offset += n;
-    }
-    return true;
-}
-
-bool writeFully(int fd, const char* buffer, qint64 length, qint64 offset) {
-    while (length > 0) {
-        const ssize_t n = ::pwrite(fd, buffer, std::size_t(length), off_t(offset));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        buffer += n;
-        length -= n;
-        offset += n;
-    }
-    return true;
-}
-
-bool flushData(int fd) {
-    int rc;
-    do {
-        rc = ::fdatasync(fd);
-    } while (rc != 0 && errno == EINTR);
-    return rc == 0;
-}
-
-ArchiveResult<qint64> sizeOf(int fd) {
-    struct stat st {};
-    if (::fstat(fd, &st) != 0)
+ArchiveResult<qint64> sizeOf(const sys::NativeFile& file) {
+    const std::optional<qint64> size = file.size();
+    if (!size)
         return ArchiveError::Size;
-    return qint64(st.st_size);
+    return *size;
 }
 
-ArchiveResult<qint64> countOf(int fd, int recordSize) {
-    const auto size = sizeOf(fd);
+ArchiveResult<qint64> countOf(const sys::NativeFile& file, int recordSize) {
+    const auto size = sizeOf(file);
     if (!size)
         return size;
     return *size / recordSize;
@@ -119,8 +58,8 @@ ArchiveResult<qint64> countOf(int fd, int recordSize) {
 // visited, so copying the data out of the system's cache costs the scan no time of its own.
 class BlockReader {
 public:
-    BlockReader(int fd, qint64 recordSize, qint64 perBlock, qint64 total)
-        : m_fd(fd)
+    BlockReader(const sys::NativeFile& file, qint64 recordSize, qint64 perBlock, qint64 total)
+        : m_file(file)
         , m_recordSize(recordSize)
         , m_perBlock(perBlock)
         , m_total(total) {
@@ -184,10 +123,10 @@ private:
     ArchiveError readBlock(qint64 block, char* into) const {
         const qint64 first = block * m_perBlock;
         const qint64 n = std::min(m_perBlock, m_total - first);
-        RangeLock lock(m_fd, F_RDLCK, first * m_recordSize, n * m_recordSize);
+        RangeLock lock(m_file, LockKind::Shared, first * m_recordSize, n * m_recordSize);
         if (!lock.ok())
             return ArchiveError::Lock;
-        if (!readFully(m_fd, into, n * m_recordSize, first * m_recordSize))
+        if (!m_file.readAt(into, n * m_recordSize, first * m_recordSize))
             return ArchiveError::Read;
         return ArchiveError::None;
     }
@@ -213,7 +152,7 @@ private:
         }
     }
 
-    const int m_fd;
+    const sys::NativeFile& m_file;
     const qint64 m_recordSize;
     const qint64 m_perBlock;
     const qint64 m_total;
@@ -261,48 +200,26 @@ RecordFile::RecordFile(QString path, const RecordLayout& layout)
     : m_path(std::move(path))
     , m_layout(&layout) {}
 
-RecordFile::~RecordFile() {
-    if (m_fd >= 0)
-        ::close(m_fd);
-}
+RecordFile::~RecordFile() = default;
 
 ArchiveError RecordFile::open() {
-    return openWith(O_RDWR | O_CREAT);
+    return m_file.open(m_path, sys::NativeFile::Access::ReadWrite) ? ArchiveError::None : ArchiveError::Open;
 }
 
 ArchiveError RecordFile::openExisting() {
-    return openWith(O_RDONLY);
-}
-
-ArchiveError RecordFile::openWith(int flags) {
-    if (m_fd >= 0)
-        return ArchiveError::None;
-    const QByteArray name = QFile::encodeName(m_path);
-    int fd;
-    do {
-        fd = ::open(name.constData(), flags | O_CLOEXEC, 0666);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0)
-        return ArchiveError::Open;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return ArchiveError::Open;
-    }
-    m_fd = fd;
-    return ArchiveError::None;
+    return m_file.open(m_path, sys::NativeFile::Access::ReadOnly) ? ArchiveError::None : ArchiveError::Open;
 }
 
 ArchiveResult<qint64> RecordFile::count() const {
-    if (m_fd < 0)
+    if (!isOpen())
         return ArchiveError::NotOpen;
-    return countOf(m_fd, m_layout->size);
+    return countOf(m_file, m_layout->size);
 }
 
 ArchiveResult<qint64> RecordFile::byteSize() const {
-    if (m_fd < 0)
+    if (!isOpen())
         return ArchiveError::NotOpen;
-    return sizeOf(m_fd);
+    return sizeOf(m_file);
 }
 
 ArchiveResult<Record> RecordFile::read(qint64 number) const {
@@ -314,10 +231,10 @@ ArchiveResult<Record> RecordFile::read(qint64 number) const {
     const qint64 size = m_layout->size;
     std::vector<char> buffer(static_cast<std::size_t>(size));
     {
-        RangeLock lock(m_fd, F_RDLCK, (number - 1) * size, size);
+        RangeLock lock(m_file, LockKind::Shared, (number - 1) * size, size);
         if (!lock.ok())
             return ArchiveError::Lock;
-        if (!readFully(m_fd, buffer.data(), size, (number - 1) * size))
+        if (!m_file.readAt(buffer.data(), size, (number - 1) * size))
             return ArchiveError::Read;
     }
     return Record::decode(*m_layout, buffer.data());
@@ -326,18 +243,18 @@ ArchiveResult<Record> RecordFile::read(qint64 number) const {
 ArchiveError RecordFile::writeAt(qint64 offset, const Record& record) {
     std::vector<char> buffer(std::size_t(m_layout->size));
     record.encode(buffer.data());
-    if (!writeFully(m_fd, buffer.data(), m_layout->size, offset))
+    if (!m_file.writeAt(buffer.data(), m_layout->size, offset))
         return ArchiveError::Write;
-    if (!flushData(m_fd))
+    if (!m_file.flush())
         return ArchiveError::Flush;
     return ArchiveError::None;
 }
 
 ArchiveError RecordFile::overwrite(qint64 number, const Record& record) {
-    if (m_fd < 0)
+    if (!isOpen())
         return ArchiveError::NotOpen;
     const qint64 size = m_layout->size;
-    RangeLock lock(m_fd, F_WRLCK, (number - 1) * size, size);
+    RangeLock lock(m_file, LockKind::Exclusive, (number - 1) * size, size);
     if (!lock.ok())
         return ArchiveError::Lock;
     const auto total = count();
@@ -349,10 +266,10 @@ ArchiveError RecordFile::overwrite(qint64 number, const Record& record) {
 }
 
 ArchiveResult<qint64> RecordFile::append(const Record& record) {
-    if (m_fd < 0)
+    if (!isOpen())
         return ArchiveError::NotOpen;
     // The whole file, to its end and beyond, so that two appends never meet.
-    RangeLock lock(m_fd, F_WRLCK, 0, 0);
+    RangeLock lock(m_file, LockKind::Exclusive, 0, 0);
     if (!lock.ok())
         return ArchiveError::Lock;
     const auto total = count();
@@ -372,7 +289,7 @@ ArchiveError RecordFile::scan(const ScanVisitor& visit) const {
     const archive::ScanProgress& progress = scanProgress();
     if (progress)
         progress(m_path, 0, *total);
-    BlockReader reader(m_fd, size, perBlock, *total);
+    BlockReader reader(m_file, size, perBlock, *total);
     for (qint64 first = 0, block = 0; first < *total; first += perBlock, ++block) {
         const qint64 n = std::min(perBlock, *total - first);
         const char* data = nullptr;
@@ -393,11 +310,7 @@ ArchiveError RecordFile::scan(const ScanVisitor& visit) const {
 }
 
 ArchiveError RecordFile::close() {
-    if (m_fd < 0)
-        return ArchiveError::None;
-    const int fd = m_fd;
-    m_fd = -1;
-    return ::close(fd) == 0 ? ArchiveError::None : ArchiveError::Close;
+    return m_file.close() ? ArchiveError::None : ArchiveError::Close;
 }
 
 namespace archive {

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "core/archive/layout.h"
+#include "core/system/system.h"
 
 namespace orvelia {
 
@@ -87,17 +88,16 @@ public:
     /// Closes the file.
     ArchiveError close();
 
-    bool isOpen() const { return m_fd >= 0; }
+    bool isOpen() const { return m_file.isOpen(); }
     const QString& path() const { return m_path; }
     const RecordLayout& layout() const { return *m_layout; }
 
 private:
-    ArchiveError openWith(int flags);
     ArchiveError writeAt(qint64 offset, const Record& record);
 
     QString m_path;
     const RecordLayout* m_layout;
-    int m_fd = -1;
+    sys::NativeFile m_file;
 };
 
 /// One-command helpers: each opens the file, does its work and closes it again.

@@ -11,9 +11,8 @@
 #include <thread>
 #include <vector>
 
-#include <sys/mman.h>
-
 #include "core/archive/cp1252.h"
+#include "core/system/system.h"
 
 namespace orvelia::lists {
 
@@ -79,16 +78,6 @@ int compareLines(const QString& a, const QString& b) {
 }
 
 namespace {
-
-// Gives the kernel leave to back a large block with huge pages: touching it
-// for the first time then costs a few page faults instead of thousands.
-void adviseHugePages(const char* data, qsizetype size) {
-    constexpr std::uintptr_t kHuge = 2u << 20;
-    const auto begin = (reinterpret_cast<std::uintptr_t>(data) + kHuge - 1) & ~(kHuge - 1);
-    const auto end = (reinterpret_cast<std::uintptr_t>(data) + std::uintptr_t(size)) & ~(kHuge - 1);
-    if (end > begin)
-        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-}
 
 // The stable order of @p n lines that @p compare (a negative number, zero or a positive number
 // for two line numbers) ranks: lines that rank equal keep their order.
@@ -168,7 +157,7 @@ void sortLines(QStringList& lines) {
     }
     starts[std::size_t(n)] = total;
     QByteArray keys(total, Qt::Uninitialized);
-    adviseHugePages(keys.constData(), total);
+    sys::adviseLargePages(keys.constData(), total);
     char* out = keys.data();
     for (const QString& line : std::as_const(lines)) {
         for (const QChar c : line) {
@@ -198,7 +187,7 @@ LineBlock::LineBlock()
 void LineBlock::reserve(qsizetype lines, qsizetype bytes) {
     m_starts.reserve(std::size_t(lines) + 1);
     m_bytes.reserve(bytes);
-    adviseHugePages(m_bytes.constData(), m_bytes.capacity());
+    sys::adviseLargePages(m_bytes.constData(), m_bytes.capacity());
 }
 
 QByteArrayView LineBlock::line(qsizetype i) const {
