@@ -1,15 +1,13 @@
 #include "cli/console.h"
 
 #include <array>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
-
-#include <unistd.h>
 
 #include <QElapsedTimer>
 #include <QFileInfo>
 
+#include "cli/terminal.h"
 #include "core/archive/cp1252.h"
 #include "core/archive/recordfile.h"
 
@@ -18,19 +16,6 @@ namespace orvelia::cli {
 namespace {
 
 constexpr qsizetype kBufferBytes = 1 << 20;
-
-bool writeAll(int fd, const char* data, qsizetype size) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, std::size_t(size));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        size -= n;
-    }
-    return true;
-}
 
 // The window texts break their lines with "\n\r" or "\r\n"; a terminal wants "\n" alone.
 QByteArray terminalText(const QString& text) {
@@ -133,12 +118,12 @@ void Console::lines(const QStringList& texts) {
 void Console::message(const QString& text) {
     flushBuffer();
     const QByteArray bytes = terminalText(text);
-    writeAll(STDERR_FILENO, bytes.constData(), bytes.size());
+    terminal::write(terminal::Stream::Error, bytes.constData(), bytes.size());
 }
 
 void Console::flushBuffer() {
     if (!m_buffer.isEmpty() && !m_failed)
-        m_failed = !writeAll(STDOUT_FILENO, m_buffer.constData(), m_buffer.size());
+        m_failed = !terminal::write(terminal::Stream::Output, m_buffer.constData(), m_buffer.size());
     m_buffer.clear();
 }
 
@@ -148,7 +133,7 @@ bool Console::finish() {
 }
 
 void showScanProgress() {
-    if (!::isatty(STDERR_FILENO))
+    if (!terminal::isTerminal(terminal::Stream::Error))
         return;
     // A short scan shows nothing; a long one a percentage, a few times a second.
     struct State {
@@ -165,7 +150,7 @@ void showScanProgress() {
         if (done >= total) {
             if (state.showing) {
                 const QByteArray clear = "\r" + QByteArray(60, ' ') + "\r";
-                writeAll(STDERR_FILENO, clear.constData(), clear.size());
+                terminal::write(terminal::Stream::Error, clear.constData(), clear.size());
                 state.showing = false;
             }
             return;
@@ -179,7 +164,7 @@ void showScanProgress() {
                                     .arg(QFileInfo(path).fileName())
                                     .arg(done * 100 / total)
                                     .toUtf8();
-        writeAll(STDERR_FILENO, text.constData(), text.size());
+        terminal::write(terminal::Stream::Error, text.constData(), text.size());
     });
 }
 

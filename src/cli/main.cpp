@@ -7,8 +7,10 @@
 
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "cli/terminal.h"
 #include "core/archive/dates.h"
 #include "core/archive/paths.h"
+#include "core/system/system.h"
 
 using namespace orvelia;
 using namespace orvelia::cli;
@@ -149,11 +151,6 @@ int run(const QStringList& args) {
 int main(int argc, char* argv[]) {
     // No application object: a command starts in a few milliseconds. The program folder
     // defaults to the folder of the executable, as for the program.
-    const QFileInfo executable(QStringLiteral("/proc/self/exe"));
-    setProgramFolder(executable.exists() ? QFileInfo(executable.symLinkTarget()).absolutePath()
-                                         : QFileInfo(QString::fromLocal8Bit(argv[0])).absolutePath());
-    QStringList args;
-    for (int i = 0; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
-    return run(args);
+    setProgramFolder(sys::executableFolder(argv[0]));
+    return run(terminal::arguments(argc, argv));
 }
