@@ -1,6 +1,5 @@
 #include "framework/platform.h"
 
-#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -47,10 +46,14 @@ QString messageTitle(MessageKind kind) {
     return QStringLiteral("Orvelia");
 }
 
+QString shellText(const QString& target) {
+    if (target.size() >= 2 && target.startsWith(u'"') && target.endsWith(u'"'))
+        return target.mid(1, target.size() - 2);
+    return target;
+}
+
 QUrl shellTarget(const QString& target) {
-    QString text = target;
-    if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"'))
-        text = text.mid(1, text.size() - 2);
+    const QString text = shellText(target);
     static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
     // A drive letter (C:) is a path, not a scheme.
     if (scheme.match(text).hasMatch() &&
@@ -99,7 +102,7 @@ bool QtPlatform::message(MessageKind kind, const QString& text, QWidget* parent)
 }
 
 void QtPlatform::open(const QString& target) {
-    QDesktopServices::openUrl(shellTarget(target));
+    openInShell(target);
 }
 
 QString QtPlatform::chooseFile(QWidget* parent, const QString& caption, const QString& folder,

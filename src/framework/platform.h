@@ -92,10 +92,16 @@ public:
 /// Title of the message boxes of each kind.
 QString messageTitle(MessageKind kind);
 
-/// What the shell is asked to open for @p target: one pair of surrounding
-/// double quotes is dropped; a text with a scheme (http:, mailto:, ...) is an
-/// address, anything else a file path.
+/// The text the shell is given for @p target: one pair of surrounding double quotes is dropped.
+QString shellText(const QString& target);
+
+/// What the desktop is asked to open for @p target: the shell text, with a scheme (http:,
+/// mailto:, ...) an address, anything else a file path.
 QUrl shellTarget(const QString& target);
+
+/// Hands @p target to the system's shell to open, result ignored: the desktop's URL handlers
+/// (shell_posix.cpp) or the Windows shell's "open" verb (shell_windows.cpp).
+void openInShell(const QString& target);
 
 /// The one routine that hands addresses, e-mail links and documents to the shell.
 class TMisc {
