@@ -26,7 +26,9 @@ void prepareApplication(QApplication& app) {
                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The system's own look where it has one (Windows), the same clean look everywhere else.
+    QStyle* style = QStyleFactory::create(QStringLiteral("windowsvista"));
+    QApplication::setStyle(style != nullptr ? style : QStyleFactory::create(QStringLiteral("Fusion")));
     QFont font(QString::fromLatin1(kFontSans));
     font.setPointSizeF(9.5);
     QApplication::setFont(font);
