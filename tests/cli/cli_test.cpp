@@ -384,7 +384,8 @@ TEST_F(CliTest, ExportsWriteTheSpreadsheetAndPrintItsPath) {
     Outcome run = cli({"esporta-lavoratori"});
     EXPECT_EQ(run.code, 0);
     const QString file = QFileInfo(path(QStringLiteral("Anagrafica_Lavoratori.xls"))).absoluteFilePath();
-    EXPECT_EQ(run.out, QStringList{file});
+    // The path is written as the system writes paths.
+    EXPECT_EQ(run.out, QStringList{QDir::toNativeSeparators(file)});
     QFile sheet(file);
     ASSERT_TRUE(sheet.open(QIODevice::ReadOnly));
     const QByteArray bytes = sheet.readAll();
@@ -399,7 +400,8 @@ TEST_F(CliTest, ExportsWriteTheSpreadsheetAndPrintItsPath) {
     writeRegister2025();
     run = cli({"esporta-lavori", "2025"});
     EXPECT_EQ(run.code, 0);
-    EXPECT_EQ(run.out, QStringList{QFileInfo(path(QStringLiteral("Lavori.xls"))).absoluteFilePath()});
+    EXPECT_EQ(run.out, QStringList{QDir::toNativeSeparators(
+                           QFileInfo(path(QStringLiteral("Lavori.xls"))).absoluteFilePath())});
 
     // A file that cannot be written is reported, not passed off as exported.
     ASSERT_TRUE(QFile::remove(path(QStringLiteral("Lavori.xls"))));
