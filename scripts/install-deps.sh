@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need,
 # only those that are missing. Safe to run again and again.
+# Options: --with-tools (Xvfb, PDF to PNG), --windows (the cross build and Wine).
 set -euo pipefail
 
 packages=(
@@ -9,10 +10,16 @@ packages=(
     libgl-dev libgtest-dev googletest
     fonts-liberation fonts-dejavu-core qt6-translations-l10n
 )
-# Extras for running and looking at the program without a display.
-if [ "${1:-}" = "--with-tools" ]; then
-    packages+=(xvfb xauth poppler-utils)
-fi
+for option in "$@"; do
+    case "$option" in
+    # Extras for running and looking at the program without a display.
+    --with-tools) packages+=(xvfb xauth poppler-utils) ;;
+    # The Windows build: the MinGW-w64 cross compiler, Ninja, Wine on a virtual screen.
+    --windows) packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build xz-utils curl
+                          ca-certificates wine wine64 xvfb xauth) ;;
+    *) echo "opzione sconosciuta: $option" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
