@@ -7,7 +7,8 @@
 # password store is created only when missing, and the data files a user made there are kept.
 # <dist>/Orvelia-<version>-win64.zip holds the program files and a new password store only, laid
 # out in a clean folder: unzipped anywhere writable, orvelia.exe starts with a double-click.
-# The DLLs are those the programs and their plugins import, found with objdump: nothing more.
+# The DLLs are those the programs and their plugins import, found with objdump: nothing more;
+# every binary is stripped of its symbols.
 set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -43,7 +44,7 @@ lay_out() {
     done
     for p in "${plugins[@]}"; do
         mkdir -p "$to/plugins/$(dirname "$p")"
-        cp "$QT_WINDOWS/plugins/$p" "$to/plugins/$p"
+        "$strip" --strip-unneeded -o "$to/plugins/$p" "$QT_WINDOWS/plugins/$p"
     done
     mkdir -p "$to/translations"
     cp "${translations[@]}" "$to/translations/"
@@ -64,7 +65,7 @@ lay_out() {
             local folder
             for folder in "${dll_folders[@]}"; do
                 if [ -f "$folder/$dll" ]; then
-                    cp "$folder/$dll" "$to/$dll"
+                    "$strip" --strip-unneeded -o "$to/$dll" "$folder/$dll"
                     queue+=("$to/$dll")
                     break
                 fi

@@ -1,18 +1,24 @@
 #include "framework/platform.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace orvelia {
 
 namespace {
+const QString kSavePdfCaption = QStringLiteral("Nessuna stampante installata: salva la stampa in PDF");
+const QString kPdfFilter = QStringLiteral("Documenti PDF (*.pdf)");
+
 std::unique_ptr<Platform>& current() {
     static std::unique_ptr<Platform> platform = std::make_unique<QtPlatform>();
     return platform;
@@ -123,7 +129,27 @@ std::optional<QString> QtPlatform::inputText(QWidget* parent, const QString& cap
     return text;
 }
 
+QString fileNameOf(const QString& title) {
+    QString name = title.trimmed();
+    static const QRegularExpression forbidden(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1F]"));
+    name.replace(forbidden, QStringLiteral("-"));
+    return name.isEmpty() ? QStringLiteral("Stampa") : name;
+}
+
 bool QtPlatform::choosePrinter(QPrinter& printer, QWidget* parent) {
+    // With no printer installed, a system dialog that cannot write a PDF would leave the print
+    // command without a way out: the pages are offered as a PDF file instead.
+    if (!printerDialogWritesPdf() && QPrinterInfo::availablePrinterNames().isEmpty()) {
+        const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        const QString file = QFileDialog::getSaveFileName(
+            parent, kSavePdfCaption,
+            documents.filePath(fileNameOf(printer.docName()) + QStringLiteral(".pdf")), kPdfFilter);
+        if (file.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        return true;
+    }
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -100,8 +100,14 @@ QString shellText(const QString& target);
 QUrl shellTarget(const QString& target);
 
 /// Hands @p target to the system's shell to open, result ignored: the desktop's URL handlers
-/// (shell_posix.cpp) or the Windows shell's "open" verb (shell_windows.cpp).
+/// (desktop_posix.cpp) or the Windows shell's "open" verb (desktop_windows.cpp).
 void openInShell(const QString& target);
+
+/// True where the printer dialog can write the pages to a PDF file without a PDF printer.
+bool printerDialogWritesPdf();
+
+/// A file name made of @p title: the characters no file name may hold become '-'.
+QString fileNameOf(const QString& title);
 
 /// The one routine that hands addresses, e-mail links and documents to the shell.
 class TMisc {

@@ -113,3 +113,20 @@ TEST(QtPlatform, MessageBoxesHaveItalianButtons) {
         EXPECT_EQ(seen, expected);
     }
 }
+
+TEST(QtPlatform, PrintTitlesBecomeFileNames) {
+    struct Case {
+        const char* title;
+        const char* file;
+    };
+    const Case cases[] = {
+        {"Scheda lavoratore", "Scheda lavoratore"},
+        {"Riepilogo 01/03/2025 - 31/03/2025", "Riepilogo 01-03-2025 - 31-03-2025"},
+        {"a\\b:c*d?e\"f<g>h|i", "a-b-c-d-e-f-g-h-i"},
+        {"  ", "Stampa"},
+        {"", "Stampa"},
+        {"Città n°7", "Città n°7"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(fileNameOf(QString::fromUtf8(c.title)), QString::fromUtf8(c.file)) << c.title;
+}

@@ -1,5 +1,6 @@
-// The shell's "open" on Windows: ShellExecute with the verb "open", no parameters,
-// a normal window, the result ignored, for web addresses, mailto: links and files alike.
+// What Windows does for the program: the shell's "open" is ShellExecute with the verb "open", no
+// parameters, a normal window, the result ignored, for web addresses, mailto: links and files
+// alike; the printer dialog is the system's own, which writes a PDF only through a PDF printer.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -15,6 +16,10 @@ void openInShell(const QString& target) {
         text = QDir::toNativeSeparators(text);
     const std::wstring wide = text.toStdWString();
     ::ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+bool printerDialogWritesPdf() {
+    return false;
 }
 
 } // namespace orvelia
