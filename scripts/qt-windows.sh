@@ -16,7 +16,12 @@ set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
 prefix=${1:-${ORVELIA_QT_WINDOWS:-$HOME/.cache/orvelia/qt-6.4.2-mingw64}}
+# The folder beside the repository that holds what the package registries do not serve; a clone
+# made elsewhere on this machine finds the workplace's own.
 shared=${ORVELIA_SHARED_WINDOWS:-$repo/../shared/windows}
+if [ ! -d "$shared" ] && [ -d /work/shared/windows ]; then
+    shared=/work/shared/windows
+fi
 prebuilt_sha256=fee66ce04b237f126c453744901dfa2d5ac538bece065dcfacba2f4a87a6d110
 qtsvg_url=https://download.qt.io/archive/qt/6.4/6.4.2/submodules/qtsvg-everywhere-src-6.4.2.tar.xz
 jobs=${JOBS:-$(nproc)}
