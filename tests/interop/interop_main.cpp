@@ -32,6 +32,7 @@
 #include "core/attachments/attachments.h"
 #include "framework/commandbar.h"
 #include "framework/widgets.h"
+#include "support/app_fixture.h"
 #include "support/fake_platform.h"
 #include "support/gui_app.h"
 #include "support/keys.h"
@@ -113,26 +114,15 @@ std::vector<FieldValue> work() {
     };
 }
 
-class Interop : public ::testing::Test {
+class Interop : public AppFixture {
 protected:
+    /// The whole program on @p folder instead of the fixture's temporary one.
     void start(const QString& folder) {
+        app.reset();
         setProgramFolder(folder);
         app = std::make_unique<OrveliaApp>();
     }
-    void TearDown() override {
-        app.reset();
-        setProgramFolder(QString());
-    }
 
-    static void activate(QWidget* w) {
-        QApplication::setActiveWindow(w);
-        QApplication::processEvents();
-    }
-    static void click(QWidget* w) {
-        ASSERT_TRUE(w->isVisible()) << w->objectName().toStdString();
-        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-        QApplication::processEvents();
-    }
     static void type(QLineEdit* box, const QString& text) {
         box->setFocus();
         box->clear();
@@ -184,9 +174,6 @@ protected:
 
     void writeFolder(const QString& folder);
     void checkFolder(const QString& folder);
-
-    ScopedFakePlatform fake;
-    std::unique_ptr<OrveliaApp> app;
 };
 
 void Interop::writeFolder(const QString& folder) {

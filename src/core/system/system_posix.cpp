@@ -61,9 +61,14 @@ bool NativeFile::open(const QString& path, Access access) {
     return true;
 }
 
-bool NativeFile::readAt(char* data, qint64 length, qint64 offset) const {
+namespace {
+
+// Moves all @p length bytes at @p offset with @p call (pread or pwrite), piece after piece;
+// false when a call fails or moves nothing (the end of the file).
+template <typename Bytes, typename Call>
+bool transferAll(Call call, Bytes* data, qint64 length, qint64 offset) {
     while (length > 0) {
-        const ssize_t n = ::pread(fdOf(m_handle), data, std::size_t(length), off_t(offset));
+        const ssize_t n = call(data, std::size_t(length), off_t(offset));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -75,18 +80,18 @@ bool NativeFile::readAt(char* data, qint64 length, qint64 offset) const {
     return true;
 }
 
+} // namespace
+
+bool NativeFile::readAt(char* data, qint64 length, qint64 offset) const {
+    const int fd = fdOf(m_handle);
+    return transferAll([fd](char* at, std::size_t n, off_t from) { return ::pread(fd, at, n, from); }, data,
+                       length, offset);
+}
+
 bool NativeFile::writeAt(const char* data, qint64 length, qint64 offset) {
-    while (length > 0) {
-        const ssize_t n = ::pwrite(fdOf(m_handle), data, std::size_t(length), off_t(offset));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        length -= n;
-        offset += n;
-    }
-    return true;
+    const int fd = fdOf(m_handle);
+    return transferAll([fd](const char* at, std::size_t n, off_t from) { return ::pwrite(fd, at, n, from); },
+                       data, length, offset);
 }
 
 bool NativeFile::flush() {

@@ -74,12 +74,16 @@ bool NativeFile::open(const QString& path, Access access) {
     return true;
 }
 
-bool NativeFile::readAt(char* data, qint64 length, qint64 offset) const {
+namespace {
+
+// Moves all @p length bytes at @p offset with @p call (ReadFile or WriteFile), piece after piece;
+// false when a call fails or moves nothing (the end of the file).
+template <typename Bytes, typename Call>
+bool transferAll(Call call, Bytes* data, qint64 length, qint64 offset) {
     while (length > 0) {
         OVERLAPPED where = at(offset);
         DWORD n = 0;
-        if (!::ReadFile(handleOf(m_handle), data, DWORD(std::min(length, kMostPerCall)), &n, &where) ||
-            n == 0)
+        if (!call(data, DWORD(std::min(length, kMostPerCall)), &n, &where) || n == 0)
             return false;
         data += n;
         length -= n;
@@ -88,18 +92,20 @@ bool NativeFile::readAt(char* data, qint64 length, qint64 offset) const {
     return true;
 }
 
+} // namespace
+
+bool NativeFile::readAt(char* data, qint64 length, qint64 offset) const {
+    const HANDLE h = handleOf(m_handle);
+    return transferAll(
+        [h](char* to, DWORD n, DWORD* done, OVERLAPPED* where) { return ::ReadFile(h, to, n, done, where); },
+        data, length, offset);
+}
+
 bool NativeFile::writeAt(const char* data, qint64 length, qint64 offset) {
-    while (length > 0) {
-        OVERLAPPED where = at(offset);
-        DWORD n = 0;
-        if (!::WriteFile(handleOf(m_handle), data, DWORD(std::min(length, kMostPerCall)), &n, &where) ||
-            n == 0)
-            return false;
-        data += n;
-        length -= n;
-        offset += n;
-    }
-    return true;
+    const HANDLE h = handleOf(m_handle);
+    return transferAll([h](const char* from, DWORD n, DWORD* done,
+                           OVERLAPPED* where) { return ::WriteFile(h, from, n, done, where); },
+                       data, length, offset);
 }
 
 bool NativeFile::flush() {
