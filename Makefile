@@ -57,7 +57,7 @@ windows: build windows-configure
 
 # Every suite of the Windows build under Wine, and the folders of both builds against each other.
 test-windows: windows-configure asan-configure
-	cmake --build $(ASAN_DIR) -j $(JOBS) --target orvelia_interop
+	cmake --build $(ASAN_DIR) -j $(JOBS) --target orvelia_interop orvelia-guida
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
 	bash scripts/test-windows.sh "$(WINDOWS_DIR)" "$(ASAN_DIR)" "$(QT_WINDOWS)"
 

@@ -2,9 +2,10 @@
 # Runs the test suites of the Windows build under Wine, on the windows platform of a virtual X
 # screen (Wine's offscreen platform never returns from its event loop), then the interoperability
 # check: one folder written through the windows by each build, compared byte for byte, and each
-# build opening the other's.
+# build opening the other's; last, the zip is made and its programs started from it.
 #
 # Usage: scripts/test-windows.sh <windows build> <host build> <qt for windows>
+# The host build gives orvelia_interop and the guide, Guida.pdf.
 # Each test executable runs once for all its tests: a process start under Wine costs seconds.
 # The whole output of each suite is kept in <windows build>/test-logs/.
 set -euo pipefail
@@ -83,6 +84,41 @@ interop_step "Windows apre la cartella di Linux" wine "$WINDOWS_BUILD/tests/orve
     -platform windows controlla "$(wine_path "$interop/linux")"
 interop_step "Linux apre la cartella di Windows" env QT_QPA_PLATFORM=offscreen "$host_interop" \
     controlla "$interop/windows"
+
+# The zip as a user gets it: unzipped into a folder whose name has an accent and a blank, with no
+# Qt or MinGW on the path, the programs start from it and find their folder by themselves.
+echo "== pacchetto"
+package="$WINDOWS_BUILD/package-test"
+rm -rf "$package"
+zip_log="$logs/package.log"
+if bash "$repo/scripts/windows-dist.sh" "$WINDOWS_BUILD" "$HOST_BUILD" "$QT_WINDOWS" "$package/dist" >"$zip_log" 2>&1; then
+    unpacked="$package/Chiavetta USB/Città"
+    mkdir -p "$unpacked"
+    (cd "$unpacked" && cmake -E tar xf "$package"/dist/Orvelia-*-win64.zip)
+    echo "   ok: $(tail -n1 "$zip_log")"
+    cli_out=$(cd "$package" && WINEPATH= wine "$unpacked/Orvelia/orvelia-cli.exe" verifica 2>&1) && cli_code=0 || cli_code=$?
+    if [ "$cli_code" -eq 0 ] && grep -q "Nessun archivio nella cartella .*Citt" <<<"$cli_out"; then
+        echo "   ok: orvelia-cli.exe parte dalla cartella estratta e la riconosce"
+    else
+        echo "   NON RIUSCITO: orvelia-cli.exe (uscita $cli_code): $cli_out"
+        failed+=("pacchetto: orvelia-cli")
+    fi
+    (cd "$unpacked/Orvelia" && WINEPATH= exec wine orvelia.exe) >>"$zip_log" 2>&1 &
+    program=$!
+    sleep 10
+    if kill -0 "$program" 2>/dev/null; then
+        echo "   ok: orvelia.exe è partito e attende la password"
+    else
+        echo "   NON RIUSCITO: orvelia.exe è terminato subito"
+        failed+=("pacchetto: orvelia.exe")
+    fi
+    wineserver --kill >/dev/null 2>&1 || true
+    wait "$program" 2>/dev/null || true
+else
+    echo "   NON RIUSCITO: il pacchetto non è stato creato"
+    cat "$zip_log"
+    failed+=("pacchetto")
+fi
 
 if [ ${#failed[@]} -ne 0 ]; then
     echo "Test della versione Windows non riusciti: ${failed[*]} (registri in $logs)"

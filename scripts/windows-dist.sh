@@ -85,7 +85,6 @@ rm -rf "$staging"
 lay_out "$staging/Orvelia"
 wine "$WINDOWS_BUILD/src/orvelia-setup.exe" "$(wine_path "$staging/Orvelia")"
 wine "$WINDOWS_BUILD/src/orvelia-setup.exe" "$(wine_path "$dist/Orvelia")"
-wineserver --wait
 [ -f "$staging/Orvelia/unins000.dll" ] || { echo "orvelia-setup.exe non ha scritto unins000.dll" >&2; exit 1; }
 
 zip="$dist/Orvelia-$version-win64.zip"
