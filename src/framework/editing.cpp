@@ -1,5 +1,7 @@
 #include "framework/editing.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
@@ -40,11 +42,17 @@ EditBehaviour::EditBehaviour(QWidget* widget)
     , m_widget(widget)
     , m_edit(editOf(widget)) {
     widget->installEventFilter(this);
-    if (m_edit)
-        connect(m_edit, &QLineEdit::textEdited, this, [this] {
-            if (m_case == TextCase::UpperOnChange || m_case == TextCase::TrimOnChange)
-                rewriteTyped(m_case);
-        });
+    if (!m_edit)
+        return;
+    m_before = m_edit->text();
+    // textEdited comes before textChanged, and only for what the user did: m_before still holds
+    // the text before the change when the change is checked.
+    connect(m_edit, &QLineEdit::textEdited, this, [this] {
+        guardEdit();
+        if (m_case == TextCase::UpperOnChange || m_case == TextCase::TrimOnChange)
+            rewriteTyped(m_case);
+    });
+    connect(m_edit, &QLineEdit::textChanged, this, [this] { m_before = m_edit->text(); });
 }
 
 EditBehaviour* EditBehaviour::of(QWidget* widget) {
@@ -60,6 +68,11 @@ EditBehaviour& EditBehaviour::setKeyFilter(KeyFilter filter) {
     // Paste from the context menu would go round the filter.
     if (m_edit && filter != KeyFilter::None)
         m_edit->setContextMenuPolicy(Qt::NoContextMenu);
+    return *this;
+}
+
+EditBehaviour& EditBehaviour::setMaxTyped(int length) {
+    m_maxTyped = length;
     return *this;
 }
 
@@ -166,6 +179,31 @@ bool EditBehaviour::eventFilter(QObject* watched, QEvent* event) {
     default:
         return false;
     }
+}
+
+void EditBehaviour::guardEdit() {
+    if (m_filter == KeyFilter::None && m_maxTyped < 0)
+        return;
+    const QString now = m_edit->text();
+    // What the user put in lies between the beginning and the end both texts share.
+    qsizetype head = 0;
+    while (head < now.size() && head < m_before.size() && now.at(head) == m_before.at(head))
+        ++head;
+    qsizetype tail = 0;
+    while (tail < now.size() - head && tail < m_before.size() - head &&
+           now.at(now.size() - 1 - tail) == m_before.at(m_before.size() - 1 - tail))
+        ++tail;
+    const QString added = now.mid(head, now.size() - head - tail);
+    QString allowed;
+    for (const QChar c : added)
+        if (passes(m_filter, 0, QString(c)))
+            allowed += c;
+    if (m_maxTyped >= 0)
+        allowed.truncate(std::max<qsizetype>(0, m_maxTyped - head - tail));
+    if (allowed == added)
+        return;
+    m_edit->setText(now.left(head) + allowed + now.right(tail));
+    m_edit->setCursorPosition(int(head + allowed.size()));
 }
 
 void EditBehaviour::rewriteTyped(TextCase when) {

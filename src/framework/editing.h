@@ -39,8 +39,10 @@ enum class FocusMark {
 /**
  * The shared behaviour of one edit box (or any other control of an Enter chain):
  * the Enter key moves the focus along the chain, then the key filter decides
- * which keys reach the box; typed text is rewritten by its TextCase; a money
- * box is normalised when the focus leaves it; the focus is marked.
+ * which keys reach the box; whatever the user puts in (typed, pasted, dropped)
+ * passes the same filter and the length limit, while text the program puts in
+ * is shown whole; typed text is rewritten by its TextCase; a money box is
+ * normalised when the focus leaves it; the focus is marked.
  * Owned by the widget it serves.
  */
 class EditBehaviour : public QObject {
@@ -50,6 +52,12 @@ public:
     static EditBehaviour* of(QWidget* widget);
 
     EditBehaviour& setKeyFilter(KeyFilter filter);
+    /**
+     * The most characters the user may bring the box to, typing, pasting or dropping. Unlike
+     * QLineEdit::setMaxLength it never cuts a text the program puts in: a longer stored value
+     * is shown whole and may only be shortened.
+     */
+    EditBehaviour& setMaxTyped(int length);
     EditBehaviour& setTextCase(TextCase textCase);
     /// Normalises the text as money with @p decimals places whenever the focus leaves the box.
     EditBehaviour& setMoneyDecimals(int decimals);
@@ -61,6 +69,7 @@ public:
     EditBehaviour& setSwallowTab(bool swallow);
 
     KeyFilter keyFilter() const { return m_filter; }
+    int maxTyped() const { return m_maxTyped; }
     QWidget* enterTarget() const { return m_enterTarget; }
     QWidget* focusFrame() const { return m_frame; }
 
@@ -72,6 +81,7 @@ protected:
 
 private:
     explicit EditBehaviour(QWidget* widget);
+    void guardEdit();
     void rewriteTyped(TextCase when);
     void markFocus(bool focused);
     void placeFrame();
@@ -79,6 +89,8 @@ private:
     QWidget* m_widget;
     QLineEdit* m_edit; // null for controls that are not edit boxes
     KeyFilter m_filter = KeyFilter::None;
+    int m_maxTyped = -1;
+    QString m_before; // the text before the user's latest change
     TextCase m_case = TextCase::AsTyped;
     int m_moneyDecimals = -1;
     bool m_swallowTab = false;

@@ -36,13 +36,13 @@ QWidget* FieldForm::add(const FieldDef& def, QWidget* parent, const QStringList&
         control = edit;
     }
     control->setObjectName(QStringLiteral("txt") + name);
-    edit->setMaxLength(maxLength);
     if (def.flags & Centred)
         edit->setAlignment(Qt::AlignCenter);
     if (def.flags & RightAligned)
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     EditBehaviour& behaviour = *EditBehaviour::of(control);
+    behaviour.setMaxTyped(maxLength);
     if (def.flags & DigitsOnly)
         behaviour.setKeyFilter(KeyFilter::Digits);
     if (def.flags & Money)

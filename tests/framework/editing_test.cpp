@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
@@ -214,4 +217,52 @@ TEST_F(EditingTest, StatusLineDescribesTheCommandUnderTheMouse) {
     EXPECT_EQ(w.panInfo->text(), "Salva la scheda in archivio");
     status.showStanding();
     EXPECT_EQ(w.panInfo->text(), "Pronto per salvare una nuova scheda...");
+}
+
+TEST_F(EditingTest, WhatTheUserPutsInPassesTheFilterAndTheLimitHoweverItGetsIn) {
+    EditBehaviour::of(w.txtCodice)->setKeyFilter(KeyFilter::Digits).setMaxTyped(5);
+    EditBehaviour::of(w.txtNote)->setMaxTyped(4);
+    focus(w.txtCodice);
+
+    // Pasted: only the digits, and no more than the box takes.
+    QGuiApplication::clipboard()->setText(QStringLiteral("ABC-12"));
+    w.txtCodice->paste();
+    EXPECT_EQ(w.txtCodice->text(), "12");
+    QGuiApplication::clipboard()->setText(QStringLiteral("3x4 5 6 7"));
+    w.txtCodice->paste();
+    EXPECT_EQ(w.txtCodice->text(), "12345");
+    EXPECT_EQ(w.txtCodice->cursorPosition(), 5);
+
+    // Dropped (or pasted with the middle button): the same rule.
+    w.txtCodice->clear();
+    QMimeData dropped;
+    dropped.setText(QStringLiteral("ABC-12"));
+    const QPoint at = w.txtCodice->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w.txtCodice, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w.txtCodice, &move);
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w.txtCodice, &drop);
+    EXPECT_EQ(w.txtCodice->text(), "12");
+
+    // Typed into the middle: the characters past the limit are refused, the rest stays.
+    focus(w.txtNote);
+    QTest::keyClicks(w.txtNote, "abcdef");
+    EXPECT_EQ(w.txtNote->text(), "abcd");
+    QTest::keyClick(w.txtNote, Qt::Key_Home);
+    QTest::keyClicks(w.txtNote, "X");
+    EXPECT_EQ(w.txtNote->text(), "abcd");
+
+    // Text the program puts in is shown whole; it may be shortened, never lengthened.
+    w.txtNote->setText(QStringLiteral("12 rate da 1000,00 euro"));
+    EXPECT_EQ(w.txtNote->text(), "12 rate da 1000,00 euro");
+    w.txtNote->end(false);
+    QTest::keyClicks(w.txtNote, "!");
+    EXPECT_EQ(w.txtNote->text(), "12 rate da 1000,00 euro");
+    QTest::keyClick(w.txtNote, Qt::Key_Backspace);
+    EXPECT_EQ(w.txtNote->text(), "12 rate da 1000,00 eur");
+    w.txtNote->selectAll();
+    QTest::keyClicks(w.txtNote, "xyz");
+    EXPECT_EQ(w.txtNote->text(), "xyz");
 }

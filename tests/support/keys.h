@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLineEdit>
 #include <QString>
 #include <QTest>
 #include <QWidget>
@@ -14,6 +15,14 @@ inline void typeText(QWidget* widget, const QString& text) {
         else
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
+}
+
+/// How many characters @p box keeps when @p attempt digits are typed into it, empty at first.
+inline int typedLength(QLineEdit* box, int attempt) {
+    box->clear();
+    box->setFocus();
+    QTest::keyClicks(box, QString(attempt, u'1'));
+    return int(box->text().size());
 }
 
 } // namespace orvelia::test

@@ -139,7 +139,8 @@ TEST_F(ChecksTest, WindowsHaveTheirCaptionsFieldsAndButtons) {
         EXPECT_EQ(w->windowTitle(), kind.caption);
         EXPECT_EQ(field->objectName(), kind.fieldName);
         EXPECT_EQ(w->findChild<QLineEdit*>(kind.fieldName), field);
-        EXPECT_EQ(field->maxLength(), kind.maxLength);
+        EXPECT_EQ(typedLength(field, kind.maxLength + 2), kind.maxLength);
+        field->clear();
         EXPECT_EQ(field->font().family(), "Courier New");
         EXPECT_TRUE(field->font().bold());
         EXPECT_EQ(field->font().pointSize(), 20);
@@ -264,8 +265,9 @@ TEST_F(ChecksTest, PartitaIvaNamesTheOfficeOrReportsTheNumberWrong) {
         {QStringLiteral("12345671205"), ivaValid(QStringLiteral("Bologna 2")), true},
         {QStringLiteral("12345671031"), ivaValid(QString()), true}, // 103 is no office
         {QStringLiteral("12345670372"), kIvaWrong, true},
-        {QStringLiteral("1234567037A"), kIvaWrong, true},  // a caller's text is not filtered
-        {QStringLiteral("1234567037"), kIvaLength, false}, // ten digits
+        {QStringLiteral("1234567037A"), kIvaWrong, true},        // a caller's text is not filtered
+        {QStringLiteral("1234567037"), kIvaLength, false},       // ten digits
+        {QStringLiteral("0123456789712345"), kIvaLength, false}, // sixteen digits: judged whole
     };
     for (const Row& row : rows) {
         auto w = open<TfrmPartitaIva>(row.callerText);
@@ -301,6 +303,9 @@ TEST_F(ChecksTest, CardNumberCopiedByTheCaller) {
                          "Il circuito di appartenenza della carta non è stato riconosciuto.")},
          true},
         {QStringLiteral("   "), kCardEmpty, false},
+        // Longer than the 30 characters the box takes from the keyboard: judged and quoted whole.
+        {QStringLiteral("4111-1111-1111-1111 (carta aziendale)"),
+         cardValid(QStringLiteral("4111-1111-1111-1111 (carta aziendale)"), QStringLiteral("Visa")), true},
     };
     for (const Row& row : rows) {
         auto w = open<TfrmCarta>(row.callerText);

@@ -11,6 +11,7 @@
 #include "framework/widgets.h"
 #include "support/app_fixture.h"
 #include "support/keys.h"
+#include "support/records.h"
 #include "windows/app/tfrmavvio.h"
 #include "windows/registry/tfrmistruttori.h"
 
@@ -147,13 +148,12 @@ TEST_F(RegistryTest, FieldsTakeTheirInputRules) {
     EXPECT_EQ(w->txtIban->text(), "IT60X");
     type(w->txtEmail, " mario@rossi.it ");
     EXPECT_EQ(w->txtEmail->text(), "mario@rossi.it");
-    // capacities; Rata takes 15 characters although its field holds 50
-    EXPECT_EQ(w->txtCognome->maxLength(), 50);
-    EXPECT_EQ(w->txtFamiliari->maxLength(), 250);
-    EXPECT_EQ(w->txtPagamento->maxLength(), 120);
-    EXPECT_EQ(w->txtRata->maxLength(), 15);
-    EXPECT_EQ(w->txtCodice->maxLength(), 30);
-    EXPECT_EQ(w->txtProvRes->lineEdit()->maxLength(), 2);
+    // Typing stops at the capacity; Rata takes 15 characters although its field holds 50.
+    const std::pair<QLineEdit*, int> limits[] = {{w->txtCognome, 50},    {w->txtFamiliari, 250},
+                                                 {w->txtPagamento, 120}, {w->txtRata, 15},
+                                                 {w->txtCodice, 30},     {w->txtProvRes->lineEdit(), 2}};
+    for (const auto& [box, length] : limits)
+        EXPECT_EQ(typedLength(box, length + 3), length) << box->objectName().toStdString();
 }
 
 TEST_F(RegistryTest, ProvinceBoxesOfferTheListAndUpperCaseWhatIsTyped) {
@@ -424,6 +424,34 @@ TEST_F(RegistryTest, ARecordWrittenAsRawBytesLoadsIntoItsFields) {
     EXPECT_EQ(w->txtPreavviso->text(), QStringLiteral("ªªª"));
     EXPECT_EQ(w->lblFile01->text(), "C:\\Documenti\\contratto.pdf");
     EXPECT_EQ(w->lblDesc03->text(), "Patente");
+}
+
+TEST_F(RegistryTest, ARecordFullToEveryCapacityIsShownWholeAndSavedByteForByte) {
+    // Rata takes 15 typed characters but holds 50; loaded, shown and saved it must stay whole.
+    const Record full = fullRecord(F::layout, {{F::Decorrenza, QStringLiteral("01/01/2026")},
+                                               {F::Scadenza, QStringLiteral("31/12/2026")},
+                                               {F::Preavviso, QStringLiteral("999")}});
+    ASSERT_TRUE(archive::append(path(), full).ok());
+    const auto bytes = [&] {
+        QFile f(path());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray before = bytes();
+    click(w->cmdPrimo);
+    for (int i = 0; i < F::FieldCount; ++i) {
+        const auto field = F::Field(i);
+        EXPECT_EQ(w->fieldText(field), full[field]) << F::kFields[std::size_t(i)].name;
+    }
+    EXPECT_EQ(w->txtRata->text().size(), 50);
+    click(w->cmdSalva);
+    EXPECT_EQ(messages(), one(MessageKind::Information, kUpdated));
+    EXPECT_EQ(bytes(), before);
+
+    // A money box keeps its normalised amount whole where its field holds it.
+    w->txtRata->clear();
+    type(w->txtRata, "1234567890123456789");
+    key(w->txtRata, Qt::Key_Tab);
+    EXPECT_EQ(w->txtRata->text(), "123456789012345,00");
 }
 
 TEST_F(RegistryTest, ArchiveFailuresShowTheAccessMessage) {

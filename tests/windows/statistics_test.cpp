@@ -72,7 +72,7 @@ TEST_F(StatisticsTest, ShowingStartsOnTheYearPanelWithThisYear) {
     EXPECT_EQ(w->txtAnno->text(), "2026");
     EXPECT_TRUE(w->txtAnno->hasFocus());
     EXPECT_EQ(w->lblApri->text(), "Indicare l'anno solare e premere Apri.");
-    EXPECT_EQ(w->txtAnno->maxLength(), 4);
+    EXPECT_EQ(typedLength(w->txtAnno, 6), 4);
     EXPECT_FALSE(w->lblFile->isVisible());
     EXPECT_FALSE(w->memGennaio->isVisible());
 

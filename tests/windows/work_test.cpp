@@ -14,6 +14,7 @@
 #include "framework/widgets.h"
 #include "support/app_fixture.h"
 #include "support/keys.h"
+#include "support/records.h"
 #include "windows/app/tfrmavvio.h"
 #include "windows/work/tfrmcalendario.h"
 #include "windows/work/tfrmlavori.h"
@@ -408,6 +409,38 @@ TEST_F(WorkTest, EveryFieldIsStoredByteExact) {
     click(w->cmdSalva);
     f.seek(0);
     EXPECT_EQ(f.readAll().mid(1404, 3), QByteArray("\x02\x4E\x6F"));
+}
+
+TEST_F(WorkTest, ARecordFullToEveryCapacityIsShownWholeAndSavedAsItWas) {
+    // The pay is computed again on Save: times, rate, hours and amount take readable values.
+    const Record full = fullRecord(F::layout, {{F::Data, QStringLiteral("01/02/2026")},
+                                               {F::DaOre, QStringLiteral("08")},
+                                               {F::DaMin, QStringLiteral("00")},
+                                               {F::AOre, QStringLiteral("09")},
+                                               {F::AMin, QStringLiteral("30")},
+                                               {F::OraInizio, QStringLiteral("08:00")},
+                                               {F::OraFine, QStringLiteral("09:30")},
+                                               {F::TotOre, QStringLiteral("1,5")},
+                                               {F::CompensoOra, QStringLiteral("10,00")},
+                                               {F::TotDovuto, QStringLiteral("15,00")},
+                                               {F::Incompleto, QStringLiteral("Sì")}});
+    ASSERT_TRUE(archive::append(path(), full).ok());
+    QFile f(path());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray before = f.readAll();
+    openYear();
+    click(w->cmdPrimo);
+    for (QLineEdit* box : w->findChildren<QLineEdit*>()) {
+        const QByteArray name = box->objectName().mid(3).toLatin1();
+        const int i = F::layout.indexOf(name.constData());
+        if (i >= 0 && box->parentWidget() != nullptr && !qobject_cast<QComboBox*>(box->parentWidget())) {
+            EXPECT_EQ(box->text(), full.at(i)) << box->objectName().toStdString();
+        }
+    }
+    click(w->cmdSalva);
+    EXPECT_EQ(messages(), one(MessageKind::Information, kUpdated));
+    f.seek(0);
+    EXPECT_EQ(f.readAll(), before);
 }
 
 TEST_F(WorkTest, ARecordWrittenAsRawBytesIsDisplayed) {

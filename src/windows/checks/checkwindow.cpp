@@ -47,7 +47,8 @@ CheckWindow::CheckWindow(QWidget* caller, const Setup& setup)
 
     m_field = new QLineEdit(this);
     m_field->setObjectName(setup.fieldName);
-    m_field->setMaxLength(setup.maxLength);
+    // The number passed by the caller is shown whole, to be judged whole; typing stops at the length.
+    EditBehaviour::of(m_field)->setMaxTyped(setup.maxLength);
     QFont fixed(QString::fromLatin1(kFontFixed), kFieldPointSize);
     fixed.setBold(true);
     fixed.setStyleHint(QFont::Monospace);

@@ -69,12 +69,12 @@ TfrmMenuRiepilogoPagamenti::TfrmMenuRiepilogoPagamenti(OrveliaApp& app)
 
     txtAnno = new QLineEdit(card);
     txtAnno->setObjectName("txtAnno");
-    txtAnno->setMaxLength(4);
+    EditBehaviour::of(txtAnno)->setMaxTyped(4);
     txtAnno->setFixedWidth(90);
     txtAnno->setAlignment(Qt::AlignCenter);
     txtTipologia = new QLineEdit(card);
     txtTipologia->setObjectName("txtTipologia");
-    txtTipologia->setMaxLength(16);
+    EditBehaviour::of(txtTipologia)->setMaxTyped(16);
     txtTipologia->setFixedWidth(230);
     impCodFisc = new ClickablePicture(QStringLiteral("impCodFisc"), iconPath(QStringLiteral("trova")), card);
     impCodFisc->setFixedSize(26, 26);

@@ -97,7 +97,7 @@ TfrmStatistiche::TfrmStatistiche(OrveliaApp& app)
     card->setFixedWidth(520);
     txtAnno = new QLineEdit(card);
     txtAnno->setObjectName(QStringLiteral("txtAnno"));
-    txtAnno->setMaxLength(4);
+    EditBehaviour::of(txtAnno)->setMaxTyped(4);
     txtAnno->setAlignment(Qt::AlignCenter);
     txtAnno->setFixedSize(110, 34);
     QFont big = txtAnno->font();

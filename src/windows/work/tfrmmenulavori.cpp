@@ -40,7 +40,7 @@ TfrmMenuLavori::TfrmMenuLavori(OrveliaApp& app)
     card->setFixedWidth(520);
     txtAnnoPreventivi = new QLineEdit(card);
     txtAnnoPreventivi->setObjectName("txtAnnoPreventivi");
-    txtAnnoPreventivi->setMaxLength(4);
+    EditBehaviour::of(txtAnnoPreventivi)->setMaxTyped(4);
     txtAnnoPreventivi->setAlignment(Qt::AlignCenter);
     txtAnnoPreventivi->setFixedSize(110, 34);
     QFont big = txtAnnoPreventivi->font();
