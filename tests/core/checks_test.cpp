@@ -253,6 +253,17 @@ TEST(CreditCard, SeparatorsAreSkippedAndTheMessageQuotesTheTrimmedText) {
               QStringLiteral("Il numero di carta di credito 3 782 822463 10005 risulta valido.\r\n\r\n"
                              "Il circuito di appartenenza della carta non è stato riconosciuto."),
               true}},
+            // A sign or a bracket before the 3: the first two characters name no network.
+            {QStringLiteral("-36000000000008"),
+             {CheckMessage::Information,
+              QStringLiteral("Il numero di carta di credito -36000000000008 risulta valido.\r\n\r\n"
+                             "Il circuito di appartenenza della carta non è stato riconosciuto."),
+              true}},
+            {QStringLiteral("(370000000000002)"),
+             {CheckMessage::Information,
+              QStringLiteral("Il numero di carta di credito (370000000000002) risulta valido.\r\n\r\n"
+                             "Il circuito di appartenenza della carta non è stato riconosciuto."),
+              true}},
         },
         checkCreditCard);
 }

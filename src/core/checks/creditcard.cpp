@@ -1,5 +1,8 @@
 #include "core/checks/creditcard.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "core/archive/text.h"
 
 namespace orvelia {
@@ -58,14 +61,19 @@ int luhnResult(const QString& text) {
 QString cardNetwork(int luhn, const QString& text) {
     switch (luhn) {
     case 1: {
-        // the first two characters of the trimmed text, as typed
+        // the first two characters of the trimmed text, as typed: a sign or a bracket before
+        // the 3 names no network
         const QString trimmed = trimText(text);
-        const QChar second = trimmed.size() > 1 ? trimmed[1] : QChar();
-        if (second == u'0' || second == u'6' || second == u'8')
+        const QStringView first = QStringView(trimmed).left(2);
+        const auto oneOf = [first](std::initializer_list<const char16_t*> prefixes) {
+            return std::any_of(prefixes.begin(), prefixes.end(),
+                               [first](const char16_t* p) { return first == p; });
+        };
+        if (oneOf({u"30", u"36", u"38"}))
             return kDiners;
-        if (second == u'4' || second == u'7')
+        if (oneOf({u"34", u"37"}))
             return kAmex;
-        if (second == u'1' || second == u'3' || second == u'5')
+        if (oneOf({u"31", u"33", u"35"}))
             return kJcb;
         return {};
     }
