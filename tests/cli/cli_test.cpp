@@ -216,7 +216,9 @@ TEST_F(CliTest, SummaryStoppedByAnUnreadableRecordSaysSoAndKeepsWhatItListed) {
     EXPECT_EQ(run.code, 1);
     const QStringList expected =
         QStringList{"Riepilogo compensi   -   C.F. lavoratore:  Tutti i lavoratori",
-                    summaryLine("Consegna", "05/01/2026", "Rossi Mario", "RSSMRA80A01H501U", "", "10,00")} +
+                    summaryLine("Consegna", "05/01/2026", "Rossi Mario", "RSSMRA80A01H501U", "", "10,00"),
+                    // The record whose amount cannot be read is listed, then the scan stops.
+                    summaryLine("Consegna", "07/01/2026", "Rossi Mario", "RSSMRA80A01H501U", "", "dieci")} +
         closing("Dal gg/mm/aaaa al gg/mm/aaaa", "0,00");
     EXPECT_EQ(run.out, expected);
     EXPECT_EQ(run.err,

@@ -162,10 +162,12 @@ Result scan(const Request& request, int currentYear, const std::function<void(co
             return stopAt(UnreadableRecord::What::Date);
         if (*date < *start || *date > *end)
             return true;
+        // The line is listed before its amount is read: a record whose amount cannot be read is
+        // the last line of the incomplete list.
+        listed(r);
         const auto amount = parseDecimal(r[F::TotDovuto]);
         if (!amount)
             return stopAt(UnreadableRecord::What::Amount);
-        listed(r);
         sum += *amount;
         any = true;
         return true;
