@@ -99,7 +99,13 @@ EditBehaviour& EditBehaviour::setEnterTarget(QWidget* next) {
 EditBehaviour& EditBehaviour::setFocusMark(FocusMark mark, const QString& frameName) {
     m_mark = mark;
     if (mark == FocusMark::Frame && !m_frame && m_widget->parentWidget()) {
-        auto* frame = new FocusFrame(m_widget->parentWidget());
+        QWidget* host = m_widget->parentWidget();
+        if (host->property(kRowHolderProperty).toBool() && host->parentWidget()) {
+            // The row moves within the panel without the box moving within the row.
+            host->installEventFilter(this);
+            host = host->parentWidget();
+        }
+        auto* frame = new FocusFrame(host);
         frame->setObjectName(frameName);
         frame->hide();
         m_frame = frame;
@@ -130,8 +136,11 @@ bool EditBehaviour::passes(KeyFilter filter, int key, const QString& text) {
 }
 
 bool EditBehaviour::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != m_widget)
+    if (watched != m_widget) {
+        if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+            placeFrame();
         return false;
+    }
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -244,9 +253,15 @@ void EditBehaviour::markFocus(bool focused) {
 void EditBehaviour::placeFrame() {
     if (!m_frame)
         return;
-    m_frame->setGeometry(
-        m_widget->geometry().adjusted(-kFrameMargin, -kFrameMargin, kFrameMargin, kFrameMargin));
-    m_frame->stackUnder(m_widget);
+    QWidget* host = m_frame->parentWidget();
+    QRect box = m_widget->geometry();
+    box.moveTopLeft(m_widget->parentWidget()->mapTo(host, box.topLeft()));
+    m_frame->setGeometry(box.adjusted(-kFrameMargin, -kFrameMargin, kFrameMargin, kFrameMargin));
+    // Beneath the box, or beneath the row that holds it.
+    QWidget* sibling = m_widget;
+    while (sibling->parentWidget() != host)
+        sibling = sibling->parentWidget();
+    m_frame->stackUnder(sibling);
 }
 
 void chainEnter(const std::vector<QWidget*>& chain) {

@@ -14,6 +14,10 @@ class QLineEdit;
 
 namespace orvelia {
 
+/// Marks a widget that only lays out a box with the pictures beside it, with no room around them:
+/// the focus frame of such a box is drawn on the panel beneath, where it has room.
+inline constexpr const char* kRowHolderProperty = "orveliaRowHolder";
+
 /// Which keys may reach an edit box.
 enum class KeyFilter {
     None,

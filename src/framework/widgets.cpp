@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "framework/editing.h"
+
 namespace orvelia {
 
 ClickablePicture::ClickablePicture(const QString& objectName, const QString& svgPath, QWidget* parent)
@@ -285,6 +287,7 @@ void paintGround(QWidget* widget, const QColor& colour) {
 
 QWidget* rowHolder(QWidget* panel) {
     auto* holder = new QWidget(panel);
+    holder->setProperty(kRowHolderProperty, true);
     auto* layout = new QHBoxLayout(holder);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);

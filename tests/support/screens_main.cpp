@@ -201,6 +201,17 @@ int main(int argc, char* argv[]) {
             w->hide();
         }
     }
+    // The focus frame of a box with a check picture beside it.
+    auto* registry = app.window<TfrmIstruttori>();
+    registry->setWindowState(Qt::WindowNoState);
+    registry->resize(1280, 800);
+    registry->show();
+    QApplication::setActiveWindow(registry);
+    registry->txtCodFisc->setFocus();
+    QApplication::processEvents();
+    save(registry, out, QStringLiteral("TfrmIstruttori_codicefiscale"));
+    registry->hide();
+
     TfrmInfo info(nullptr);
     info.show();
     QApplication::processEvents();

@@ -156,6 +156,23 @@ TEST_F(RegistryTest, FieldsTakeTheirInputRules) {
         EXPECT_EQ(typedLength(box, length + 3), length) << box->objectName().toStdString();
 }
 
+TEST_F(RegistryTest, FocusFramesHaveRoomBesideTheCheckPicturesToo) {
+    w->resize(1280, 800);
+    QApplication::processEvents();
+    for (QLineEdit* box : {w->txtCognome, w->txtCodFisc, w->txtIva, w->txtEmail, w->txtIban, w->txtCarta}) {
+        SCOPED_TRACE(box->objectName().toStdString());
+        box->setFocus();
+        QApplication::processEvents();
+        auto* frame = w->findChild<QWidget*>("eff" + box->objectName().mid(3));
+        ASSERT_NE(frame, nullptr);
+        EXPECT_TRUE(frame->isVisible());
+        // The whole frame lies inside what draws it, three pixels round the box.
+        EXPECT_TRUE(frame->parentWidget()->rect().contains(frame->geometry()));
+        const QRect around(box->mapTo(frame->parentWidget(), QPoint(-3, -3)), box->size() + QSize(6, 6));
+        EXPECT_EQ(frame->geometry(), around);
+    }
+}
+
 TEST_F(RegistryTest, ProvinceBoxesOfferTheListAndUpperCaseWhatIsTyped) {
     ASSERT_EQ(w->txtProvNasc->count(), 112);
     EXPECT_EQ(w->txtProvNasc->itemText(0), "AG");
