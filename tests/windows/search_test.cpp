@@ -169,8 +169,13 @@ TEST_F(SearchTest, OpensOnTheCriteriaAndListsTheMatchesSorted) {
         EXPECT_TRUE(d->lstRecords->lines().at(1).startsWith("Rossi Mario"));
         EXPECT_EQ(d->lblTrovate->text(), "Il presente riepilogo contiene 2 schede.");
 
+        typeText(d->txtTrova, QStringLiteral("rossi"));
+        EXPECT_EQ(d->lstRecords->selectedRow(), 0);
         key(d->txtTrova, Qt::Key_Return); // Enter goes to Trova without pressing it
         EXPECT_TRUE(d->btnTrova->hasFocus());
+        EXPECT_EQ(d->lstRecords->selectedRow(), 0);
+        key(d->btnTrova, Qt::Key_Return); // a second Enter presses it, as Apri and Controlla
+        EXPECT_EQ(d->lstRecords->selectedRow(), 1);
         click(d->btnChiudi);
         EXPECT_FALSE(d->isVisible());
         EXPECT_EQ(d->lstRecords->count(), 0);

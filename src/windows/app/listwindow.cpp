@@ -190,7 +190,8 @@ ListPanel::ListPanel(QWidget* parent, lists::QuickFind& remembered, FindBox find
     btnTrova = new QPushButton(QIcon(iconPath(QStringLiteral("trova"))), kTrova, this);
     btnTrova->setObjectName("btnTrova");
     btnTrova->setMinimumSize(110, 30);
-    btnTrova->setAutoDefault(false);
+    // Enter in the find box moves here; Enter here presses it.
+    btnTrova->setAutoDefault(true);
     lstRecords = new ListView(QStringLiteral("lstRecords"), this);
     lstRecords->setQuickFind(&remembered);
 
