@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
@@ -174,8 +175,7 @@ bool EditBehaviour::eventFilter(QObject* watched, QEvent* event) {
         return false;
     case QEvent::FocusOut:
         markFocus(false);
-        if (m_edit && m_moneyDecimals >= 0)
-            m_edit->setText(normalizeMoney(m_edit->text(), m_moneyDecimals));
+        settle();
         return false;
     case QEvent::Move:
     case QEvent::Resize:
@@ -187,6 +187,23 @@ bool EditBehaviour::eventFilter(QObject* watched, QEvent* event) {
         return false;
     default:
         return false;
+    }
+}
+
+void EditBehaviour::settle() {
+    if (m_edit && m_moneyDecimals >= 0)
+        m_edit->setText(normalizeMoney(m_edit->text(), m_moneyDecimals));
+}
+
+void EditBehaviour::settleFocusedBox() {
+    // The behaviour sits on the control: the box itself, or the drop-down list around it.
+    for (QWidget* w = QApplication::focusWidget(); w != nullptr; w = w->parentWidget()) {
+        if (auto* behaviour = w->property(kBehaviourProperty).value<EditBehaviour*>()) {
+            behaviour->settle();
+            return;
+        }
+        if (w->isWindow())
+            return;
     }
 }
 

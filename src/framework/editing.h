@@ -77,6 +77,13 @@ public:
     QWidget* enterTarget() const { return m_enterTarget; }
     QWidget* focusFrame() const { return m_frame; }
 
+    /**
+     * Applies to the box that has the focus what leaving it would apply (the money
+     * normalisation), so that a command run while it has the focus, such as Save, reads what the
+     * screen then shows.
+     */
+    static void settleFocusedBox();
+
     /// True when @p key (with its @p text) passes @p filter.
     static bool passes(KeyFilter filter, int key, const QString& text);
 
@@ -86,6 +93,7 @@ protected:
 private:
     explicit EditBehaviour(QWidget* widget);
     void guardEdit();
+    void settle();
     void rewriteTyped(TextCase when);
     void markFocus(bool focused);
     void placeFrame();

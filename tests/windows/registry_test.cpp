@@ -408,6 +408,17 @@ TEST_F(RegistryTest, SavedBytesAreTheStoredFormOfWhatWasTyped) {
     EXPECT_EQ(field(F::Email), QByteArray("\x00", 1));
 }
 
+TEST_F(RegistryTest, AnAmountStillBeingTypedIsSavedAsTheScreenThenShowsIt) {
+    fillRequired();
+    w->txtTotale->clear();
+    type(w->txtTotale, "1,5");
+    ASSERT_TRUE(w->txtTotale->hasFocus());
+    click(w->cmdSalva);
+    ASSERT_EQ(messages(), one(MessageKind::Information, kAdded));
+    EXPECT_EQ(w->txtTotale->text(), "1,50");
+    EXPECT_EQ(stored(1)[F::Totale], "1,50");
+}
+
 TEST_F(RegistryTest, ARecordWrittenAsRawBytesLoadsIntoItsFields) {
     QByteArray raw(4043, '\xAA'); // bytes past each text carry no meaning
     auto put = [&](int offset, const QByteArray& text) {

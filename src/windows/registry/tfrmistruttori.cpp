@@ -16,6 +16,7 @@
 #include "core/archive/text.h"
 #include "core/registry/employee.h"
 #include "framework/commandbar.h"
+#include "framework/editing.h"
 #include "framework/fieldform.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
@@ -351,6 +352,8 @@ void TfrmIstruttori::showRecord(const Record& record, qint64 number) {
 }
 
 void TfrmIstruttori::cmdSalvaClick() {
+    // An amount still being typed is stored as the screen shows it once normalised.
+    EditBehaviour::settleFocusedBox();
     const Record record = recordOnScreen();
     if (const auto refusal = checkEmployeeForSave(record, Platform::instance().today().year())) {
         Platform::instance().message(refusal->kind == SaveRefusal::Warning ? MessageKind::Warning

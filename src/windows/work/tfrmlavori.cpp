@@ -20,6 +20,7 @@
 #include "core/work/pay.h"
 #include "core/work/workrecord.h"
 #include "framework/commandbar.h"
+#include "framework/editing.h"
 #include "framework/fieldform.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
@@ -477,6 +478,7 @@ void TfrmLavori::btnCalcolaDovutoClick() {
 }
 
 void TfrmLavori::cmdSalvaClick() {
+    EditBehaviour::settleFocusedBox();
     if (const auto refusal = checkWorkForSave(recordOnScreen())) {
         Platform::instance().warning(refusal->text, this);
         if (refusal->focusField == F::DaOre)
