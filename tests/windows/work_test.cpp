@@ -578,6 +578,23 @@ TEST_F(WorkTest, EnterFollowsTheChain) {
     EXPECT_TRUE(fake->messages.empty());
 }
 
+TEST_F(WorkTest, TabVisitsTheFieldsInTheOrderOfTheRecord) {
+    const QStringList expected = {
+        "txtCognome",       "txtNome",        "txtCodFisc",   "txtRecapito",   "txtMansione",
+        "txtCategoria",     "txtData",        "txtLuogo",     "txtAttivita",   "txtDaOre",
+        "txtDaMin",         "txtAOre",        "txtAMin",      "btnCalcolaOre", "txtTotOre",
+        "btnCalcolaDovuto", "txtCompensoOra", "txtTotDovuto", "txtNomeProg",   "txtCodiceProg",
+        "txtAmbitoProg",    "txtPostazione",  "txtMateriali", "txtNote",       "chkIncompleto"};
+    QStringList visited;
+    QWidget* at = w->txtCognome;
+    do {
+        if (expected.contains(at->objectName()) && !visited.contains(at->objectName()))
+            visited << at->objectName();
+        at = at->nextInFocusChain();
+    } while (at != w->txtCognome);
+    EXPECT_EQ(visited, expected);
+}
+
 TEST_F(WorkTest, FocusColours) {
     openYear();
     w->txtLuogo->setFocus();

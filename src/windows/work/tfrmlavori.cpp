@@ -362,6 +362,18 @@ QWidget* TfrmLavori::buildForm() {
     left->addStretch();
     right->addStretch();
     page->setAutoFillBackground(false);
+
+    // The Tab key visits the fields in the order of the record: the rate after its button,
+    // the incomplete-work box last.
+    QWidget* const tabOrder[] = {
+        txtCognome,       txtNome,        txtCodFisc,   txtRecapito,   txtMansione,
+        txtCategoria,     txtData,        txtLuogo,     txtAttivita,   txtDaOre,
+        txtDaMin,         txtAOre,        txtAMin,      btnCalcolaOre, txtTotOre,
+        btnCalcolaDovuto, txtCompensoOra, txtTotDovuto, txtNomeProg,   txtCodiceProg,
+        txtAmbitoProg,    txtPostazione,  txtMateriali, txtNote,       chkIncompleto,
+    };
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
     return page;
 }
 
