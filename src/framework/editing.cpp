@@ -50,7 +50,10 @@ EditBehaviour::EditBehaviour(QWidget* widget)
     // the text before the change when the change is checked.
     connect(m_edit, &QLineEdit::textEdited, this, [this] {
         guardEdit();
-        if (m_case == TextCase::UpperOnChange || m_case == TextCase::TrimOnChange)
+        // A box rewritten at each key release rewrites at once what came without a key (dropped,
+        // pasted with the middle button).
+        if (m_case == TextCase::UpperOnChange || m_case == TextCase::TrimOnChange ||
+            (m_case == TextCase::UpperOnKeyRelease && !m_keyDown))
             rewriteTyped(m_case);
     });
     connect(m_edit, &QLineEdit::textChanged, this, [this] { m_before = m_edit->text(); });
@@ -145,6 +148,7 @@ bool EditBehaviour::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
+        m_keyDown = true;
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (enter && m_enterTarget) {
             m_enterTarget->setFocus(Qt::TabFocusReason);
@@ -167,6 +171,7 @@ bool EditBehaviour::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     case QEvent::KeyRelease:
+        m_keyDown = false;
         if (m_case == TextCase::UpperOnKeyRelease)
             rewriteTyped(m_case);
         return false;

@@ -103,6 +103,7 @@ private:
     KeyFilter m_filter = KeyFilter::None;
     int m_maxTyped = -1;
     QString m_before; // the text before the user's latest change
+    bool m_keyDown = false;
     TextCase m_case = TextCase::AsTyped;
     int m_moneyDecimals = -1;
     bool m_swallowTab = false;

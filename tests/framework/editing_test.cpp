@@ -234,17 +234,25 @@ TEST_F(EditingTest, WhatTheUserPutsInPassesTheFilterAndTheLimitHoweverItGetsIn) 
     EXPECT_EQ(w.txtCodice->cursorPosition(), 5);
 
     // Dropped (or pasted with the middle button): the same rule.
+    const auto drop = [](QLineEdit* box, const QString& text) {
+        QMimeData dropped;
+        dropped.setText(text);
+        const QPoint at = box->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &enter);
+        QDragMoveEvent move(at, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &move);
+        QDropEvent drop(QPointF(at), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &drop);
+    };
     w.txtCodice->clear();
-    QMimeData dropped;
-    dropped.setText(QStringLiteral("ABC-12"));
-    const QPoint at = w.txtCodice->rect().center();
-    QDragEnterEvent enter(at, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w.txtCodice, &enter);
-    QDragMoveEvent move(at, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w.txtCodice, &move);
-    QDropEvent drop(QPointF(at), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w.txtCodice, &drop);
+    drop(w.txtCodice, QStringLiteral("ABC-12"));
     EXPECT_EQ(w.txtCodice->text(), "12");
+
+    // A box upper-cased at each key release upper-cases what is dropped at once.
+    EditBehaviour::of(w.txtImporto)->setTextCase(TextCase::UpperOnKeyRelease);
+    drop(w.txtImporto, QStringLiteral(" rm "));
+    EXPECT_EQ(w.txtImporto->text(), "RM");
 
     // Typed into the middle: the characters past the limit are refused, the rest stays.
     focus(w.txtNote);
