@@ -86,6 +86,33 @@ TEST(HelpPages, SharedContent) {
     EXPECT_NE(helpText(HelpPage::RegistryExport), helpText(HelpPage::WorkExport));
 }
 
+TEST(HelpPages, TheImportAndTheContractAreDescribedByTheirFields) {
+    // A paragraph that tells what the import from the worker archive brings names all it brings.
+    const QStringList imported = {
+        QStringLiteral("il cognome"),        QStringLiteral("il nome"),
+        QStringLiteral("il codice fiscale"), QStringLiteral("il telefono preferenziale"),
+        QStringLiteral("la mansione"),       QStringLiteral("la categoria")};
+    int told = 0;
+    for (HelpPage page : kHelpPages) {
+        for (const QString& paragraph : helpParagraphs(page)) {
+            if (!paragraph.contains(QStringLiteral("import")) ||
+                !paragraph.contains(QStringLiteral("il nome")))
+                continue;
+            ++told;
+            for (const QString& field : imported)
+                EXPECT_TRUE(paragraph.contains(field))
+                    << field.toStdString() << " in " << paragraph.toStdString();
+        }
+    }
+    EXPECT_EQ(told, 2);
+    // The contract section by the labels of its fields; no field is the "codice" of the contract.
+    const QString registry = helpText(HelpPage::Registry);
+    for (const char* label : {"la mansione", "il livello", "il tipo di contratto", "la data di assunzione",
+                              "prossima scadenza", "i giorni di preavviso"})
+        EXPECT_TRUE(registry.contains(QString::fromUtf8(label))) << label;
+    EXPECT_FALSE(registry.contains(QStringLiteral("il codice e la categoria del contratto")));
+}
+
 TEST(HelpPages, InstructionsPicture) {
     EXPECT_FALSE(instructionsTitle().isEmpty());
     const QStringList paragraphs = instructionsParagraphs();

@@ -71,8 +71,9 @@ const QStringList kOverview{
         "lavorate, la paga oraria e l'attività svolta."),
     QStringLiteral(
         "I dati del lavoratore non vanno digitati ogni volta: il pulsante accanto al nome apre la ricerca "
-        "nell'archivio dei lavoratori e, scelto il lavoratore, ne importa nella scheda il cognome, il nome e "
-        "il codice fiscale. Con il pulsante Allegati si possono inoltre collegare alla scheda documenti di "
+        "nell'archivio dei lavoratori e, scelto il lavoratore, ne importa nella scheda il cognome, il nome, "
+        "il codice fiscale, il telefono preferenziale, la mansione e la categoria. Con il pulsante Allegati "
+        "si possono inoltre collegare alla scheda documenti di "
         "ogni genere."),
     QStringLiteral(
         "Il pulsante Duplica crea una nuova scheda che riprende i dati di quella visualizzata: è il modo più "
@@ -203,8 +204,9 @@ const QStringList kWork{
         "fiscale, le ore lavorate, la paga oraria e l'attività svolta."),
     QStringLiteral(
         "Il pulsante accanto al nome del lavoratore apre la ricerca nell'archivio dei lavoratori: scelto il "
-        "lavoratore, il cognome, il nome e il codice fiscale vengono importati nella scheda senza doverli "
-        "digitare. Con il pulsante Allegati (Allega file) si possono collegare alla scheda documenti, foto o "
+        "lavoratore, il cognome, il nome, il codice fiscale, il telefono preferenziale, la mansione e la "
+        "categoria vengono importati nella scheda senza doverli digitare. Con il pulsante Allegati (Allega "
+        "file) si possono collegare alla scheda documenti, foto o "
         "preventivi."),
     QStringLiteral(
         "Se un lavoratore svolge due turni nella stessa giornata, dopo aver salvato la scheda del primo "
@@ -245,9 +247,10 @@ const QStringList kRegistry{
         "di "
         "credito, le modalità di pagamento e le note."),
     QStringLiteral(
-        "Nella sezione del contratto si annotano il codice e la categoria del contratto, la data di "
-        "decorrenza "
-        "e quella di scadenza e i giorni di preavviso. Il pulsante con il segnale di avvertimento elenca i "
+        "Nella sezione del contratto si annotano la mansione, la categoria, il livello e il tipo di "
+        "contratto, la data di assunzione e quella della prossima scadenza, i giorni di preavviso, il "
+        "compenso totale, il suo frazionamento e l'importo della rata. Il pulsante con il segnale di "
+        "avvertimento elenca i "
         "contratti in scadenza entro il periodo di preavviso e quelli già scaduti; l'elenco può essere "
         "stampato."),
     QStringLiteral(
