@@ -204,6 +204,12 @@ TEST_F(SheetsTest, EmployeeSheetPrintsEveryRowAsItStandsOnScreen) {
         ++rows;
     }
     EXPECT_EQ(rows, 41);
+    // The rows stand 5 mm apart, in the order of the table.
+    for (std::size_t i = 1; i < std::size(kEmployeeRows); ++i) {
+        const qreal above = page.text(QString::fromLatin1(kEmployeeRows[i - 1].memo))->rect.top();
+        const qreal below = page.text(QString::fromLatin1(kEmployeeRows[i].memo))->rect.top();
+        EXPECT_NEAR(below - above, report::fromMillimetres(5), 0.01) << kEmployeeRows[i].memo;
+    }
     // Label and value of the 41 rows, the title and the footer: nothing else is printed.
     EXPECT_EQ(page.texts.size(), 41u * 2 + 2);
     EXPECT_EQ(page.text(sheet::kFooterMemo)->text, kFooter);

@@ -149,6 +149,9 @@ sheet::Form employeeSheetForm() {
     form.fit = sheet::Fit::Cut;
     form.family = QString::fromLatin1(kFontSans);
     form.boldLabels = true;
+    // Rows 5 mm apart, each in its own box with a thin clear space below it.
+    form.rowHeightMm = 4.4;
+    form.rowGapMm = 0.6;
     return form;
 }
 
