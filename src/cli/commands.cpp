@@ -1,5 +1,7 @@
 #include "cli/commands.h"
 
+#include <algorithm>
+
 #include <array>
 #include <optional>
 
@@ -56,27 +58,30 @@ void printList(QStringList lines, Console& console) {
     console.lines(lines);
 }
 
-// A "GG/MM" argument as the two boxes of the criteria window: the day and the month name
-// (a month given by its number 1-12 is turned into its name; any other text is kept, and the
-// checks of the criteria judge it).
+// A "GG/MM" argument as the two boxes of the criteria window: the day and the month name.
+// The month is its number 1-12 or its name as the month list holds it (in any case); anything
+// else is refused with the form to use, rather than judged as a month nobody named.
 bool splitDayMonth(const QString& text, const QString& which, QString* day, QString* month,
                    Console& console) {
     const QStringList parts = text.split(u'/');
-    if (parts.size() != 2) {
+    const QString monthText = parts.size() == 2 ? trimText(parts[1]) : QString();
+    bool number = false;
+    const int n = monthText.toInt(&number);
+    const QStringList& names = summary::monthNames();
+    const auto named = std::find_if(names.begin(), names.end(), [&](const QString& name) {
+        return name.compare(monthText, Qt::CaseInsensitive) == 0;
+    });
+    if (number ? (n < 1 || n > 12) : named == names.end()) {
         console.message(kDateForm.arg(which));
         return false;
     }
+    *month = number ? names.at(n - 1) : *named;
     // The day list holds "01" to "31": a day of one digit is the entry with its leading zero.
     *day = trimText(parts[0]);
     bool dayNumber = false;
     day->toInt(&dayNumber);
     if (dayNumber && day->size() == 1)
         day->prepend(u'0');
-    *month = parts[1];
-    bool number = false;
-    const int n = trimText(parts[1]).toInt(&number);
-    if (number && n >= 1 && n <= 12)
-        *month = summary::monthNames().at(n - 1);
     return true;
 }
 

@@ -182,6 +182,13 @@ TEST_F(CliTest, SummaryRefusesWhatTheCriteriaWindowRefuses) {
         {{"riepilogo", "2025", "0103", "31/12"},
          "Attenzione: indicare la data di inizio dell'intervallo nella forma GG/MM (per esempio 01/03)."},
         {{"riepilogo", "2025", "/03", "31/12"}, nullptr},
+        // A month that is neither 1-12 nor a month's name: the form, not a month nobody typed.
+        {{"riepilogo", "2026", "01/13", "31/03"},
+         "Attenzione: indicare la data di inizio dell'intervallo nella forma GG/MM (per esempio 01/03)."},
+        {{"riepilogo", "2026", "01/01", "31/0"},
+         "Attenzione: indicare la data di fine dell'intervallo nella forma GG/MM (per esempio 01/03)."},
+        {{"riepilogo", "2026", "01/Marzolino", "31/12"},
+         "Attenzione: indicare la data di inizio dell'intervallo nella forma GG/MM (per esempio 01/03)."},
     };
     for (const Case& c : cases) {
         const Outcome run = cli(c.args);
