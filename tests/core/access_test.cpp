@@ -165,6 +165,18 @@ protected:
 
 } // namespace
 
+TEST(FirstAccess, TheReadmeTellsThePasswordTheInstallationStores) {
+    // A new user logs in with what the README says, before reading any help.
+    QFile readme(QStringLiteral(README_FILE));
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(readme.read(4096));
+    const QRegularExpression told(QStringLiteral("first-access password is\\s+`([^`]+)`"));
+    const QRegularExpressionMatch match = told.match(text);
+    ASSERT_TRUE(match.hasMatch());
+    EXPECT_EQ(passwordForComparison(match.captured(1)), kInitial);
+    EXPECT_TRUE(text.contains(QStringLiteral("Cambia password")));
+}
+
 TEST_F(PasswordStoreTest, InitialPasswordIsStoredUpperCasedAndReadBack) {
     ASSERT_EQ(writeStoredPassword(folder(), QStringLiteral(" parolainiziale ")), PasswordError::None);
     EXPECT_EQ(bytesOf(store()), storeWith(kInitialHex));
