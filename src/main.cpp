@@ -1,9 +1,12 @@
 #include <QApplication>
 
+#include "core/system/system.h"
 #include "framework/appearance.h"
 #include "windows/app/application.h"
 
 int main(int argc, char* argv[]) {
+    // A write past a file size limit fails and is reported instead of ending the program.
+    orvelia::sys::prepareProcess();
     // Software drawing, before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
     QApplication app(argc, argv);

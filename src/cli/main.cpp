@@ -151,6 +151,7 @@ int run(const QStringList& args) {
 int main(int argc, char* argv[]) {
     // No application object: a command starts in a few milliseconds. The program folder
     // defaults to the folder of the executable, as for the program.
+    sys::prepareProcess();
     setProgramFolder(sys::executableFolder(argv[0]));
     return run(terminal::arguments(argc, argv));
 }

@@ -9,8 +9,10 @@
 #include <QFileInfo>
 
 #include "core/access/password.h"
+#include "core/system/system.h"
 
 int main(int argc, char* argv[]) {
+    orvelia::sys::prepareProcess();
     QCoreApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "uso: orvelia-setup <cartella del programma>\n");

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "cli/fixtures.h"
+#include "support/processes.h"
 
 using namespace fixtures;
 
@@ -420,6 +421,19 @@ TEST_F(CliTest, ExportsWriteTheSpreadsheetAndPrintItsPath) {
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_EQ(run.err, QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\n"
                                       "Accertarsi che il file di Excel non sia già aperto.\n"));
+}
+
+TEST_F(CliTest, AFileSizeLimitIsAWriteFailureNotTheEndOfTheProgram) {
+    // The export outgrows the limit: the program itself must turn that into its message.
+    writeRegister2025();
+    const auto run = orvelia::test::runProgramWithFileSizeLimit(
+        QStringLiteral(ORVELIA_CLI), {QStringLiteral("--cartella"), dir.path(), "esporta-lavori", "2025"}, 200);
+    if (!run)
+        GTEST_SKIP() << orvelia::test::kNoFileSizeLimit;
+    ASSERT_TRUE(run->exited) << "ended by signal " << run->code;
+    EXPECT_EQ(run->code, 3);
+    EXPECT_EQ(run->err, QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\n"
+                                       "Accertarsi che il file di Excel non sia già aperto.\n"));
 }
 
 TEST_F(CliTest, ChecksGiveTheMessageOfTheCheckWindow) {

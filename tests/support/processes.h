@@ -17,6 +17,21 @@ namespace orvelia::test {
  */
 std::optional<int> runWithFileSizeLimit(long long limitBytes, const std::function<int()>& work);
 
+/// How a program run by runProgramWithFileSizeLimit ended.
+struct ProgramRun {
+    bool exited = false; ///< false: ended by a signal
+    int code = -1;       ///< the exit code, or the signal
+    QString out, err;
+};
+
+/**
+ * Runs @p program with @p arguments in @p folder with files that may not grow past @p limitBytes,
+ * the program itself deciding how to meet the limit (no signal is ignored for it); nothing where
+ * the system has no such limit (Windows).
+ */
+std::optional<ProgramRun> runProgramWithFileSizeLimit(const QString& program, const QStringList& arguments,
+                                                      long long limitBytes);
+
 /// Why runWithFileSizeLimit gives nothing on this system.
 inline const char* kNoFileSizeLimit =
     "this system sets no limit on the size of a process's files, the way a full disk is simulated";

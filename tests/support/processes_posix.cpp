@@ -1,10 +1,12 @@
 #include "support/processes.h"
 
-#include <csignal>
+#include <QProcess>
 
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include "core/system/system.h"
 
 namespace orvelia::test {
 
@@ -13,8 +15,8 @@ std::optional<int> runWithFileSizeLimit(long long limitBytes, const std::functio
     if (pid < 0)
         return -1;
     if (pid == 0) {
-        // A write past the limit fails with EFBIG instead of ending the process.
-        std::signal(SIGXFSZ, SIG_IGN);
+        // As the programs do first: a write past the limit then fails with EFBIG.
+        sys::prepareProcess();
         struct rlimit limit {};
         limit.rlim_cur = limit.rlim_max = rlim_t(limitBytes);
         ::setrlimit(RLIMIT_FSIZE, &limit);
@@ -24,6 +26,29 @@ std::optional<int> runWithFileSizeLimit(long long limitBytes, const std::functio
     if (::waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
         return -1;
     return WEXITSTATUS(status);
+}
+
+} // namespace orvelia::test
+
+namespace orvelia::test {
+
+std::optional<ProgramRun> runProgramWithFileSizeLimit(const QString& program, const QStringList& arguments,
+                                                      long long limitBytes) {
+    QProcess process;
+    process.setChildProcessModifier([limitBytes] {
+        struct rlimit limit {};
+        limit.rlim_cur = limit.rlim_max = rlim_t(limitBytes);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    process.start(program, arguments);
+    ProgramRun run;
+    if (!process.waitForFinished(-1))
+        return run;
+    run.exited = process.exitStatus() == QProcess::NormalExit;
+    run.code = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
 }
 
 } // namespace orvelia::test

@@ -7,11 +7,13 @@
 
 #include "core/archive/cp1252.h"
 #include "core/archive/recordfile.h"
+#include "core/archive/text.h"
 #include "framework/commandbar.h"
 #include "framework/widgets.h"
 #include "support/app_fixture.h"
 #include "support/keys.h"
 #include "support/records.h"
+#include "support/faults.h"
 #include "windows/app/tfrmavvio.h"
 #include "windows/registry/tfrmistruttori.h"
 
@@ -491,6 +493,66 @@ TEST_F(RegistryTest, ArchiveFailuresShowTheAccessMessage) {
     EXPECT_EQ(messages(), one(MessageKind::Error, kAccess));
     EXPECT_EQ(w->lblPosizione->text(), ""); // still new: a later save tries again
     EXPECT_EQ(w->txtCognome->text(), "Rossi");
+}
+
+TEST_F(RegistryTest, AFailedSaveLeavesNothingAndTheNextSaveStoresTheRecordOnce) {
+    fillRequired();
+    {
+        int flushes = 0;
+        ScopedFaults faults([&](sys::FileOp op, const QString& file) {
+            return op == sys::FileOp::Flush && file == path() && ++flushes == 1 ? sys::Fault{sys::Fault::Fail}
+                                                                                : sys::Fault{};
+        });
+        click(w->cmdSalva);
+    }
+    EXPECT_EQ(messages(), one(MessageKind::Error, kAccess));
+    EXPECT_EQ(w->lblPosizione->text(), "");
+    EXPECT_EQ(count(), 0);
+    click(w->cmdSalva);
+    EXPECT_EQ(messages(), one(MessageKind::Information, kAdded));
+    EXPECT_EQ(count(), 1);
+}
+
+TEST_F(RegistryTest, SavesThatCannotBeMadeSafelyAreToldAsSuch) {
+    struct Case {
+        const char* what;
+        std::function<sys::Fault(sys::FileOp)> fault;
+        ShownMessage message;
+    };
+    const Case cases[] = {
+        {"another workstation keeps the archive",
+         [](sys::FileOp op) { return op == sys::FileOp::Lock ? sys::Fault{sys::Fault::Busy} : sys::Fault{}; },
+         {MessageKind::Warning, kArchiveBusyMessage}},
+        {"a failed save that cannot be taken back",
+         [](sys::FileOp op) {
+             return op == sys::FileOp::Flush || op == sys::FileOp::Resize ? sys::Fault{sys::Fault::Fail}
+                                                                          : sys::Fault{};
+         },
+         {MessageKind::Error, kSaveUncertainMessage}},
+    };
+    fillRequired();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScopedFaults faults(
+            [&](sys::FileOp op, const QString& file) { return file == path() ? c.fault(op) : sys::Fault{}; });
+        click(w->cmdSalva);
+        EXPECT_EQ(messages(), std::vector<ShownMessage>{c.message});
+        EXPECT_EQ(w->lblPosizione->text(), "");
+    }
+}
+
+TEST_F(RegistryTest, AFolderThatCannotLockIsToldOnceAndSavesGoOn) {
+    archive::takeUnlockedSaveNotice(); // whatever an earlier test left
+    fillRequired();
+    ScopedFaults faults([](sys::FileOp op, const QString&) {
+        return op == sys::FileOp::Lock ? sys::Fault{sys::Fault::Skip} : sys::Fault{};
+    });
+    click(w->cmdSalva);
+    EXPECT_EQ(messages(), (std::vector<ShownMessage>{{MessageKind::Information, kAdded},
+                                                     {MessageKind::Plain, kUnlockedSavesMessage}}));
+    click(w->cmdSalva);
+    EXPECT_EQ(messages(), one(MessageKind::Information, kUpdated));
+    EXPECT_EQ(count(), 1);
 }
 
 TEST_F(RegistryTest, ARecordNumberPastTheEndIsNeverWritten) {

@@ -10,11 +10,13 @@
 
 #include "core/archive/cp1252.h"
 #include "core/archive/recordfile.h"
+#include "core/archive/text.h"
 #include "framework/commandbar.h"
 #include "framework/widgets.h"
 #include "support/app_fixture.h"
 #include "support/keys.h"
 #include "support/records.h"
+#include "support/faults.h"
 #include "windows/app/tfrmavvio.h"
 #include "windows/work/tfrmcalendario.h"
 #include "windows/work/tfrmlavori.h"
@@ -294,6 +296,25 @@ TEST_F(WorkTest, SaveAppendsThenOverwritesAndEqualTimesGiveZeroHours) {
     EXPECT_EQ(stored(1)[F::TotOre], "1");
     EXPECT_EQ(stored(1)[F::TotDovuto], "10,00");
     EXPECT_EQ(stored(1)[F::CompensoOra], "10,00");
+}
+
+TEST_F(WorkTest, AFailedSaveLeavesNothingAndTheNextSaveStoresTheRecordOnce) {
+    openYear();
+    fillRequired();
+    {
+        int flushes = 0;
+        ScopedFaults faults([&](sys::FileOp op, const QString& file) {
+            return op == sys::FileOp::Flush && file == path() && ++flushes == 1 ? sys::Fault{sys::Fault::Fail}
+                                                                                : sys::Fault{};
+        });
+        click(w->cmdSalva);
+    }
+    EXPECT_EQ(messages(), one(MessageKind::Error, kArchiveAccessMessage));
+    EXPECT_EQ(w->lblPosizione->text(), "");
+    EXPECT_EQ(*archive::count(path(), F::layout), 0);
+    click(w->cmdSalva);
+    EXPECT_EQ(messages(), one(MessageKind::Information, kAdded));
+    EXPECT_EQ(*archive::count(path(), F::layout), 1);
 }
 
 TEST_F(WorkTest, DuplicateMakesASecondShift) {

@@ -1,11 +1,17 @@
 #include "core/archive/recordfile.h"
 
 #include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <system_error>
 #include <thread>
 #include <vector>
+
+#include <QCryptographicHash>
+#include <QDataStream>
+#include <QFile>
+#include <QFileInfo>
 
 namespace orvelia {
 
@@ -16,27 +22,47 @@ constexpr qint64 kScanBlockBytes = 1 << 20;
 
 using LockKind = sys::NativeFile::LockKind;
 
-// Releases the lock when the command leaves the scope, however it leaves it.
+// The byte that journaled overwrites lock, far past any record: one overwrite or recovery at a
+// time in each archive. An append locks the whole file, this byte included.
+constexpr qint64 kJournalLockByte = qint64(1) << 62;
+
+std::atomic<int>& unlockedSaves() {
+    static std::atomic<int> state{0}; // 0 none, 1 seen and not yet told, 2 told
+    return state;
+}
+
+// Releases the lock when the command leaves the scope, however it leaves it. A file system that
+// cannot lock lets the command go on unlocked; an exclusive lock it could not take is noted so
+// the user can be told once.
 class RangeLock {
 public:
     RangeLock(const sys::NativeFile& file, LockKind kind, qint64 start, qint64 length)
         : m_file(file)
         , m_start(start)
         , m_length(length)
-        , m_ok(file.lock(kind, start, length)) {}
+        , m_result(file.lock(kind, start, length)) {
+        int none = 0;
+        if (m_result == sys::LockResult::Unsupported && kind == LockKind::Exclusive)
+            unlockedSaves().compare_exchange_strong(none, 1);
+    }
     ~RangeLock() {
-        if (m_ok)
+        if (m_result == sys::LockResult::Locked)
             m_file.unlock(m_start, m_length);
     }
     RangeLock(const RangeLock&) = delete;
     RangeLock& operator=(const RangeLock&) = delete;
-    bool ok() const { return m_ok; }
+    bool ok() const {
+        return m_result == sys::LockResult::Locked || m_result == sys::LockResult::Unsupported;
+    }
+    ArchiveError error() const {
+        return m_result == sys::LockResult::Busy ? ArchiveError::Busy : ArchiveError::Lock;
+    }
 
 private:
     const sys::NativeFile& m_file;
     qint64 m_start;
     qint64 m_length;
-    bool m_ok;
+    sys::LockResult m_result;
 };
 
 ArchiveResult<qint64> sizeOf(const sys::NativeFile& file) {
@@ -125,7 +151,7 @@ private:
         const qint64 n = std::min(m_perBlock, m_total - first);
         RangeLock lock(m_file, LockKind::Shared, first * m_recordSize, n * m_recordSize);
         if (!lock.ok())
-            return ArchiveError::Lock;
+            return lock.error();
         if (!m_file.readAt(into, n * m_recordSize, first * m_recordSize))
             return ArchiveError::Read;
         return ArchiveError::None;
@@ -192,6 +218,12 @@ const char* describe(ArchiveError error) {
         return "no such record";
     case ArchiveError::NotOpen:
         return "file not open";
+    case ArchiveError::Busy:
+        return "archive in use";
+    case ArchiveError::Uncertain:
+        return "save not taken back";
+    case ArchiveError::Recover:
+        return "interrupted save not undone";
     }
     return "unknown";
 }
@@ -203,11 +235,26 @@ RecordFile::RecordFile(QString path, const RecordLayout& layout)
 RecordFile::~RecordFile() = default;
 
 ArchiveError RecordFile::open() {
+    if (isOpen())
+        return ArchiveError::None;
+    if (const ArchiveError e = recoverJournal(m_path, m_layout->size); e != ArchiveError::None)
+        return e;
     return m_file.open(m_path, sys::NativeFile::Access::ReadWrite) ? ArchiveError::None : ArchiveError::Open;
 }
 
 ArchiveError RecordFile::openExisting() {
-    return m_file.open(m_path, sys::NativeFile::Access::ReadOnly) ? ArchiveError::None : ArchiveError::Open;
+    if (isOpen())
+        return ArchiveError::None;
+    if (!m_file.open(m_path, sys::NativeFile::Access::ReadOnly))
+        return ArchiveError::Open;
+    // A reader too sees the old record of an interrupted save; where the folder cannot be
+    // written (a copy on read-only media) it reads the archive as it lies.
+    if (const ArchiveError e = recoverJournal(m_path, m_layout->size);
+        e != ArchiveError::None && e != ArchiveError::Open && e != ArchiveError::Recover) {
+        m_file.close();
+        return e;
+    }
+    return ArchiveError::None;
 }
 
 ArchiveResult<qint64> RecordFile::count() const {
@@ -233,36 +280,117 @@ ArchiveResult<Record> RecordFile::read(qint64 number) const {
     {
         RangeLock lock(m_file, LockKind::Shared, (number - 1) * size, size);
         if (!lock.ok())
-            return ArchiveError::Lock;
+            return lock.error();
         if (!m_file.readAt(buffer.data(), size, (number - 1) * size))
             return ArchiveError::Read;
     }
     return Record::decode(*m_layout, buffer.data());
 }
 
-ArchiveError RecordFile::writeAt(qint64 offset, const Record& record) {
-    std::vector<char> buffer(std::size_t(m_layout->size));
-    record.encode(buffer.data());
-    if (!m_file.writeAt(buffer.data(), m_layout->size, offset))
+ArchiveError RecordFile::writeAt(qint64 offset, const QByteArray& bytes) {
+    if (!m_file.writeAt(bytes.constData(), bytes.size(), offset))
         return ArchiveError::Write;
     if (!m_file.flush())
         return ArchiveError::Flush;
     return ArchiveError::None;
 }
 
+namespace {
+
+QByteArray encoded(const Record& record) {
+    QByteArray bytes(record.layout().size, Qt::Uninitialized);
+    record.encode(bytes.data());
+    return bytes;
+}
+
+// The journal of an overwrite: a mark, where the record starts, its length, the old bytes,
+// and a SHA-256 of all that, which tells a whole journal from one cut short.
+const QByteArray kJournalMark = QByteArrayLiteral("ORVRIP01");
+constexpr int kJournalHead = 8 + 8 + 4;
+constexpr int kJournalSeal = 32;
+
+QByteArray journalBytes(qint64 offset, const QByteArray& old) {
+    QByteArray body;
+    QDataStream out(&body, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << qint64(offset) << quint32(old.size());
+    body += old;
+    return kJournalMark + body + QCryptographicHash::hash(body, QCryptographicHash::Sha256);
+}
+
+// The old record a whole journal keeps, or nothing for one cut short or not of this archive.
+std::optional<std::pair<qint64, QByteArray>> readJournal(const QByteArray& bytes, int recordSize) {
+    if (bytes.size() != kJournalHead + recordSize + kJournalSeal || !bytes.startsWith(kJournalMark))
+        return std::nullopt;
+    const QByteArray body = bytes.mid(8, kJournalHead - 8 + recordSize);
+    if (QCryptographicHash::hash(body, QCryptographicHash::Sha256) != bytes.right(kJournalSeal))
+        return std::nullopt;
+    QDataStream in(body);
+    in.setByteOrder(QDataStream::LittleEndian);
+    qint64 offset = 0;
+    quint32 length = 0;
+    in >> offset >> length;
+    if (length != quint32(recordSize) || offset < 0 || offset % recordSize != 0)
+        return std::nullopt;
+    return std::make_pair(offset, body.mid(kJournalHead - 8));
+}
+
+// Writes the journal beside the archive and brings it, and its name, to the disk.
+bool writeJournal(const QString& path, qint64 offset, const QByteArray& old) {
+    const QByteArray bytes = journalBytes(offset, old);
+    sys::NativeFile journal;
+    const bool ok = journal.open(path, sys::NativeFile::Access::ReadWrite) && journal.resize(0) &&
+                    journal.writeAt(bytes.constData(), bytes.size(), 0) && journal.flush() && journal.close();
+    if (!ok) {
+        journal.close();
+        QFile::remove(path);
+    }
+    return ok;
+}
+
+// Removes the journal: the overwrite it kept the old record of is done, or undone.
+bool removeJournal(const QString& path) {
+    return QFile::remove(path) && sys::flushFolder(QFileInfo(path).absolutePath());
+}
+
+} // namespace
+
 ArchiveError RecordFile::overwrite(qint64 number, const Record& record) {
     if (!isOpen())
         return ArchiveError::NotOpen;
     const qint64 size = m_layout->size;
-    RangeLock lock(m_file, LockKind::Exclusive, (number - 1) * size, size);
+    const qint64 offset = (number - 1) * size;
+    RangeLock journalLock(m_file, LockKind::Exclusive, kJournalLockByte, 1);
+    if (!journalLock.ok())
+        return journalLock.error();
+    RangeLock lock(m_file, LockKind::Exclusive, offset, size);
     if (!lock.ok())
-        return ArchiveError::Lock;
+        return lock.error();
     const auto total = count();
     if (!total)
         return total.error();
     if (number < 1 || number > *total)
         return ArchiveError::OutOfRange;
-    return writeAt((number - 1) * size, record);
+    QByteArray old(size, Qt::Uninitialized);
+    if (!m_file.readAt(old.data(), size, offset))
+        return ArchiveError::Read;
+    // The old record is safe on the disk before a byte of it changes.
+    const QString journal = journalPath(m_path);
+    if (!writeJournal(journal, offset, old))
+        return ArchiveError::Write;
+    if (const ArchiveError e = writeAt(offset, encoded(record)); e != ArchiveError::None) {
+        // Put back at once what was there; if even that fails, the journal does it next time.
+        if (writeAt(offset, old) == ArchiveError::None)
+            removeJournal(journal);
+        return e;
+    }
+    // Removing the journal is what makes the new record the saved one.
+    if (!removeJournal(journal)) {
+        if (writeAt(offset, old) == ArchiveError::None)
+            removeJournal(journal);
+        return ArchiveError::Write;
+    }
+    return ArchiveError::None;
 }
 
 ArchiveResult<qint64> RecordFile::append(const Record& record) {
@@ -271,13 +399,49 @@ ArchiveResult<qint64> RecordFile::append(const Record& record) {
     // The whole file, to its end and beyond, so that two appends never meet.
     RangeLock lock(m_file, LockKind::Exclusive, 0, 0);
     if (!lock.ok())
-        return ArchiveError::Lock;
-    const auto total = count();
-    if (!total)
-        return total.error();
-    if (const ArchiveError e = writeAt(*total * m_layout->size, record); e != ArchiveError::None)
-        return e;
-    return *total + 1;
+        return lock.error();
+    const auto size = sizeOf(m_file);
+    if (!size)
+        return size.error();
+    const qint64 total = *size / m_layout->size;
+    AppendUndo undo;
+    undo.offset = total * m_layout->size;
+    // A torn tail is written over; its bytes are kept to be put back if the append fails.
+    undo.tail.resize(*size - undo.offset);
+    if (!undo.tail.isEmpty() && !m_file.readAt(undo.tail.data(), undo.tail.size(), undo.offset))
+        return ArchiveError::Read;
+    undo.record = encoded(record);
+    if (const ArchiveError e = writeAt(undo.offset, undo.record); e != ArchiveError::None) {
+        // Cut back to the size before, still under the lock.
+        const bool undone =
+            m_file.resize(*size) &&
+            (undo.tail.isEmpty() || m_file.writeAt(undo.tail.constData(), undo.tail.size(), undo.offset)) &&
+            m_file.flush();
+        return undone ? e : ArchiveError::Uncertain;
+    }
+    m_lastAppend = std::move(undo);
+    return total + 1;
+}
+
+ArchiveError RecordFile::undoAppend(const AppendUndo& undo) {
+    if (!isOpen())
+        return ArchiveError::NotOpen;
+    if (undo.offset < 0)
+        return ArchiveError::Uncertain;
+    RangeLock lock(m_file, LockKind::Exclusive, 0, 0);
+    if (!lock.ok())
+        return ArchiveError::Uncertain;
+    // Only while the record is still the last thing in the file: nothing appended after it.
+    const auto size = sizeOf(m_file);
+    QByteArray last(undo.record.size(), Qt::Uninitialized);
+    if (!size || *size != undo.offset + undo.record.size() ||
+        !m_file.readAt(last.data(), last.size(), undo.offset) || last != undo.record)
+        return ArchiveError::Uncertain;
+    const bool undone =
+        m_file.resize(undo.offset + undo.tail.size()) &&
+        (undo.tail.isEmpty() || m_file.writeAt(undo.tail.constData(), undo.tail.size(), undo.offset)) &&
+        m_file.flush();
+    return undone ? ArchiveError::None : ArchiveError::Uncertain;
 }
 
 ArchiveError RecordFile::scan(const ScanVisitor& visit) const {
@@ -313,7 +477,49 @@ ArchiveError RecordFile::close() {
     return m_file.close() ? ArchiveError::None : ArchiveError::Close;
 }
 
+QString journalPath(const QString& archivePath) {
+    return archivePath + QStringLiteral(".ripristino");
+}
+
+ArchiveError recoverJournal(const QString& archivePath, int recordSize) {
+    const QString journal = journalPath(archivePath);
+    if (!QFileInfo::exists(journal))
+        return ArchiveError::None;
+    sys::NativeFile file;
+    if (!file.open(archivePath, sys::NativeFile::Access::ReadWrite))
+        return ArchiveError::Open;
+    {
+        // The saver that wrote the journal may still be at work: its locks are waited for.
+        RangeLock journalLock(file, LockKind::Exclusive, kJournalLockByte, 1);
+        if (!journalLock.ok())
+            return journalLock.error();
+        QFile kept(journal);
+        if (!kept.exists())
+            return ArchiveError::None; // another copy of the program was quicker
+        if (!kept.open(QIODevice::ReadOnly))
+            return ArchiveError::Recover;
+        const QByteArray bytes = kept.read(kJournalHead + recordSize + kJournalSeal + 1);
+        kept.close();
+        if (const auto old = readJournal(bytes, recordSize)) {
+            RangeLock lock(file, LockKind::Exclusive, old->first, recordSize);
+            if (!lock.ok())
+                return lock.error();
+            if (!file.writeAt(old->second.constData(), recordSize, old->first) || !file.flush())
+                return ArchiveError::Recover;
+        }
+        // A journal cut short was written before the archive was touched: nothing to undo.
+        if (!removeJournal(journal))
+            return ArchiveError::Recover;
+    }
+    return file.close() ? ArchiveError::None : ArchiveError::Recover;
+}
+
 namespace archive {
+
+bool takeUnlockedSaveNotice() {
+    int seen = 1;
+    return unlockedSaves().compare_exchange_strong(seen, 2);
+}
 
 void setScanProgress(ScanProgress progress) {
     scanProgress() = std::move(progress);
@@ -352,7 +558,23 @@ ArchiveError overwrite(const QString& path, qint64 number, const Record& record)
 }
 
 ArchiveResult<qint64> append(const QString& path, const Record& record) {
-    return command(path, record.layout(), [&](RecordFile& f) { return f.append(record); });
+    RecordFile file(path, record.layout());
+    if (const ArchiveError e = file.open(); e != ArchiveError::None)
+        return e;
+    const auto added = file.append(record);
+    if (!added) {
+        file.close();
+        return added;
+    }
+    if (file.close() == ArchiveError::None)
+        return added;
+    // The record reached the disk but the system reports the closing failed: it is taken back, so
+    // that "not saved" holds; where another record came after it meanwhile, that cannot be known.
+    RecordFile again(path, record.layout());
+    if (again.open() == ArchiveError::None && again.undoAppend(file.lastAppend()) == ArchiveError::None &&
+        again.close() == ArchiveError::None)
+        return ArchiveError::Close;
+    return ArchiveError::Uncertain;
 }
 
 ArchiveError scan(const QString& path, const RecordLayout& layout, const ScanVisitor& visit) {

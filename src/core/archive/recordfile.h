@@ -4,6 +4,7 @@
 #include <optional>
 #include <utility>
 
+#include <QByteArray>
 #include <QString>
 
 #include "core/archive/layout.h"
@@ -23,6 +24,9 @@ enum class ArchiveError {
     Close,      ///< closing the file failed
     OutOfRange, ///< the record number is not that of a record in the file
     NotOpen,    ///< the file is not open
+    Busy,       ///< another copy of the program held the archive for the whole of the lock wait
+    Uncertain,  ///< a failed save could not be taken back: the record may be in the archive
+    Recover,    ///< an interrupted save found in the archive's journal could not be undone
 };
 
 /// Short description of an error, for diagnostics (never shown to the user).
@@ -60,7 +64,14 @@ using ScanVisitor = std::function<bool(qint64 number, const RecordView& record)>
  * One object serves one command: open, work, close. Appends and overwrites
  * hold an exclusive byte-range lock from before the count is read until the
  * data has reached the disk, so copies of the program sharing the folder never
- * write over each other's new records. The destructor closes a file left open.
+ * write over each other's new records; a lock is waited for a bounded time
+ * (sys::lockWait()). The destructor closes a file left open.
+ *
+ * A save that fails or is interrupted leaves the archive as it was: a failed
+ * append is cut back to the size before it; an overwrite first keeps the old
+ * record in a journal beside the archive (journalPath()), brought to the disk
+ * before the record is touched and removed once the new record is on the disk,
+ * and every opening that finds a journal puts the old record back first.
  */
 class RecordFile {
 public:
@@ -88,20 +99,51 @@ public:
     /// Closes the file.
     ArchiveError close();
 
+    /// Where the last successful append of this object put its record, to take it back.
+    struct AppendUndo {
+        qint64 offset = -1; ///< where the record starts
+        QByteArray tail;    ///< the bytes of a torn tail the record was written over
+        QByteArray record;  ///< the record's bytes
+    };
+    const AppendUndo& lastAppend() const { return m_lastAppend; }
+    /**
+     * Takes back the append @p undo describes when the archive still ends with that record:
+     * the file is cut back to its size before the append. Uncertain when it does not.
+     */
+    ArchiveError undoAppend(const AppendUndo& undo);
+
     bool isOpen() const { return m_file.isOpen(); }
     const QString& path() const { return m_path; }
     const RecordLayout& layout() const { return *m_layout; }
 
 private:
-    ArchiveError writeAt(qint64 offset, const Record& record);
+    ArchiveError writeAt(qint64 offset, const QByteArray& bytes);
 
     QString m_path;
     const RecordLayout* m_layout;
     sys::NativeFile m_file;
+    AppendUndo m_lastAppend;
 };
+
+/// The journal that keeps the old record of an overwrite in progress beside archive @p archivePath.
+QString journalPath(const QString& archivePath);
+
+/**
+ * Puts back the old record kept by the journal of @p archivePath, if there is one: an overwrite
+ * that was interrupted. A journal cut short was never followed by a write and is only removed.
+ * Done under the locks the savers take; every opening of an archive does it first.
+ */
+ArchiveError recoverJournal(const QString& archivePath, int recordSize);
 
 /// One-command helpers: each opens the file, does its work and closes it again.
 namespace archive {
+/**
+ * True once, the first time after a save of this process went on without the byte-range
+ * lock because the file system cannot lock (a network share answering ENOLCK): the user is
+ * to be told that two workstations saving at the same moment are not kept apart.
+ */
+bool takeUnlockedSaveNotice();
+
 /// Told how far a scan has come: the file, the records visited and the records in all.
 using ScanProgress = std::function<void(const QString& path, qint64 done, qint64 total)>;
 /**

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
+#include <QByteArray>
 #include <QString>
 
 /**
@@ -10,8 +13,18 @@
  * the little else the core asks of the system. One implementation for POSIX
  * systems (system_posix.cpp) and one for Windows (system_windows.cpp); the build
  * takes the one of its target, so no other file needs to know which it is.
+ * What both share (the lock wait, injected faults, whole-file replacement) is in
+ * system.cpp.
  */
 namespace orvelia::sys {
+
+/// How a byte-range lock came out.
+enum class LockResult {
+    Locked,      ///< held until unlock()
+    Unsupported, ///< the file system cannot lock (a network share answering ENOLCK): nothing held
+    Busy,        ///< another process held the range for the whole of lockWait()
+    Failed,      ///< the system refused for another reason
+};
 
 /// An open file of the operating system. Closed by its destructor when still open.
 class NativeFile {
@@ -24,10 +37,14 @@ public:
     NativeFile(const NativeFile&) = delete;
     NativeFile& operator=(const NativeFile&) = delete;
 
-    /// Opens a regular file; ReadWrite creates a missing file empty. False when the file cannot be
-    /// opened or is not a regular file (a folder, a device).
+    /**
+     * Opens a regular file; ReadWrite creates a missing file empty and then brings the new name
+     * in its folder to the disk. False when the file cannot be opened or is not a regular file
+     * (a folder, a device, a pipe).
+     */
     bool open(const QString& path, Access access);
     bool isOpen() const { return m_handle != kClosed; }
+    const QString& path() const { return m_path; }
     /// Reads exactly @p length bytes at @p offset; false when a read fails or the file ends first.
     bool readAt(char* data, qint64 length, qint64 offset) const;
     /// Writes exactly @p length bytes at @p offset; false when a write fails or stops short.
@@ -39,25 +56,87 @@ public:
     /// Cuts the file to (or lengthens it to) @p size bytes.
     bool resize(qint64 size);
     /**
-     * Waits for a byte-range lock over @p length bytes from @p start; a length of 0 reaches
-     * past the end of the file, however it grows. True also where the file system cannot lock
-     * at all: the program is then as safe as it would be without locks.
+     * Takes a byte-range lock over @p length bytes from @p start, waiting at most lockWait()
+     * while another process holds it; a length of 0 reaches past the end of the file, however
+     * it grows.
      */
-    bool lock(LockKind kind, qint64 start, qint64 length) const;
+    LockResult lock(LockKind kind, qint64 start, qint64 length) const;
     /// Releases a lock taken with the same range.
     void unlock(qint64 start, qint64 length) const;
     /// Closes the file; false when the system reports a failure.
     bool close();
 
 private:
+    bool openHandle(const QString& path, Access access, bool* created);
+    LockResult tryLock(LockKind kind, qint64 start, qint64 length) const;
+
     static constexpr std::intptr_t kClosed = -1;
     std::intptr_t m_handle = kClosed; // a descriptor or a HANDLE
+    QString m_path;
 };
+
+/// The longest a lock is waited for before the command gives up (default 10 seconds).
+std::chrono::milliseconds lockWait();
+void setLockWait(std::chrono::milliseconds wait);
+
+/// Brings the names in @p folder (a file created, renamed or removed there) to the disk.
+bool flushFolder(const QString& folder);
+
+/**
+ * Writes @p bytes to a new file beside @p path, brings it to the disk and puts it in place of
+ * @p path in one step, then brings the folder to the disk: the file holds either its old
+ * contents or all the new ones, whatever happens. False, with @p path untouched and no new file
+ * left behind, when any step fails.
+ */
+bool replaceFileContents(const QString& path, const QByteArray& bytes);
+
+/// Puts the file @p from in place of @p to in one step (a rename over it).
+bool renameOver(const QString& from, const QString& to);
+
+/**
+ * What every program does first: on POSIX systems a write past the file size limit fails
+ * with an error instead of ending the process (SIGXFSZ ignored), so the user is told.
+ */
+void prepareProcess();
 
 /// The folder of the running executable, found from the system, or from @p argv0 where it cannot say.
 QString executableFolder(const char* argv0);
 
 /// Gives the system leave to back a large block of memory with large pages (a hint, nothing more).
 void adviseLargePages(const char* data, qsizetype size);
+
+/// The operations of a NativeFile that a test may make fail.
+enum class FileOp { Open, Read, Write, Flush, Resize, Lock, Close, FlushFolder };
+
+/// A failure a test injects into one operation.
+struct Fault {
+    enum Kind {
+        None,     ///< the operation runs as usual
+        Fail,     ///< the operation fails at once
+        Short,    ///< a write passes its first @p bytes, then fails
+        DieAfter, ///< a write passes its first @p bytes, then the process ends at once
+        Abandon,  ///< a write passes its first @p bytes, then throws Abandoned, as if the process ended
+        Skip,     ///< the operation is reported done without being done (a flush), or a lock unsupported
+        Busy      ///< a lock is held by another process for the whole wait
+    } kind = None;
+    qint64 bytes = 0;
+};
+
+/// Decides the fault of each operation on the file at the path it is given.
+using FaultInjector = std::function<Fault(FileOp op, const QString& path)>;
+
+/**
+ * Installs @p injector for the operations of every NativeFile of this process (tests only;
+ * an empty function removes it).
+ */
+void setFaultInjector(FaultInjector injector);
+/// The fault for @p op on @p path: none unless a test installed an injector.
+Fault injectedFault(FileOp op, const QString& path);
+
+/// Thrown by a write with Fault::Abandon: the command stops where a dying process would.
+struct Abandoned {};
+
+/// The exit code of a process ended by Fault::DieAfter.
+inline constexpr int kInjectedDeathExitCode = 86;
 
 } // namespace orvelia::sys

@@ -9,28 +9,52 @@
 
 namespace orvelia::records {
 
-void accessFailed(QWidget* window) {
-    Platform::instance().error(kArchiveAccessMessage, window);
+void reportFailure(QWidget* window, ArchiveError error, const QString& accessMessage) {
+    switch (error) {
+    case ArchiveError::Busy:
+        Platform::instance().warning(kArchiveBusyMessage, window);
+        return;
+    case ArchiveError::Uncertain:
+        Platform::instance().error(kSaveUncertainMessage, window);
+        return;
+    default:
+        Platform::instance().error(accessMessage, window);
+        return;
+    }
 }
+
+namespace {
+void failed(QWidget* window, ArchiveError error) {
+    reportFailure(window, error, kArchiveAccessMessage);
+}
+
+// Once a run, after a save made without the lock the folder could not give.
+void noticeUnlockedSaves(QWidget* window) {
+    if (archive::takeUnlockedSaveNotice())
+        Platform::instance().plain(kUnlockedSavesMessage, window);
+}
+} // namespace
 
 void browse(QWidget* window, const QString& path, const RecordLayout& layout, BrowseCommand command,
             QLabel* position, const std::function<void(const Record&, qint64)>& show) {
     RecordFile file(path, layout);
-    if (file.open() != ArchiveError::None)
-        return accessFailed(window);
+    if (const ArchiveError e = file.open(); e != ArchiveError::None)
+        return failed(window, e);
     const auto count = file.count();
     if (!count)
-        return accessFailed(window);
+        return failed(window, count.error());
     const BrowseStep step = decideBrowse(command, position->text(), *count);
     if (step.action == BrowseStep::Load) {
         const auto record = file.read(step.number);
-        if (!record || file.close() != ArchiveError::None)
-            return accessFailed(window);
+        if (!record)
+            return failed(window, record.error());
+        if (const ArchiveError e = file.close(); e != ArchiveError::None)
+            return failed(window, e);
         show(*record, step.number);
         return;
     }
-    if (file.close() != ArchiveError::None)
-        return accessFailed(window);
+    if (const ArchiveError e = file.close(); e != ArchiveError::None)
+        return failed(window, e);
     if (step.action == BrowseStep::ReportEmpty) {
         if (step.clearPosition)
             position->clear();
@@ -41,16 +65,19 @@ void browse(QWidget* window, const QString& path, const RecordLayout& layout, Br
 void save(QWidget* window, const QString& path, const Record& record, QLabel* position) {
     const QString number = position->text();
     if (!number.isEmpty()) {
-        if (archive::overwrite(path, number.toLongLong(), record) != ArchiveError::None)
-            return accessFailed(window);
+        if (const ArchiveError e = archive::overwrite(path, number.toLongLong(), record);
+            e != ArchiveError::None)
+            return failed(window, e);
         Platform::instance().information(kRecordUpdatedMessage, window);
+        noticeUnlockedSaves(window);
         return;
     }
     const auto added = archive::append(path, record);
     if (!added)
-        return accessFailed(window);
+        return failed(window, added.error());
     position->setText(QString::number(*added));
     Platform::instance().information(kRecordAddedMessage, window);
+    noticeUnlockedSaves(window);
 }
 
 QLabel* statusLabel(QWidget* parent) {

@@ -7,6 +7,7 @@
 
 #include "core/archive/browse.h"
 #include "core/archive/layout.h"
+#include "core/archive/recordfile.h"
 
 class QLabel;
 class QWidget;
@@ -15,8 +16,8 @@ namespace orvelia {
 
 /**
  * The record commands shared by the data windows. Each opens the archive at
- * @p path, works and closes it; a failure shows the access message as an error
- * box over @p window. @p position is the window's lblPosizione.
+ * @p path, works and closes it; a failure is told over @p window (reportFailure). @p position is the window's
+ * lblPosizione.
  */
 namespace records {
 
@@ -28,8 +29,11 @@ void browse(QWidget* window, const QString& path, const RecordLayout& layout, Br
 /// A number past the end of the archive (a damaged file) is refused: nothing is written past it.
 void save(QWidget* window, const QString& path, const Record& record, QLabel* position);
 
-/// The access message, as an error box over @p window.
-void accessFailed(QWidget* window);
+/**
+ * Tells the user over @p window why an archive command failed: another workstation keeping the
+ * archive busy, a save that may have happened after all, or else the window's @p accessMessage.
+ */
+void reportFailure(QWidget* window, ArchiveError error, const QString& accessMessage);
 
 /// The status line at the bottom of a data window.
 QLabel* statusLabel(QWidget* parent);

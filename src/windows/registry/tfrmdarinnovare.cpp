@@ -19,6 +19,7 @@
 #include "framework/widgets.h"
 #include "windows/app/listwindow.h"
 #include "windows/registry/tfrmistruttori.h"
+#include "windows/app/recordcommands.h"
 
 namespace orvelia {
 
@@ -71,7 +72,7 @@ void TfrmDaRinnovare::buildList() {
     txtTrova->setFocus();
     // Say what could not be judged: a silent gap would hide contracts that are due.
     if (due.error != ArchiveError::None)
-        Platform::instance().error(kArchiveAccessMessage, this);
+        records::reportFailure(this, due.error, kArchiveAccessMessage);
     if (!due.unreadable.isEmpty())
         Platform::instance().plain(registry::unreadableExpiryMessage(due.unreadable), this);
 }

@@ -24,6 +24,7 @@
 #include "windows/app/listwindow.h"
 #include "windows/registry/tfrmistruttori.h"
 #include "windows/work/tfrmlavori.h"
+#include "windows/app/recordcommands.h"
 
 namespace orvelia {
 
@@ -153,7 +154,7 @@ void TfrmTrovaIstruttori::btnCercaClick() {
     QApplication::restoreOverrideCursor();
     lblAttendere->hide();
     if (!found) {
-        Platform::instance().error(kArchiveAccessMessage, this);
+        records::reportFailure(this, found.error(), kArchiveAccessMessage);
         return;
     }
     lstRecords->setLines(*found);

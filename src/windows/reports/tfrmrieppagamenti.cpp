@@ -15,6 +15,7 @@
 #include "framework/widgets.h"
 #include "windows/app/listwindow.h"
 #include "windows/help/tfrmguida.h"
+#include "windows/app/recordcommands.h"
 
 namespace orvelia {
 
@@ -160,7 +161,7 @@ void TfrmRiepPagamenti::fill() {
     txtTrova->setFocus();
     // An incomplete summary must not pass for a real one.
     if (result.error != ArchiveError::None)
-        Platform::instance().error(summary::kArchiveNotAccessible, this);
+        records::reportFailure(this, result.error, summary::kArchiveNotAccessible);
     else if (result.unreadable)
         Platform::instance().warning(summary::unreadableMessage(*result.unreadable, request.yearFile), this);
 }

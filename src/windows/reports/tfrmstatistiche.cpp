@@ -18,6 +18,7 @@
 #include "framework/platform.h"
 #include "framework/widgets.h"
 #include "windows/help/tfrmguida.h"
+#include "windows/app/recordcommands.h"
 
 namespace orvelia {
 
@@ -268,7 +269,7 @@ void TfrmStatistiche::btnApriClick() {
         if (totals.sums[i] != 0)
             labels[i]->setText(formatGeneral(totals.sums[i]));
     if (totals.error != ArchiveError::None) {
-        Platform::instance().error(kArchiveAccessMessage, this);
+        records::reportFailure(this, totals.error, kArchiveAccessMessage);
         return;
     }
     if (totals.unreadableAmount) {

@@ -512,8 +512,8 @@ void TfrmLavori::cmdDuplicaClick() {
     for (QLabel* label : std::as_const(m_attachmentLabels))
         label->clear();
     lblPosizione->clear();
-    if (!archive::count(lblFile->text(), F::layout))
-        return records::accessFailed(this);
+    if (const auto count = archive::count(lblFile->text(), F::layout); !count)
+        return records::reportFailure(this, count.error(), kArchiveAccessMessage);
     txtData->setFocus();
     Platform::instance().information(kDuplicatedMessage, this);
 }

@@ -23,6 +23,7 @@
 #include "framework/widgets.h"
 #include "windows/app/listwindow.h"
 #include "windows/work/tfrmlavori.h"
+#include "windows/app/recordcommands.h"
 
 namespace orvelia {
 
@@ -146,7 +147,7 @@ void TfrmTrovaLavori::btnCercaClick() {
     const work::WorkLines found = work::searchWorks(yearFile(), search);
     lblAttendere->hide();
     if (found.error != ArchiveError::None) {
-        Platform::instance().error(kArchiveAccessMessage, this);
+        records::reportFailure(this, found.error, kArchiveAccessMessage);
         return;
     }
     lstRecords->setLines(found.lines);
