@@ -2,12 +2,15 @@
 
 #include "support/printers.h"
 #include "support/processes.h"
+#include "support/faults.h"
 
 #include <optional>
 #include <vector>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -239,6 +242,52 @@ TEST_F(PasswordStoreTest, UnreadableStoreFailsAndIsLeftAlone) {
     EXPECT_EQ(readStoredPassword(folder()).error, PasswordError::Read);
     EXPECT_EQ(writeStoredPassword(folder(), kInitial), PasswordError::Read);
     EXPECT_TRUE(QFileInfo(store()).isDir());
+}
+
+TEST_F(PasswordStoreTest, AChangeIsDoneOnlyOnceItIsOnTheDisk) {
+    const QByteArray old = storeWith(kInitialHex);
+    ASSERT_TRUE(putBytes(store(), old));
+    {
+        test::ScopedFaults faults([](sys::FileOp op, const QString&) {
+            return op == sys::FileOp::Flush ? sys::Fault{sys::Fault::Fail} : sys::Fault{};
+        });
+        EXPECT_EQ(writeStoredPassword(folder(), QStringLiteral("nuova")), PasswordError::Write);
+    }
+    EXPECT_EQ(bytesOf(store()), old);
+    EXPECT_EQ(QDir(folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{QStringLiteral("unins000.dll")});
+    {
+        // The new name is not safe until the folder is on the disk: not reported as done.
+        test::ScopedFaults faults([](sys::FileOp op, const QString&) {
+            return op == sys::FileOp::FlushFolder ? sys::Fault{sys::Fault::Fail} : sys::Fault{};
+        });
+        EXPECT_EQ(writeStoredPassword(folder(), QStringLiteral("nuova")), PasswordError::Write);
+    }
+}
+
+TEST_F(PasswordStoreTest, OnlyARegularFileOfModestSizeIsAStore) {
+    // A value of 20 MB, a store of a million lines: refused at once, never read or rewritten.
+    for (const QByteArray& huge : {"[Accesso]\r\nValore=" + QByteArray(20 << 20, 'A') + "\r\n",
+                                   QByteArray("; riga\r\n").repeated(1000000) + storeWith(kInitialHex)}) {
+        ASSERT_TRUE(putBytes(store(), huge));
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_EQ(readStoredPassword(folder()).error, PasswordError::Read);
+        EXPECT_EQ(writeStoredPassword(folder(), kInitial), PasswordError::Read);
+        EXPECT_LT(clock.elapsed(), 2000);
+        EXPECT_EQ(QFileInfo(store()).size(), huge.size());
+    }
+    // Up to 64 KiB of other lines are kept byte for byte.
+    const QByteArray others = QByteArray("; una riga di commento\r\n").repeated(2000);
+    ASSERT_TRUE(putBytes(store(), others + storeWith(kInitialHex)));
+    EXPECT_EQ(writeStoredPassword(folder(), QStringLiteral("nuova")), PasswordError::None);
+    EXPECT_EQ(bytesOf(store()), others + storeWith(scramblePassword(QStringLiteral("NUOVA"))));
+    // A pipe in its place is refused without waiting for a writer.
+    QFile::remove(store());
+    if (!test::makePipe(store()))
+        GTEST_SKIP() << "this system makes no named pipes";
+    EXPECT_EQ(readStoredPassword(folder()).error, PasswordError::Read);
+    EXPECT_EQ(writeStoredPassword(folder(), kInitial), PasswordError::Read);
 }
 
 TEST_F(PasswordStoreTest, DanglingLinkInPlaceOfTheStoreFailsAndIsLeftAlone) {

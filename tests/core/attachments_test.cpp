@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "core/attachments/attachments.h"
+#include "support/faults.h"
 
 using namespace orvelia;
 
@@ -51,7 +52,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
     QString path(const QString& name) const { return dir.filePath(name); }
     QStringList entries() const {
-        return QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+        return QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden);
     }
     QTemporaryDir dir;
 };
@@ -139,6 +140,17 @@ TEST_F(AttachmentStoreTest, AFailedCopyLeavesTheStoredFileAsItWas) {
          AttachmentError::Source},
         {"source is missing", [&] { return copyFileReplacing(path("missing.pdf"), path("stored.pdf")); },
          AttachmentError::Source},
+        {"the copy cannot be brought to the disk",
+         [&] {
+             writeFile(path("source.pdf"), "a new document");
+             test::ScopedFaults faults([](sys::FileOp op, const QString&) {
+                 return op == sys::FileOp::Flush ? sys::Fault{sys::Fault::Fail} : sys::Fault{};
+             });
+             const AttachmentError error = copyFileReplacing(path("source.pdf"), path("stored.pdf"));
+             QFile::remove(path("source.pdf"));
+             return error;
+         },
+         AttachmentError::Write},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);

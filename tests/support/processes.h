@@ -32,6 +32,9 @@ struct ProgramRun {
 std::optional<ProgramRun> runProgramWithFileSizeLimit(const QString& program, const QStringList& arguments,
                                                       long long limitBytes);
 
+/// Makes a named pipe at @p path; false where the system has none (Windows).
+bool makePipe(const QString& path);
+
 /// Why runWithFileSizeLimit gives nothing on this system.
 inline const char* kNoFileSizeLimit =
     "this system sets no limit on the size of a process's files, the way a full disk is simulated";

@@ -1,8 +1,10 @@
 #include "support/processes.h"
 
+#include <QFile>
 #include <QProcess>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -31,6 +33,10 @@ std::optional<int> runWithFileSizeLimit(long long limitBytes, const std::functio
 } // namespace orvelia::test
 
 namespace orvelia::test {
+
+bool makePipe(const QString& path) {
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
 
 std::optional<ProgramRun> runProgramWithFileSizeLimit(const QString& program, const QStringList& arguments,
                                                       long long limitBytes) {

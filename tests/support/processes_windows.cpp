@@ -6,6 +6,10 @@ std::optional<int> runWithFileSizeLimit(long long, const std::function<int()>&) 
     return std::nullopt;
 }
 
+bool makePipe(const QString&) {
+    return false;
+}
+
 std::optional<ProgramRun> runProgramWithFileSizeLimit(const QString&, const QStringList&, long long) {
     return std::nullopt;
 }

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <vector>
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include "core/system/system.h"
 
 namespace orvelia {
 
@@ -121,24 +121,24 @@ QByteArray lineEnding(const QByteArray& text) {
     return QByteArrayLiteral("\n");
 }
 
-// The whole file; a file that is not there reads as empty.
+// The whole file; a file that is not there reads as empty. Anything but a regular file of at most
+// kMaxIniBytes (a folder, a pipe, a device, a file grown huge) is an error, found without waiting.
 IniRead readFile(const QString& path) {
-    // A folder in its place is no store, whatever the system lets one open.
-    if (const QFileInfo info(path); info.exists() && !info.isFile())
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return {};
+    sys::NativeFile file;
+    if (!file.open(path, sys::NativeFile::Access::ReadOnly))
         return {IniError::Read, {}};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        // Only a file that is not there at all counts as empty: a file that
-        // exists but cannot be opened (or a dangling link) is an error.
-        const QFileInfo info(path);
-        if (!info.exists() && !info.isSymLink())
-            return {};
+    const std::optional<qint64> size = file.size();
+    if (!size || *size > kMaxIniBytes)
         return {IniError::Read, {}};
-    }
-    IniRead read{IniError::None, file.readAll()};
-    if (file.error() != QFileDevice::NoError)
+    QByteArray bytes(*size, Qt::Uninitialized);
+    if (!bytes.isEmpty() && !file.readAt(bytes.data(), bytes.size(), 0))
         return {IniError::Read, {}};
-    return read;
+    if (!file.close())
+        return {IniError::Read, {}};
+    return {IniError::None, bytes};
 }
 
 } // namespace
@@ -208,17 +208,8 @@ IniError writeIniValue(const QString& path, const QByteArray& section, const QBy
         return old.error;
     const QByteArray bytes = ini::withValue(old.value, section, key, value);
 
-    // The old file is untouched until commit() renames the temporary file over
-    // it, and a QSaveFile destroyed without a commit removes its temporary
-    // file. commit() does not report a failure of its own final flush (a full
-    // disk, a size limit) and would put a cut file in place, so the data is
-    // flushed and checked first.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return IniError::Write;
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return IniError::Write;
-    if (!file.commit())
+    // The old file is untouched until the new one, on the disk, takes its place.
+    if (!sys::replaceFileContents(path, bytes))
         return IniError::Write;
     return IniError::None;
 }

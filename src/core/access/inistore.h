@@ -15,6 +15,9 @@ enum class IniError {
 /// Short description of an error, for diagnostics (never shown to the user).
 const char* describe(IniError error);
 
+/// The largest settings file read: a store of one password takes a few dozen bytes.
+inline constexpr qint64 kMaxIniBytes = 64 * 1024;
+
 /// A value read from a settings file, or the error that prevented reading it.
 struct IniRead {
     IniError error = IniError::None;
@@ -51,7 +54,10 @@ QByteArray withValue(const QByteArray& text, const QByteArray& section, const QB
 
 } // namespace ini
 
-/// Reads @p key of @p section from the file @p path. A missing file reads as an empty value.
+/**
+ * Reads @p key of @p section from the file @p path. A missing file reads as an empty value; one
+ * that is not a regular file (a folder, a pipe) or is larger than kMaxIniBytes is an error.
+ */
 IniRead readIniValue(const QString& path, const QByteArray& section, const QByteArray& key);
 
 /**

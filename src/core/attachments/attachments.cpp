@@ -1,9 +1,12 @@
 #include "core/attachments/attachments.h"
 
+#include <vector>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include "core/system/system.h"
 
 namespace orvelia {
 
@@ -35,27 +38,27 @@ AttachmentError ensureAttachmentFolder(const QString& programFolder) {
 }
 
 AttachmentError copyReplacing(QIODevice& source, const QString& destination) {
-    QSaveFile target(destination);
-    // Never write straight into the destination: the old file must survive a failed copy.
-    target.setDirectWriteFallback(false);
-    if (!target.open(QIODevice::WriteOnly))
-        return AttachmentError::Write;
-    char buffer[64 * 1024];
-    for (;;) {
-        const qint64 got = source.read(buffer, sizeof buffer);
-        if (got < 0) {
-            target.cancelWriting();
-            return AttachmentError::Source;
+    // Never write straight into the destination: the old file must survive a failed copy, and
+    // the new one is there only once it is whole on the disk.
+    bool unreadable = false;
+    const bool copied = sys::replaceFile(destination, [&](sys::NativeFile& fresh) {
+        std::vector<char> buffer(64 * 1024);
+        for (qint64 at = 0;;) {
+            const qint64 got = source.read(buffer.data(), qint64(buffer.size()));
+            if (got < 0) {
+                unreadable = true;
+                return false;
+            }
+            if (got == 0)
+                return true;
+            if (!fresh.writeAt(buffer.data(), got, at))
+                return false;
+            at += got;
         }
-        if (got == 0)
-            break;
-        if (target.write(buffer, got) != got) {
-            target.cancelWriting();
-            return AttachmentError::Write;
-        }
-    }
-    // commit() flushes, closes and renames; it fails, leaving the old file, when any step failed.
-    return target.commit() ? AttachmentError::None : AttachmentError::Write;
+    });
+    if (copied)
+        return AttachmentError::None;
+    return unreadable ? AttachmentError::Source : AttachmentError::Write;
 }
 
 AttachmentError copyFileReplacing(const QString& sourcePath, const QString& destination) {

@@ -180,17 +180,16 @@ bool flushFolder(const QString& folder) {
     }
 }
 
-bool replaceFileContents(const QString& path, const QByteArray& bytes) {
+bool replaceFile(const QString& path, const std::function<bool(NativeFile& fresh)>& write) {
     const QFileInfo target(path);
-    const QString fresh =
-        target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".nuovo");
+    const QString fresh = target.absolutePath() + QStringLiteral("/.") + target.fileName() +
+                          QStringLiteral(".nuovo");
     QFile::remove(fresh);
     {
         NativeFile file;
         if (!file.open(fresh, NativeFile::Access::ReadWrite))
             return false;
-        if (!file.resize(0) || !file.writeAt(bytes.constData(), bytes.size(), 0) || !file.flush() ||
-            !file.close()) {
+        if (!file.resize(0) || !write(file) || !file.flush() || !file.close()) {
             file.close();
             QFile::remove(fresh);
             return false;
@@ -201,6 +200,12 @@ bool replaceFileContents(const QString& path, const QByteArray& bytes) {
         return false;
     }
     return flushFolder(target.absolutePath());
+}
+
+bool replaceFileContents(const QString& path, const QByteArray& bytes) {
+    return replaceFile(path, [&bytes](NativeFile& fresh) {
+        return fresh.writeAt(bytes.constData(), bytes.size(), 0);
+    });
 }
 
 } // namespace orvelia::sys

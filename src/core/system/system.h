@@ -83,11 +83,13 @@ void setLockWait(std::chrono::milliseconds wait);
 bool flushFolder(const QString& folder);
 
 /**
- * Writes @p bytes to a new file beside @p path, brings it to the disk and puts it in place of
+ * Has @p write fill a new file beside @p path, brings it to the disk and puts it in place of
  * @p path in one step, then brings the folder to the disk: the file holds either its old
  * contents or all the new ones, whatever happens. False, with @p path untouched and no new file
- * left behind, when any step fails.
+ * left behind, when @p write returns false or any step fails.
  */
+bool replaceFile(const QString& path, const std::function<bool(NativeFile& fresh)>& write);
+/// replaceFile() with @p bytes as the new contents.
 bool replaceFileContents(const QString& path, const QByteArray& bytes);
 
 /// Puts the file @p from in place of @p to in one step (a rename over it).
