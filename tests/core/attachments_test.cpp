@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "core/archive/cp1252.h"
 #include "core/attachments/attachments.h"
 #include "support/faults.h"
 
@@ -89,6 +90,31 @@ TEST(AttachmentNames, PathsLieInsideTheProgramFolder) {
     EXPECT_EQ(attachmentFolder(QStringLiteral("/opt/orvelia")), "/opt/orvelia/Documenti_Allegati");
     EXPECT_EQ(attachmentPath(QStringLiteral("/opt/orvelia"), QStringLiteral("x.pdf")),
               "/opt/orvelia/Documenti_Allegati/x.pdf");
+}
+
+TEST_F(AttachmentStoreTest, StoredNamesAreOnesTheRecordKeepsExactly) {
+    writeFile(path("____ 1.png"), "another worker's picture");
+    struct Case {
+        QString chosen;
+        QString stored;
+    };
+    const QString longBase = QString(300, u'n');
+    const Case cases[] = {
+        {QStringLiteral("contratto firmato.pdf"), QStringLiteral("contratto firmato.pdf")},
+        {QStringLiteral("ricevuta € 100 àèìòù.pdf"), QStringLiteral("ricevuta € 100 àèìòù.pdf")},
+        {QStringLiteral("документ.pdf"), QStringLiteral("________.pdf")},
+        {QStringLiteral("  nota.txt "), QStringLiteral("nota.txt")},
+        {QStringLiteral("foto 1.png"), QStringLiteral("foto 1.png")},
+        // A changed name never stands for a document already there.
+        {QStringLiteral("ФОТО 1.png"), QStringLiteral("____ 1 (2).png")},
+        {longBase + QStringLiteral(".pdf"), QString(246, u'n') + QStringLiteral(".pdf")},
+    };
+    for (const Case& c : cases) {
+        const QString stored = storedAttachmentName(c.chosen, dir.path());
+        EXPECT_EQ(stored, c.stored) << c.chosen.toStdString();
+        EXPECT_LE(stored.size(), kMaxAttachmentNameBytes);
+        EXPECT_EQ(cp1252::decode(cp1252::encode(stored)), stored); // kept byte for byte
+    }
 }
 
 TEST_F(AttachmentStoreTest, FolderIsCreatedWithItsParentsOrReportedWhenSomethingIsInTheWay) {

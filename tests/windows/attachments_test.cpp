@@ -279,6 +279,26 @@ TEST_F(AttachmentsTest, AFailedCopyIsReportedAndTheSlotKeepsItsName) {
     }
 }
 
+TEST_F(AttachmentsTest, ANameTheRecordCannotHoldIsStoredUnderOneItCanAndTheUserIsTold) {
+    auto w = open();
+    const QString chosen = source(QStringLiteral("ФОТО cantiere.png"), "picture");
+    browse(w->btnSfoglia01, chosen);
+    EXPECT_EQ(w->txtFile01->text(), QStringLiteral("____ cantiere.png"));
+    EXPECT_EQ(contents(stored(QStringLiteral("____ cantiere.png"))), "picture");
+    EXPECT_EQ(storedNames(), QStringList{QStringLiteral("____ cantiere.png")});
+    EXPECT_EQ(messages(),
+              one(MessageKind::Information,
+                  QStringLiteral(
+                      "Il documento \"ФОТО cantiere.png\" è stato allegato con il nome \"____ cantiere.png\"."
+                      "\r\n\r\nIl nome originale contiene caratteri che l'archivio non può conservare, "
+                      "spazi all'inizio o alla fine, oppure è troppo lungo.")));
+    // What Apri opens is the document stored, by the name the record keeps.
+    click(w->btnApri01);
+    EXPECT_EQ(
+        p->opened,
+        QStringList{"\"" + QDir::toNativeSeparators(stored(QStringLiteral("____ cantiere.png"))) + "\""});
+}
+
 TEST_F(AttachmentsTest, ApriOpensOnlyAPlainNameInsideTheFolder) {
     auto w = open();
     w->txtFile01->setText("  contratto.pdf ");

@@ -1,11 +1,14 @@
 #include "core/attachments/attachments.h"
 
+#include <algorithm>
 #include <vector>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include "core/archive/cp1252.h"
+#include "core/archive/text.h"
 #include "core/system/system.h"
 
 namespace orvelia {
@@ -25,6 +28,41 @@ bool isPlainFileName(const QString& name) {
 
 QString attachmentPath(const QString& programFolder, const QString& name) {
     return QDir(attachmentFolder(programFolder)).filePath(name);
+}
+
+namespace {
+
+// The name cut to kMaxAttachmentNameBytes characters (one byte each in Windows-1252), keeping the
+// extension and adding @p suffix before it.
+QString fitted(const QString& name, const QString& suffix) {
+    const qsizetype dot = name.lastIndexOf(u'.');
+    const bool hasExtension = dot > 0 && name.size() - dot <= 16;
+    const QString extension = hasExtension ? name.mid(dot) : QString();
+    QString base = hasExtension ? name.left(dot) : name;
+    base.truncate(std::max<qsizetype>(1, kMaxAttachmentNameBytes - extension.size() - suffix.size()));
+    return trimText(base + suffix) + extension;
+}
+
+} // namespace
+
+QString storedAttachmentName(const QString& chosenName, const QString& folder) {
+    QString name;
+    name.reserve(chosenName.size());
+    for (const QChar c : chosenName) {
+        const bool held = cp1252::decode(cp1252::encode(QString(c))) == QString(c);
+        name += held ? c : u'_';
+    }
+    name = trimText(name);
+    if (name.isEmpty())
+        name = QStringLiteral("_");
+    name = fitted(name, QString());
+    if (name == chosenName)
+        return name;
+    const QString changed = name;
+    const QDir stored(folder);
+    for (int n = 2; stored.exists(name); ++n)
+        name = fitted(changed, QStringLiteral(" (%1)").arg(n));
+    return name;
 }
 
 AttachmentError ensureAttachmentFolder(const QString& programFolder) {

@@ -23,6 +23,18 @@ bool isPlainFileName(const QString& name);
 /// Path of the attachment @p name in the attachments folder of @p programFolder; @p name must be plain.
 QString attachmentPath(const QString& programFolder, const QString& name);
 
+/// The most bytes a stored attachment name takes: the capacity of the record fields that keep it.
+inline constexpr int kMaxAttachmentNameBytes = 250;
+
+/**
+ * The name a chosen file @p chosenName is stored under in @p folder, one the record keeps
+ * exactly: each character Windows-1252 cannot hold becomes '_', blanks at both ends go, a name
+ * longer than kMaxAttachmentNameBytes is shortened before its extension. A name that had to change
+ * is also made unique in the folder (" (2)", " (3)", ... before the extension), so it never
+ * stands for another document; a name that needs no change is returned as it is.
+ */
+QString storedAttachmentName(const QString& chosenName, const QString& folder);
+
 /// What went wrong while storing an attachment.
 enum class AttachmentError {
     None,

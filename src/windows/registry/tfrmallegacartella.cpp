@@ -32,6 +32,9 @@ const QString kTagWork = QStringLiteral("lavori");
 const char* const kSlotTitles[] = {"Primo allegato", "Secondo allegato", "Terzo allegato"};
 const char* const kFileCaption = "Nome %1° file allegato:";
 const char* const kDescCaption = "Descrizione %1° file allegato:";
+const QString kRenamed = QStringLiteral(
+    "Il documento \"%1\" è stato allegato con il nome \"%2\".\r\n\r\nIl nome originale contiene caratteri "
+    "che l'archivio non può conservare, spazi all'inizio o alla fine, oppure è troppo lungo.");
 const QString kBrowse = QStringLiteral("Sfoglia...");
 const QString kOpen = QStringLiteral("Apri");
 const QString kApply = QStringLiteral("Applica e chiudi");
@@ -198,8 +201,8 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot) {
     const QString chosen = platform.chooseFile(this, kDialogTitle, QString(), kDialogFilter);
     if (chosen.isEmpty())
         return;
-    const QString name = QFileInfo(chosen).fileName();
-    if (!isPlainFileName(name)) {
+    const QString chosenName = QFileInfo(chosen).fileName();
+    if (!isPlainFileName(chosenName)) {
         platform.warning(kUnusableName, this);
         return;
     }
@@ -209,15 +212,19 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot) {
         platform.error(kFolderFailed, this);
         return;
     }
+    // The document is stored under exactly the name the record will keep.
+    const QString name = storedAttachmentName(chosenName, attachmentFolder(folder));
     QLineEdit* file = m_slots[std::size_t(slot)].file;
     const QString target = attachmentPath(folder, name);
-    if (QFileInfo::exists(target) && !platform.question(kOverwrite, this)) {
+    if (name == chosenName && QFileInfo::exists(target) && !platform.question(kOverwrite, this)) {
         file->setText(name); // the document already stored under this name
         return;
     }
     switch (copyFileReplacing(chosen, target)) {
     case AttachmentError::None:
         file->setText(name);
+        if (name != chosenName)
+            platform.information(kRenamed.arg(chosenName, name), this);
         return;
     case AttachmentError::Source:
         platform.error(kSourceFailed, this);
