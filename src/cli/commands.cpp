@@ -102,8 +102,10 @@ int runSummary(const Invocation& call, Console& console) {
     const summary::Request request{yearFile(call), check.startDate, check.endDate, option(call, "cf")};
     // The lines are gathered as bytes in one block: everyone's summary of a year may list a million.
     lists::LineBlock lines;
-    // Room for a line per record, known from the size of the file without opening it.
-    const qint64 records = QFileInfo(request.yearFile).size() / TSchedaLavoro::kSize;
+    // Room for a line per record, known from the size of the file without opening it; a file that
+    // claims more than a million records (a damaged or sparse one) gets room as it is read.
+    const qint64 records =
+        std::min<qint64>(QFileInfo(request.yearFile).size() / TSchedaLavoro::kSize, 1 << 20);
     lines.reserve(records, records * work::kLineBytes);
     const summary::Result result =
         summary::scan(request, call.today.year(), [&lines](const RecordView& record) {

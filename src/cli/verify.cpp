@@ -106,12 +106,27 @@ Faults workFaults(const RecordView& record, int currentYear) {
 qint64 verifyArchive(const QString& path, const RecordLayout& layout,
                      Faults (*recordFaults)(const RecordView&, int), int currentYear, Console& console) {
     const QString name = QFileInfo(path).fileName();
+    const bool interrupted = QFileInfo::exists(journalPath(path));
     RecordFile file(path, layout);
     const auto size = file.openExisting() == ArchiveError::None ? file.byteSize()
                                                                 : ArchiveResult<qint64>(ArchiveError::Open);
     if (!size) {
-        console.line(QStringLiteral("%1: l'archivio non può essere letto.").arg(name));
+        console.line(
+            QStringLiteral("%1: l'archivio non può essere letto (non è un file, o non è accessibile).")
+                .arg(name));
         return 1;
+    }
+    qint64 faults = 0;
+    // Opening puts back the record of a save that was interrupted, where the folder can be written.
+    if (interrupted && QFileInfo::exists(journalPath(path))) {
+        console.line(QStringLiteral("%1: un salvataggio interrotto non può essere annullato (la cartella non "
+                                    "è scrivibile).")
+                         .arg(name));
+        ++faults;
+    } else if (interrupted) {
+        console.line(QStringLiteral("%1: un salvataggio interrotto è stato annullato e la scheda di prima "
+                                    "ripristinata.")
+                         .arg(name));
     }
     const qint64 records = *size / layout.size;
     const qint64 tail = *size % layout.size;
@@ -120,7 +135,7 @@ qint64 verifyArchive(const QString& path, const RecordLayout& layout,
                                  .arg(name)
                                  .arg(records)
                                  .arg(tail));
-    qint64 faults = tail == 0 ? 0 : 1;
+    faults += tail == 0 ? 0 : 1;
     const ArchiveError scanned = file.scan([&](qint64 number, const RecordView& record) {
         const Faults found = recordFaults(record, currentYear);
         for (const QString& fault : found)
@@ -142,12 +157,16 @@ int verifyFolder(const QString& folder, int currentYear, Console& console) {
     const QDir dir(folder);
     qint64 faults = 0;
     int archives = 0;
-    if (QFileInfo(employeeArchivePath(folder)).isFile()) {
+    // Whatever stands under an archive's name is checked: a folder, a pipe or a broken link there is
+    // an archive the program cannot read.
+    const QFileInfo employees(employeeArchivePath(folder));
+    if (employees.exists() || employees.isSymLink()) {
         ++archives;
         faults += verifyArchive(employeeArchivePath(folder), W::layout, employeeFaults, currentYear, console);
     }
     static const QRegularExpression yearName(QStringLiteral("^[0-9]{4}\\.lav$"));
-    const QStringList years = dir.entryList(QDir::Files, QDir::Name);
+    const QStringList years =
+        dir.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& entry : years) {
         if (!yearName.match(entry).hasMatch())
             continue;

@@ -427,13 +427,50 @@ TEST_F(CliTest, AFileSizeLimitIsAWriteFailureNotTheEndOfTheProgram) {
     // The export outgrows the limit: the program itself must turn that into its message.
     writeRegister2025();
     const auto run = orvelia::test::runProgramWithFileSizeLimit(
-        QStringLiteral(ORVELIA_CLI), {QStringLiteral("--cartella"), dir.path(), "esporta-lavori", "2025"}, 200);
+        QStringLiteral(ORVELIA_CLI), {QStringLiteral("--cartella"), dir.path(), "esporta-lavori", "2025"},
+        200);
     if (!run)
         GTEST_SKIP() << orvelia::test::kNoFileSizeLimit;
     ASSERT_TRUE(run->exited) << "ended by signal " << run->code;
     EXPECT_EQ(run->code, 3);
     EXPECT_EQ(run->err, QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\n"
                                        "Accertarsi che il file di Excel non sia già aperto.\n"));
+}
+
+TEST_F(CliTest, VerifyNamesWhatStandsWhereAnArchiveShouldBe) {
+    const QString unreadable = QStringLiteral("%1: l'archivio non può essere letto (non è un file, o non è "
+                                              "accessibile).");
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Brenzo.pro")));
+    Outcome run = cli({"verifica"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.out.contains(unreadable.arg("Brenzo.pro"))) << run.out.join(u'\n').toStdString();
+    ASSERT_TRUE(QDir(dir.path()).rmdir(QStringLiteral("Brenzo.pro")));
+    // A broken link, where the system makes links, and a pipe, where it makes pipes.
+    if (QFile::link(path(QStringLiteral("altrove.lav")), path(QStringLiteral("2025.lav"))) &&
+        QFileInfo(path(QStringLiteral("2025.lav"))).isSymLink()) {
+        run = cli({"verifica"});
+        EXPECT_EQ(run.code, 1);
+        EXPECT_TRUE(run.out.contains(unreadable.arg("2025.lav")));
+    }
+    QFile::remove(path(QStringLiteral("2025.lav")));
+    if (orvelia::test::makePipe(path(QStringLiteral("2026.lav")))) {
+        run = cli({"verifica"});
+        EXPECT_EQ(run.code, 1);
+        EXPECT_TRUE(run.out.contains(unreadable.arg("2026.lav")));
+    }
+}
+
+TEST_F(CliTest, AHugeSparseYearFileIsReadNotReservedFor) {
+    // Eight terabytes of nothing: the summary stops at its first record, which has no date.
+    {
+        QFile year(path(QStringLiteral("2026.lav")));
+        ASSERT_TRUE(year.open(QIODevice::WriteOnly));
+        if (!year.resize(qint64(1) << 43))
+            GTEST_SKIP() << "this file system makes no sparse file so large";
+    }
+    const Outcome run = cli({"riepilogo", "2026", "01/01", "31/12"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.err.startsWith(QStringLiteral("Attenzione: il riepilogo è incompleto.")));
 }
 
 TEST_F(CliTest, ChecksGiveTheMessageOfTheCheckWindow) {
