@@ -1,5 +1,9 @@
 #pragma once
 
+#include <memory>
+
+#include <QString>
+
 #include "core/system/system.h"
 
 namespace orvelia::test {
@@ -12,5 +16,13 @@ public:
     ScopedFaults(const ScopedFaults&) = delete;
     ScopedFaults& operator=(const ScopedFaults&) = delete;
 };
+
+/// A plan that makes the first @p op on @p path fail and lets everything else run.
+inline sys::FaultInjector failFirst(sys::FileOp op, const QString& path) {
+    auto seen = std::make_shared<int>(0);
+    return [op, path, seen](sys::FileOp asked, const QString& file) {
+        return asked == op && file == path && ++*seen == 1 ? sys::Fault{sys::Fault::Fail} : sys::Fault{};
+    };
+}
 
 } // namespace orvelia::test

@@ -302,11 +302,7 @@ TEST_F(WorkTest, AFailedSaveLeavesNothingAndTheNextSaveStoresTheRecordOnce) {
     openYear();
     fillRequired();
     {
-        int flushes = 0;
-        ScopedFaults faults([&](sys::FileOp op, const QString& file) {
-            return op == sys::FileOp::Flush && file == path() && ++flushes == 1 ? sys::Fault{sys::Fault::Fail}
-                                                                                : sys::Fault{};
-        });
+        ScopedFaults faults(failFirst(sys::FileOp::Flush, path()));
         click(w->cmdSalva);
     }
     EXPECT_EQ(messages(), one(MessageKind::Error, kArchiveAccessMessage));
