@@ -21,6 +21,7 @@
 #include "core/work/worklines.h"
 #include "windows/app/listwindow.h"
 #include "windows/app/application.h"
+#include "windows/common/navigationwindow.h"
 #include "windows/app/tfrminfo.h"
 #include "windows/registry/tfrmanteprimaistruttore.h"
 #include "windows/registry/tfrmdarinnovare.h"

@@ -30,8 +30,8 @@ const QString kChangeFailure =
                    "modifica della password. Si consiglia di reinstallare il software.");
 } // namespace
 
-TfrmCambiaPassword::TfrmCambiaPassword(OrveliaApp& app)
-    : NavigationWindow(app, "TfrmCambiaPassword", kCaption) {
+TfrmCambiaPassword::TfrmCambiaPassword(WindowShell& shell)
+    : NavigationWindow(shell, "TfrmCambiaPassword", kCaption) {
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint);
 
@@ -152,7 +152,7 @@ void TfrmCambiaPassword::cmdOKClick() {
 }
 
 QWidget* TfrmCambiaPassword::closeHandler() {
-    auto* login = app().window<TfrmPassword>();
+    auto* login = qobject_cast<TfrmPassword*>(shell().window(Screen::Login));
     login->resetForLogin();
     return login;
 }

@@ -28,8 +28,8 @@ const QString kReadFailure =
                    "lettura della password. Si consiglia di reinstallare il software.");
 } // namespace
 
-TfrmPassword::TfrmPassword(OrveliaApp& app)
-    : NavigationWindow(app, "TfrmPassword", kCaption) {
+TfrmPassword::TfrmPassword(WindowShell& shell)
+    : NavigationWindow(shell, "TfrmPassword", kCaption) {
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint);
 
@@ -131,11 +131,11 @@ void TfrmPassword::cmdOKClick() {
         txtPassword->setFocus();
         return;
     }
-    app().showInsteadOf(this, app().window<TfrmAvvio>());
+    showInsteadOfThis(Screen::MainMenu);
 }
 
 void TfrmPassword::btnCambiaPasswordClick() {
-    app().showInsteadOf(this, app().window<TfrmCambiaPassword>());
+    showInsteadOfThis(Screen::ChangePassword);
 }
 
 QWidget* TfrmPassword::closeHandler() {

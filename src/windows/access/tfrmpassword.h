@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/app/application.h"
+#include "windows/common/navigationwindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -12,7 +12,7 @@ namespace orvelia {
 class TfrmPassword : public NavigationWindow {
     Q_OBJECT
 public:
-    explicit TfrmPassword(OrveliaApp& app);
+    explicit TfrmPassword(WindowShell& shell);
 
     bool fillsScreen() const override { return false; }
 

@@ -1,13 +1,12 @@
 #include "windows/app/application.h"
 
-#include <QCloseEvent>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QScreen>
 
 #include "windows/access/tfrmcambiapassword.h"
 #include "windows/access/tfrmpassword.h"
 #include "windows/app/tfrmavvio.h"
+#include "windows/common/navigationwindow.h"
 #include "windows/registry/tfrmistruttori.h"
 #include "windows/reports/tfrmmenupagamenti.h"
 #include "windows/reports/tfrmmenuriepilogopagamenti.h"
@@ -17,28 +16,10 @@
 
 namespace orvelia {
 
-NavigationWindow::NavigationWindow(OrveliaApp& app, const char* className, const QString& caption)
-    : QWidget(nullptr)
-    , m_app(app) {
-    setObjectName(QString::fromLatin1(className));
-    setWindowTitle(caption);
-}
-
-void NavigationWindow::closeEvent(QCloseEvent* event) {
-    event->ignore(); // never destroyed: hidden instead
-    if (m_app.hasQuit())
-        return;
-    QWidget* next = closeHandler();
-    if (next == nullptr) {
-        m_app.quit();
-        return;
-    }
-    m_app.showInsteadOf(this, next);
-}
-
 OrveliaApp::OrveliaApp(QObject* parent)
     : QObject(parent) {
-    // Every window that lives for the whole run, in the order the program creates them.
+    // Every window that lives for the whole run, in the order the program creates them, which is
+    // also the order of Screen.
     create<TfrmPassword>();
     create<TfrmAvvio>();
     create<TfrmCambiaPassword>();
@@ -96,6 +77,11 @@ void OrveliaApp::showInsteadOf(QWidget* current, QWidget* next) {
         current->hide();
 }
 
+QWidget* OrveliaApp::window(Screen screen) const {
+    const auto index = std::size_t(screen);
+    return index < m_windows.size() ? m_windows[index] : nullptr;
+}
+
 QWidget* OrveliaApp::window(const QString& className) const {
     for (QWidget* w : m_windows)
         if (w->objectName() == className)
@@ -108,40 +94,6 @@ QStringList OrveliaApp::creationOrder() const {
     for (const QWidget* w : m_windows)
         names << w->objectName();
     return names;
-}
-
-void writeCallerTag(QWidget* window, const QString& tag) {
-    if (auto* memory = window->findChild<QLabel*>(QStringLiteral("lblMemory")))
-        memory->setText(tag);
-}
-
-QString callerTag(const QWidget* window) {
-    const auto* memory = window->findChild<QLabel*>(QStringLiteral("lblMemory"));
-    return memory ? memory->text() : QString();
-}
-
-ToolWindow::ToolWindow(QWidget* caller, const char* className, const QString& caption)
-    : QDialog(caller) {
-    setObjectName(QString::fromLatin1(className));
-    setWindowTitle(caption);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                   Qt::WindowTitleHint);
-    setModal(true);
-}
-
-void ToolWindow::showEvent(QShowEvent* event) {
-    setFixedSize(sizeHint().expandedTo(minimumSize()));
-    const QWidget* over = parentWidget() ? parentWidget()->window() : nullptr;
-    const QRect area = over && over->isVisible() ? over->frameGeometry()
-                       : QGuiApplication::primaryScreen()
-                           ? QGuiApplication::primaryScreen()->availableGeometry()
-                           : QRect();
-    if (area.isValid()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(area.center());
-        move(frame.topLeft());
-    }
-    QDialog::showEvent(event);
 }
 
 } // namespace orvelia

@@ -10,6 +10,7 @@
 
 #include "framework/platform.h"
 #include "framework/widgets.h"
+#include "windows/common/toolwindow.h"
 #include "windows/app/tfrminfo.h"
 #include "windows/help/tfrmguida.h"
 
@@ -100,8 +101,8 @@ QString buttonStyle(const QColor& accent) {
 }
 } // namespace
 
-TfrmAvvio::TfrmAvvio(OrveliaApp& app)
-    : NavigationWindow(app, "TfrmAvvio", kCaption) {
+TfrmAvvio::TfrmAvvio(WindowShell& shell)
+    : NavigationWindow(shell, "TfrmAvvio", kCaption) {
     paintGround(this, colours::kPaper);
 
     // Title band
@@ -174,11 +175,10 @@ TfrmAvvio::TfrmAvvio(OrveliaApp& app)
     root->addWidget(footer);
 
     for (auto [button, picture, panel, target] :
-         {std::tuple{btnLavoratori, imgLavoratori, infLavoratori, "TfrmIstruttori"},
-          std::tuple{btnLavori, imgLavori, infLavori, "TfrmMenuLavori"},
-          std::tuple{btnCompensi, imgCompensi, infCompensi, "TfrmMenuPagamenti"}}) {
-        const QString className = QString::fromLatin1(target);
-        auto go = [this, className] { openApplication(className); };
+         {std::tuple{btnLavoratori, imgLavoratori, infLavoratori, Screen::Registry},
+          std::tuple{btnLavori, imgLavori, infLavori, Screen::YearSelection},
+          std::tuple{btnCompensi, imgCompensi, infCompensi, Screen::ReportsMenu}}) {
+        auto go = [this, screen = target] { showInsteadOfThis(screen); };
         connect(button, &ClickableLabel::clicked, this, go);
         connect(picture, &ClickablePicture::clicked, this, go);
         connect(panel, &ClickableLabel::clicked, this, go);
@@ -187,7 +187,7 @@ TfrmAvvio::TfrmAvvio(OrveliaApp& app)
     connect(imgInfo, &ClickablePicture::clicked, this, [this] { openToolWindow<TfrmInfo>(this); });
     connect(imgProdotto, &ClickablePicture::clicked, this, [this] { openToolWindow<TfrmSplash>(this); });
     connect(icoSito, &ClickablePicture::clicked, this, [] { TMisc::Open(kProductWebSite); });
-    connect(imgEsci, &ClickablePicture::clicked, this, [this] { this->app().quit(); });
+    connect(imgEsci, &ClickablePicture::clicked, this, [this] { this->shell().quit(); });
     setMinimumSize(1000, 640);
 }
 
@@ -240,11 +240,6 @@ QWidget* TfrmAvvio::makeFooterCommand(ClickablePicture*& picture, const QString&
     layout->addWidget(picture, 0, Qt::AlignHCenter);
     layout->addWidget(text, 0, Qt::AlignHCenter);
     return box;
-}
-
-void TfrmAvvio::openApplication(const QString& className) {
-    if (QWidget* target = app().window(className))
-        app().showInsteadOf(this, target);
 }
 
 QWidget* TfrmAvvio::closeHandler() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/app/application.h"
+#include "windows/common/navigationwindow.h"
 
 class QLabel;
 
@@ -13,7 +13,7 @@ class ClickablePicture;
 class TfrmAvvio : public NavigationWindow {
     Q_OBJECT
 public:
-    explicit TfrmAvvio(OrveliaApp& app);
+    explicit TfrmAvvio(WindowShell& shell);
 
     ClickableLabel* btnLavoratori;
     ClickablePicture* imgLavoratori;
@@ -41,7 +41,6 @@ private:
                       ClickableLabel*& button, ClickablePicture*& picture, ClickableLabel*& panel);
     QWidget* makeFooterCommand(ClickablePicture*& picture, const QString& name, const QString& icon,
                                const QString& caption);
-    void openApplication(const QString& className);
 };
 
 } // namespace orvelia

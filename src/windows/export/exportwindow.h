@@ -7,7 +7,7 @@
 #include <QTableView>
 
 #include "core/export/spreadsheet.h"
-#include "windows/app/application.h"
+#include "windows/common/toolwindow.h"
 
 class QLabel;
 

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/archive/paths.h"
+#include "windows/common/toolwindow.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
 

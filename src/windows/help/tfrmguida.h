@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/help/helppages.h"
-#include "windows/app/application.h"
+#include "windows/common/toolwindow.h"
 
 class QLabel;
 class QPlainTextEdit;

@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "windows/app/application.h"
+#include "windows/common/toolwindow.h"
 
 class QLabel;
 class QPushButton;

@@ -16,6 +16,7 @@
 #include "core/attachments/attachments.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
+#include "windows/common/toolwindow.h"
 #include "windows/registry/tfrmistruttori.h"
 #include "windows/work/tfrmlavori.h"
 

@@ -86,7 +86,7 @@ void TfrmDaRinnovare::lstRecordsDblClick() {
     auto* registryWindow = qobject_cast<TfrmIstruttori*>(parentWidget());
     if (!registryWindow) {
         if (auto* nav = qobject_cast<NavigationWindow*>(parentWidget()))
-            registryWindow = nav->app().window<TfrmIstruttori>();
+            registryWindow = qobject_cast<TfrmIstruttori*>(nav->shell().window(Screen::Registry));
     }
     if (registryWindow && lstRecords->selectedRow() >= 0) {
         lists::findRecordOfLine(

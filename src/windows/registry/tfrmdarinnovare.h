@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/archive/layout.h"
-#include "windows/app/application.h"
+#include "windows/common/toolwindow.h"
 
 class QLineEdit;
 class QPushButton;

@@ -20,6 +20,7 @@
 #include "framework/fieldform.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
+#include "windows/common/toolwindow.h"
 #include "windows/app/recordcommands.h"
 #include "windows/checks/tfrmcarta.h"
 #include "windows/checks/tfrmiban.h"
@@ -173,8 +174,8 @@ int boxWidth(const FieldDef& def, int capacity) {
 
 } // namespace
 
-TfrmIstruttori::TfrmIstruttori(OrveliaApp& app)
-    : NavigationWindow(app, "TfrmIstruttori", kCaption) {
+TfrmIstruttori::TfrmIstruttori(WindowShell& shell)
+    : NavigationWindow(shell, "TfrmIstruttori", kCaption) {
     paintGround(this, colours::kPaper);
 
     auto* bar = new CommandBar(this);
@@ -302,7 +303,7 @@ TfrmIstruttori::TfrmIstruttori(OrveliaApp& app)
 }
 
 QWidget* TfrmIstruttori::closeHandler() {
-    return app().window(QStringLiteral("TfrmAvvio"));
+    return shell().window(Screen::MainMenu);
 }
 
 void TfrmIstruttori::showEvent(QShowEvent* event) {

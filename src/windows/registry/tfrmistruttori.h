@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/archive/layout.h"
-#include "windows/app/application.h"
+#include "windows/common/navigationwindow.h"
 
 class QComboBox;
 class QLabel;
@@ -18,7 +18,7 @@ class StatusLine;
 class TfrmIstruttori : public NavigationWindow {
     Q_OBJECT
 public:
-    explicit TfrmIstruttori(OrveliaApp& app);
+    explicit TfrmIstruttori(WindowShell& shell);
 
     // Fields 1 to 45 of the employee record, in the order of the Enter chain.
     QLineEdit *txtCognome, *txtNome, *txtCodFisc, *txtSesso, *txtDataNasc, *txtComuneNasc;

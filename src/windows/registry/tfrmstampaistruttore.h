@@ -3,7 +3,7 @@
 #include <QDateTime>
 
 #include "framework/sheet.h"
-#include "windows/app/application.h"
+#include "windows/common/toolwindow.h"
 
 class QPushButton;
 

@@ -67,8 +67,11 @@ static_assert(std::size(kFilters) == registry::kSearchFields.size());
 template <typename W> W* target(QWidget* caller) {
     if (auto* w = qobject_cast<W*>(caller))
         return w;
-    if (auto* nav = qobject_cast<NavigationWindow*>(caller))
-        return nav->app().window<W>();
+    if (auto* nav = qobject_cast<NavigationWindow*>(caller)) {
+        for (const Screen screen : {Screen::Registry, Screen::WorkRegister})
+            if (auto* w = qobject_cast<W*>(nav->shell().window(screen)))
+                return w;
+    }
     return nullptr;
 }
 
@@ -76,7 +79,7 @@ QWidget* summaryWindow(QWidget* caller) {
     if (caller && caller->objectName() == kSummaryWindow)
         return caller;
     if (auto* nav = qobject_cast<NavigationWindow*>(caller))
-        return nav->app().window(kSummaryWindow);
+        return nav->shell().window(Screen::SummaryCriteria);
     return nullptr;
 }
 

@@ -3,7 +3,7 @@
 #include <QStringList>
 
 #include "core/archive/layout.h"
-#include "windows/app/application.h"
+#include "windows/common/toolwindow.h"
 
 class QLabel;
 class QLineEdit;

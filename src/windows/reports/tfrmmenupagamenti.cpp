@@ -33,8 +33,8 @@ const QString kTagSummary = QStringLiteral("riepiloghi");
 const QString kTagStatistics = QStringLiteral("statistiche");
 } // namespace
 
-TfrmMenuPagamenti::TfrmMenuPagamenti(OrveliaApp& app)
-    : NavigationWindow(app, "TfrmMenuPagamenti", kCaption) {
+TfrmMenuPagamenti::TfrmMenuPagamenti(WindowShell& shell)
+    : NavigationWindow(shell, "TfrmMenuPagamenti", kCaption) {
     paintGround(this, colours::kPaper);
 
     auto* header = new BrandHeader(kHeaderTitle, kHeaderSubtitle, this, 96);
@@ -137,13 +137,13 @@ void TfrmMenuPagamenti::btnStatisticheClick() {
 }
 
 QWidget* TfrmMenuPagamenti::closeHandler() {
-    QWidget* mainMenu = app().window(QStringLiteral("TfrmAvvio"));
+    QWidget* mainMenu = shell().window(Screen::MainMenu);
     const QString tag = lblMemory->text().trimmed();
     if (tag == kTagSummary)
-        return app().window<TfrmMenuRiepilogoPagamenti>();
+        return shell().window(Screen::SummaryCriteria);
     if (tag == kTagStatistics) {
         // The statistics window may be missing from a build; the main menu is then the way back.
-        QWidget* statistics = app().window(QStringLiteral("TfrmStatistiche"));
+        QWidget* statistics = shell().window(Screen::Statistics);
         return statistics ? statistics : mainMenu;
     }
     return mainMenu;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/app/application.h"
+#include "windows/common/navigationwindow.h"
 
 class QLabel;
 class QPushButton;
@@ -13,7 +13,7 @@ class ClickablePicture;
 class TfrmMenuPagamenti : public NavigationWindow {
     Q_OBJECT
 public:
-    explicit TfrmMenuPagamenti(OrveliaApp& app);
+    explicit TfrmMenuPagamenti(WindowShell& shell);
 
     QPushButton* btnRiepiloghi;
     ClickablePicture* icoLibri;

@@ -17,6 +17,7 @@
 #include "framework/editing.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
+#include "windows/common/toolwindow.h"
 #include "windows/registry/tfrmtrovaistruttori.h"
 #include "windows/reports/tfrmrieppagamenti.h"
 
@@ -47,8 +48,8 @@ const QString kFileDesign = QStringLiteral("FilePath");
 const QString kTagSearch = QStringLiteral("riep_pagamenti");
 } // namespace
 
-TfrmMenuRiepilogoPagamenti::TfrmMenuRiepilogoPagamenti(OrveliaApp& app)
-    : NavigationWindow(app, "TfrmMenuRiepilogoPagamenti", kCaption) {
+TfrmMenuRiepilogoPagamenti::TfrmMenuRiepilogoPagamenti(WindowShell& shell)
+    : NavigationWindow(shell, "TfrmMenuRiepilogoPagamenti", kCaption) {
     paintGround(this, colours::kPaper);
 
     auto* header = new BrandHeader(kHeaderTitle, kHeaderSubtitle, this, 96);
@@ -317,7 +318,7 @@ void TfrmMenuRiepilogoPagamenti::impCodFiscClick() {
 }
 
 QWidget* TfrmMenuRiepilogoPagamenti::closeHandler() {
-    return app().window(QStringLiteral("TfrmAvvio"));
+    return shell().window(Screen::MainMenu);
 }
 
 } // namespace orvelia

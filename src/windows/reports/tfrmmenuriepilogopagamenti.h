@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/reports/summary.h"
-#include "windows/app/application.h"
+#include "windows/common/navigationwindow.h"
 
 class QComboBox;
 class QGroupBox;
@@ -17,7 +17,7 @@ class ClickablePicture;
 class TfrmMenuRiepilogoPagamenti : public NavigationWindow {
     Q_OBJECT
 public:
-    explicit TfrmMenuRiepilogoPagamenti(OrveliaApp& app);
+    explicit TfrmMenuRiepilogoPagamenti(WindowShell& shell);
 
     QLineEdit* txtAnno;
     QLineEdit* txtTipologia;

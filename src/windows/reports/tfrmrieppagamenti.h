@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/reports/summary.h"
-#include "windows/app/application.h"
+#include "windows/common/toolwindow.h"
 
 class QLabel;
 class QPushButton;

@@ -86,8 +86,8 @@ int copiesFrom(const QString& answer) {
 }
 } // namespace
 
-TfrmStatistiche::TfrmStatistiche(OrveliaApp& app)
-    : NavigationWindow(app, "TfrmStatistiche", kCaption) {
+TfrmStatistiche::TfrmStatistiche(WindowShell& shell)
+    : NavigationWindow(shell, "TfrmStatistiche", kCaption) {
     paintGround(this, colours::kPaper);
     auto* header = new BrandHeader(kHeaderTitle, kHeaderSubtitle, this, 84);
 
@@ -319,7 +319,7 @@ void TfrmStatistiche::btnStampaClick() {
 }
 
 QWidget* TfrmStatistiche::closeHandler() {
-    return app().window(QStringLiteral("TfrmAvvio"));
+    return shell().window(Screen::MainMenu);
 }
 
 } // namespace orvelia

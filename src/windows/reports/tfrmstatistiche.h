@@ -3,7 +3,7 @@
 #include <array>
 
 #include "framework/chart.h"
-#include "windows/app/application.h"
+#include "windows/common/navigationwindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -18,7 +18,7 @@ class StatusLine;
 class TfrmStatistiche : public NavigationWindow {
     Q_OBJECT
 public:
-    explicit TfrmStatistiche(OrveliaApp& app);
+    explicit TfrmStatistiche(WindowShell& shell);
 
     // Year panel.
     QWidget* panAvvio;

@@ -24,6 +24,7 @@
 #include "framework/fieldform.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
+#include "windows/common/toolwindow.h"
 #include "windows/app/recordcommands.h"
 #include "windows/checks/checkwindow.h"
 #include "windows/export/tfrmexplavori.h"
@@ -121,8 +122,8 @@ QComboBox* timeList(const char* name, int count, QWidget* parent) {
 
 } // namespace
 
-TfrmLavori::TfrmLavori(OrveliaApp& app)
-    : NavigationWindow(app, "TfrmLavori", kCaption) {
+TfrmLavori::TfrmLavori(WindowShell& shell)
+    : NavigationWindow(shell, "TfrmLavori", kCaption) {
     paintGround(this, colours::kPaper);
 
     auto* bar = new CommandBar(this);
@@ -383,7 +384,7 @@ void TfrmLavori::openYear(const QString& path, const QString& year) {
 }
 
 QWidget* TfrmLavori::closeHandler() {
-    return app().window(QStringLiteral("TfrmAvvio"));
+    return shell().window(Screen::MainMenu);
 }
 
 void TfrmLavori::showEvent(QShowEvent* event) {

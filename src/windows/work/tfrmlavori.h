@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/archive/layout.h"
-#include "windows/app/application.h"
+#include "windows/common/navigationwindow.h"
 
 class QCheckBox;
 class QComboBox;
@@ -20,7 +20,7 @@ class StatusLine;
 class TfrmLavori : public NavigationWindow {
     Q_OBJECT
 public:
-    explicit TfrmLavori(OrveliaApp& app);
+    explicit TfrmLavori(WindowShell& shell);
 
     QLineEdit *txtCognome, *txtNome, *txtCodFisc, *txtRecapito, *txtMansione, *txtCategoria, *txtData,
         *txtLuogo;

@@ -28,8 +28,8 @@ const QString kTagBack = QStringLiteral("avvio");
 const QString kTagWork = QStringLiteral("lavori");
 } // namespace
 
-TfrmMenuLavori::TfrmMenuLavori(OrveliaApp& app)
-    : NavigationWindow(app, "TfrmMenuLavori", kCaption) {
+TfrmMenuLavori::TfrmMenuLavori(WindowShell& shell)
+    : NavigationWindow(shell, "TfrmMenuLavori", kCaption) {
     paintGround(this, colours::kPaper);
 
     auto* header =
@@ -107,15 +107,16 @@ void TfrmMenuLavori::btnApriPreventiviClick() {
         txtAnnoPreventivi->setFocus();
         return;
     }
-    app().window<TfrmLavori>()->openYear(workArchivePath(programFolder(), year), year);
+    if (auto* work = qobject_cast<TfrmLavori*>(shell().window(Screen::WorkRegister)))
+        work->openYear(workArchivePath(programFolder(), year), year);
     lblMemory->setText(kTagWork);
     close();
 }
 
 QWidget* TfrmMenuLavori::closeHandler() {
     if (lblMemory->text() == kTagWork)
-        return app().window<TfrmLavori>();
-    return app().window(QStringLiteral("TfrmAvvio"));
+        return shell().window(Screen::WorkRegister);
+    return shell().window(Screen::MainMenu);
 }
 
 } // namespace orvelia

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/app/application.h"
+#include "windows/common/navigationwindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -14,7 +14,7 @@ class ClickablePicture;
 class TfrmMenuLavori : public NavigationWindow {
     Q_OBJECT
 public:
-    explicit TfrmMenuLavori(OrveliaApp& app);
+    explicit TfrmMenuLavori(WindowShell& shell);
 
     QLineEdit* txtAnnoPreventivi;
     QPushButton* btnApriPreventivi;

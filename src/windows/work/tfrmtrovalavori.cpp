@@ -21,6 +21,7 @@
 #include "framework/listview.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
+#include "windows/common/toolwindow.h"
 #include "windows/app/listwindow.h"
 #include "windows/work/tfrmlavori.h"
 #include "windows/app/recordcommands.h"

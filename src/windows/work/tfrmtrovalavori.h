@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/app/application.h"
+#include "windows/common/toolwindow.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,0 +1,31 @@
+#include "windows/common/navigationwindow.h"
+
+#include <QCloseEvent>
+
+namespace orvelia {
+
+NavigationWindow::NavigationWindow(WindowShell& shell, const char* className, const QString& caption)
+    : QWidget(nullptr)
+    , m_shell(shell) {
+    setObjectName(QString::fromLatin1(className));
+    setWindowTitle(caption);
+}
+
+void NavigationWindow::closeEvent(QCloseEvent* event) {
+    event->ignore(); // never destroyed: hidden instead
+    if (m_shell.hasQuit())
+        return;
+    QWidget* next = closeHandler();
+    if (next == nullptr) {
+        m_shell.quit();
+        return;
+    }
+    m_shell.showInsteadOf(this, next);
+}
+
+void NavigationWindow::showInsteadOfThis(Screen screen) {
+    if (QWidget* next = m_shell.window(screen))
+        m_shell.showInsteadOf(this, next);
+}
+
+} // namespace orvelia

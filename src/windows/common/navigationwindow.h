@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+#include "windows/common/shell.h"
+
+namespace orvelia {
+
+/**
+ * A window that lives for the whole run and is shown and hidden: the menus,
+ * the data windows, and the login and change-password windows. Closing it,
+ * by its exit command or the title bar, runs closeHandler(), which names the
+ * window to show next (nothing ends the program); the window is then hidden,
+ * never destroyed.
+ */
+class NavigationWindow : public QWidget {
+    Q_OBJECT
+public:
+    NavigationWindow(WindowShell& shell, const char* className, const QString& caption);
+
+    WindowShell& shell() const { return m_shell; }
+    /// Fills the screen (menus and data windows) or keeps its own fixed size (login windows).
+    virtual bool fillsScreen() const { return true; }
+
+protected:
+    /// The window to show when this one closes; nullptr ends the program.
+    virtual QWidget* closeHandler() = 0;
+    void closeEvent(QCloseEvent* event) override;
+    /// Goes from this window to the one that serves @p screen.
+    void showInsteadOfThis(Screen screen);
+
+private:
+    WindowShell& m_shell;
+};
+
+} // namespace orvelia

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <functional>
+
+#include <QDialog>
+#include <QString>
+
+#include "framework/platform.h"
+
+namespace orvelia {
+
+/// Puts the tag @p tag into the hidden lblMemory of @p window.
+void writeCallerTag(QWidget* window, const QString& tag);
+/// The caller tag in the hidden lblMemory of @p window (empty when it has none).
+QString callerTag(const QWidget* window);
+
+/**
+ * A tool window: a fixed-size dialog with a single border and no title-bar
+ * buttons, centred on its caller, created afresh for every use. A tool never
+ * reaches into its caller: what it needs is handed to it when it is opened,
+ * and what it gives back it emits, for the caller to take where it opened it.
+ */
+class ToolWindow : public QDialog {
+    Q_OBJECT
+public:
+    ToolWindow(QWidget* caller, const char* className, const QString& caption);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+};
+
+/**
+ * Opens a fresh tool window of class W over @p caller: writes @p tag into its
+ * lblMemory, lets @p prepare hand it its values and connect to what it emits,
+ * shows it modally and destroys it when it closes. Returns the dialog's result.
+ */
+template <typename W>
+int openToolWindow(QWidget* caller, const QString& tag = QString(),
+                   const std::function<void(W&)>& prepare = {}) {
+    W window(caller);
+    if (!tag.isEmpty())
+        writeCallerTag(&window, tag);
+    if (prepare)
+        prepare(window);
+    return Platform::instance().showModal(&window);
+}
+
+} // namespace orvelia
