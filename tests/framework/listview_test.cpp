@@ -14,7 +14,7 @@
 
 #include "core/lists/lines.h"
 #include "framework/listview.h"
-#include "windows/app/listwindow.h"
+#include "windows/common/listwindow.h"
 
 using namespace orvelia;
 using orvelia::test::ScopedFakePlatform;

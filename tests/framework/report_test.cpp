@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 #include "framework/report.h"
-#include "windows/app/listwindow.h"
+#include "windows/common/listwindow.h"
 
 using namespace orvelia;
 using namespace orvelia::report;

@@ -14,12 +14,14 @@
 
 #include "core/archive/paths.h"
 #include "core/archive/recordfile.h"
+#include "core/registry/employeesheet.h"
+#include "core/work/worksheet.h"
 #include "framework/appearance.h"
 #include "framework/chart.h"
 #include "framework/report.h"
 #include "core/reports/summary.h"
 #include "core/work/worklines.h"
-#include "windows/app/listwindow.h"
+#include "windows/common/listwindow.h"
 #include "windows/app/application.h"
 #include "windows/common/navigationwindow.h"
 #include "windows/app/tfrminfo.h"
@@ -85,6 +87,7 @@ void sheets(OrveliaApp& app, const QString& folder) {
     registry->txtNome->setText(QStringLiteral("Maria Grazia"));
     registry->txtNote->setText(QString(250, u'n').replace(0, 20, QStringLiteral("Nota lunga [DATE] ")));
     TfrmStampaIstruttore employee(registry);
+    employee.setValues(registry::employeeSheetValues(registry->recordOnScreen()));
     employee.fillSheet(when);
     QPdfWriter employeePdf(QDir(folder).filePath(QStringLiteral("scheda_lavoratore.pdf")));
     report::render(employee.repDocumento.prepare(when.date()), employeePdf);
@@ -101,6 +104,7 @@ void sheets(OrveliaApp& app, const QString& folder) {
     work->txtMateriali->setText(longText.left(120));
     work->txtNote->setText(longText.left(70));
     TfrmStampaLavoro sheet(work);
+    sheet.setValues(work::workSheetValues(work->recordOnScreen()));
     sheet.fillSheet(when);
     QPdfWriter workPdf(QDir(folder).filePath(QStringLiteral("scheda_lavoro.pdf")));
     report::render(sheet.repDocumento.prepare(when.date()), workPdf);

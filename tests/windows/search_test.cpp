@@ -14,7 +14,7 @@
 #include "framework/widgets.h"
 #include "support/app_fixture.h"
 #include "support/keys.h"
-#include "windows/app/listwindow.h"
+#include "windows/common/listwindow.h"
 #include "windows/app/tfrmavvio.h"
 #include "windows/registry/tfrmdarinnovare.h"
 #include "windows/registry/tfrmistruttori.h"

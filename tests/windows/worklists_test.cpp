@@ -16,7 +16,7 @@
 #include "framework/widgets.h"
 #include "support/app_fixture.h"
 #include "support/keys.h"
-#include "windows/app/listwindow.h"
+#include "windows/common/listwindow.h"
 #include "windows/app/tfrmavvio.h"
 #include "windows/work/tfrmlavincompleti.h"
 #include "windows/work/tfrmlavori.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/checks/checkwindow.h"
+#include "windows/common/checkwindow.h"
 
 namespace orvelia {
 

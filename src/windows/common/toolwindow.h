@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <utility>
 
 #include <QDialog>
 #include <QString>
@@ -30,14 +31,14 @@ protected:
 };
 
 /**
- * Opens a fresh tool window of class W over @p caller: writes @p tag into its
- * lblMemory, lets @p prepare hand it its values and connect to what it emits,
- * shows it modally and destroys it when it closes. Returns the dialog's result.
+ * Opens a fresh tool window of class W over @p caller, made with @p args after the caller:
+ * writes @p tag into its lblMemory, lets @p prepare hand it its values and connect to what it
+ * emits, shows it modally and destroys it when it closes. Returns the dialog's result.
  */
-template <typename W>
+template <typename W, typename... Args>
 int openToolWindow(QWidget* caller, const QString& tag = QString(),
-                   const std::function<void(W&)>& prepare = {}) {
-    W window(caller);
+                   const std::function<void(W&)>& prepare = {}, Args&&... args) {
+    W window(caller, std::forward<Args>(args)...);
     if (!tag.isEmpty())
         writeCallerTag(&window, tag);
     if (prepare)

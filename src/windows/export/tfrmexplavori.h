@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/export/exportwindow.h"
+#include "windows/common/exportwindow.h"
 
 namespace orvelia {
 

@@ -1,7 +1,5 @@
 #include "windows/registry/tfrmanteprimaistruttore.h"
 
-#include "windows/registry/tfrmistruttori.h"
-
 namespace orvelia {
 
 namespace {
@@ -19,13 +17,7 @@ TfrmAnteprimaIstruttore::TfrmAnteprimaIstruttore(QWidget* caller)
     : SheetPrintWindow(caller,
                        {"TfrmAnteprimaIstruttore", kCaption, kHeading, kExplanation,
                         QStringLiteral("anteprima"), kMostraAnteprima},
-                       employeeSheetForm())
-    , m_registry(qobject_cast<TfrmIstruttori*>(caller)) {}
-
-void TfrmAnteprimaIstruttore::fillSheet(const QDateTime& when) {
-    if (m_registry)
-        fillEmployeeSheet(repDocumento, *m_registry, when);
-}
+                       employeeSheetForm()) {}
 
 void TfrmAnteprimaIstruttore::output() {
     report::preview(repDocumento.document(), this, kPreviewCaption);

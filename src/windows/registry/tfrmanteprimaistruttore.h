@@ -10,13 +10,8 @@ class TfrmAnteprimaIstruttore : public SheetPrintWindow {
 public:
     explicit TfrmAnteprimaIstruttore(QWidget* caller);
 
-    void fillSheet(const QDateTime& when) override;
-
 protected:
     void output() override;
-
-private:
-    TfrmIstruttori* m_registry;
 };
 
 } // namespace orvelia

@@ -15,13 +15,14 @@
 #include "core/archive/recordfile.h"
 #include "core/archive/text.h"
 #include "core/registry/employee.h"
+#include "core/registry/employeesheet.h"
 #include "framework/commandbar.h"
 #include "framework/editing.h"
 #include "framework/fieldform.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
 #include "windows/common/toolwindow.h"
-#include "windows/app/recordcommands.h"
+#include "windows/common/recordwindow.h"
 #include "windows/checks/tfrmcarta.h"
 #include "windows/checks/tfrmiban.h"
 #include "windows/checks/tfrmpartitaiva.h"
@@ -285,9 +286,15 @@ TfrmIstruttori::TfrmIstruttori(WindowShell& shell)
     connect(cmdTrova, &CommandButton::clicked, this,
             [this] { openToolWindow<TfrmTrovaIstruttori>(this, QStringLiteral("istruttori")); });
     connect(cmdScaduti, &CommandButton::clicked, this, [this] { openToolWindow<TfrmDaRinnovare>(this); });
-    connect(cmdStampa, &CommandButton::clicked, this, [this] { openToolWindow<TfrmStampaIstruttore>(this); });
-    connect(cmdAnteprima, &CommandButton::clicked, this,
-            [this] { openToolWindow<TfrmAnteprimaIstruttore>(this); });
+    // The sheet windows print the worker as the screen shows it.
+    const auto sheetOfScreen = [this](SheetPrintWindow& w) {
+        w.setValues(registry::employeeSheetValues(recordOnScreen()));
+    };
+    connect(cmdStampa, &CommandButton::clicked, this,
+            [this, sheetOfScreen] { openToolWindow<TfrmStampaIstruttore>(this, QString(), sheetOfScreen); });
+    connect(cmdAnteprima, &CommandButton::clicked, this, [this, sheetOfScreen] {
+        openToolWindow<TfrmAnteprimaIstruttore>(this, QString(), sheetOfScreen);
+    });
     connect(cmdGuida, &CommandButton::clicked, this, [this] { showHelp(this, HelpPage::Registry); });
     connect(cmdEsci, &CommandButton::clicked, this, &QWidget::close);
     connect(btnEmail, &ClickablePicture::clicked, this, &TfrmIstruttori::btnEmailClick);

@@ -21,10 +21,10 @@
 #include "framework/listview.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
-#include "windows/app/listwindow.h"
+#include "windows/common/listwindow.h"
 #include "windows/registry/tfrmistruttori.h"
 #include "windows/work/tfrmlavori.h"
-#include "windows/app/recordcommands.h"
+#include "windows/common/recordwindow.h"
 
 namespace orvelia {
 

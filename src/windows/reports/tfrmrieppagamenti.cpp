@@ -13,9 +13,9 @@
 #include "core/archive/text.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
-#include "windows/app/listwindow.h"
+#include "windows/common/listwindow.h"
 #include "windows/help/tfrmguida.h"
-#include "windows/app/recordcommands.h"
+#include "windows/common/recordwindow.h"
 
 namespace orvelia {
 

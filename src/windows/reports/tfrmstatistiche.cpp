@@ -18,7 +18,7 @@
 #include "framework/platform.h"
 #include "framework/widgets.h"
 #include "windows/help/tfrmguida.h"
-#include "windows/app/recordcommands.h"
+#include "windows/common/recordwindow.h"
 
 namespace orvelia {
 

@@ -12,7 +12,7 @@
 #include "core/work/worklines.h"
 #include "framework/listview.h"
 #include "framework/widgets.h"
-#include "windows/app/listwindow.h"
+#include "windows/common/listwindow.h"
 #include "windows/work/tfrmlavori.h"
 #include "windows/work/tfrmtrovalavori.h"
 

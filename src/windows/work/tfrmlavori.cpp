@@ -18,6 +18,7 @@
 #include "core/archive/text.h"
 #include "core/registry/employee.h"
 #include "core/work/pay.h"
+#include "core/work/worksheet.h"
 #include "core/work/workrecord.h"
 #include "framework/commandbar.h"
 #include "framework/editing.h"
@@ -25,8 +26,8 @@
 #include "framework/platform.h"
 #include "framework/widgets.h"
 #include "windows/common/toolwindow.h"
-#include "windows/app/recordcommands.h"
-#include "windows/checks/checkwindow.h"
+#include "windows/common/recordwindow.h"
+#include "windows/common/checkwindow.h"
 #include "windows/export/tfrmexplavori.h"
 #include "windows/help/tfrmguida.h"
 #include "windows/help/tfrmistruzioni.h"
@@ -212,7 +213,12 @@ TfrmLavori::TfrmLavori(WindowShell& shell)
             [this] { openToolWindow<TfrmTrovaLavori>(this, QStringLiteral("lavori")); });
     connect(cmdIncompleti, &CommandButton::clicked, this,
             [this] { openToolWindow<TfrmLavIncompleti>(this); });
-    connect(cmdStampa, &CommandButton::clicked, this, [this] { openToolWindow<TfrmStampaLavoro>(this); });
+    connect(cmdStampa, &CommandButton::clicked, this, [this] {
+        // The sheet prints the work as the screen shows it.
+        openToolWindow<TfrmStampaLavoro>(this, QString(), [this](TfrmStampaLavoro& w) {
+            w.setValues(work::workSheetValues(recordOnScreen()));
+        });
+    });
     connect(cmdGuida, &CommandButton::clicked, this, [this] { showHelp(this, HelpPage::Work); });
     connect(btnIstruzioni, &ClickablePicture::clicked, this,
             [this] { openToolWindow<TfrmIstruzioni>(this); });

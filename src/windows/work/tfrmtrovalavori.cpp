@@ -22,9 +22,9 @@
 #include "framework/platform.h"
 #include "framework/widgets.h"
 #include "windows/common/toolwindow.h"
-#include "windows/app/listwindow.h"
+#include "windows/common/listwindow.h"
 #include "windows/work/tfrmlavori.h"
-#include "windows/app/recordcommands.h"
+#include "windows/common/recordwindow.h"
 
 namespace orvelia {
 

@@ -1,4 +1,4 @@
-#include "windows/export/exportwindow.h"
+#include "windows/common/exportwindow.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "windows/app/listwindow.h"
+#include "windows/common/listwindow.h"
 
 #include <map>
 

@@ -1,4 +1,4 @@
-#include "windows/checks/checkwindow.h"
+#include "windows/common/checkwindow.h"
 
 #include <algorithm>
 

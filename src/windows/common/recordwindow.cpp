@@ -1,4 +1,4 @@
-#include "windows/app/recordcommands.h"
+#include "windows/common/recordwindow.h"
 
 #include <QLabel>
 
