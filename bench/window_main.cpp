@@ -34,12 +34,6 @@ public:
     int messages = 0;
 };
 
-QLabel* label(QWidget* parent, const char* name, const QString& text) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -56,14 +50,11 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    // The criteria window as the list window reads it: year file, interval and worker filter.
+    // What the criteria window hands the list window: year file, interval and no worker filter.
     QWidget criteria;
-    label(&criteria, "lblFile", workArchivePath(dir.path(), QStringLiteral("2025")));
-    label(&criteria, "lblDataInizio", QStringLiteral("01/01/2025"));
-    label(&criteria, "lblDataFine", QStringLiteral("31/12/2025"));
-    (new QLineEdit(&criteria))->setObjectName(QStringLiteral("txtTipologia"));
-
-    TfrmRiepPagamenti window(&criteria);
+    const summary::Request request{workArchivePath(dir.path(), QStringLiteral("2025")),
+                                   QStringLiteral("01/01/2025"), QStringLiteral("31/12/2025"), QString()};
+    TfrmRiepPagamenti window(&criteria, request);
     QElapsedTimer clock;
     clock.start();
     window.show();

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPdfWriter>
 #include <QPushButton>
@@ -143,7 +144,7 @@ void sheets(OrveliaApp& app, const QString& folder) {
     QApplication::processEvents();
     save(&search, folder, QStringLiteral("TfrmTrovaIstruttori_risultati"));
     search.hide();
-    TfrmTrovaLavori workSearch(work);
+    TfrmTrovaLavori workSearch(work, work->lblFile->text());
     showAndSave(&workSearch, folder, QStringLiteral("TfrmTrovaLavori"));
     // The printed pay summary, its title and closing lines as the list window prints them.
     QStringList summaryLines;
@@ -168,7 +169,7 @@ void sheets(OrveliaApp& app, const QString& folder) {
     QPdfWriter summaryPdf(QDir(folder).filePath(QStringLiteral("riepilogo_compensi.pdf")));
     report::render(report::prepare(summaryPrint, when.date()), summaryPdf);
 
-    TfrmLavIncompleti incomplete(work);
+    TfrmLavIncompleti incomplete(work, work->lblFile->text());
     showAndSave(&incomplete, folder, QStringLiteral("TfrmLavIncompleti"));
 }
 

@@ -19,6 +19,7 @@
 #include "windows/registry/tfrmdarinnovare.h"
 #include "windows/registry/tfrmistruttori.h"
 #include "windows/registry/tfrmtrovaistruttori.h"
+#include "windows/reports/tfrmmenuriepilogopagamenti.h"
 #include "windows/work/tfrmlavori.h"
 #include "windows/work/tfrmmenulavori.h"
 
@@ -297,22 +298,21 @@ TEST_F(SearchTest, TheWorkWindowReceivesSixFieldsOnly) {
 
 TEST_F(SearchTest, TheSummaryCriteriaReceiveTheCodiceFiscaleOnly) {
     write({{"Rossi", "Mario", "RSSMRA80A01H501U"}});
-    // The summary criteria window as the search sees it: a caller of that name with its boxes.
-    QWidget criteria;
-    criteria.setObjectName("TfrmMenuRiepilogoPagamenti");
-    auto* tipologia = new QLineEdit(&criteria);
-    tipologia->setObjectName("txtTipologia");
-    auto* anno = new QLineEdit(QStringLiteral("2026"), &criteria);
-    anno->setObjectName("txtAnno");
+    // The summary criteria window opens the search from its codice fiscale picture.
+    auto* criteria = app->window<TfrmMenuRiepilogoPagamenti>();
+    app->showWindow(criteria);
+    criteria->txtAnno->setText(QStringLiteral("2026"));
     fake->modalHandlers.push_back([&](QDialog* dialog) {
         auto* d = qobject_cast<TfrmTrovaIstruttori*>(dialog);
         ASSERT_NE(d, nullptr);
+        EXPECT_EQ(callerTag(d), "riep_pagamenti");
         click(d->btnCerca);
         doubleClickRow(d->lstRecords, 0);
     });
-    openToolWindow<TfrmTrovaIstruttori>(&criteria, QStringLiteral("riep_pagamenti"));
-    EXPECT_EQ(tipologia->text(), "RSSMRA80A01H501U");
-    EXPECT_EQ(anno->text(), "2026");
+    click(criteria->impCodFisc);
+    EXPECT_TRUE(fake->modalHandlers.empty());
+    EXPECT_EQ(criteria->txtTipologia->text(), "RSSMRA80A01H501U");
+    EXPECT_EQ(criteria->txtAnno->text(), "2026");
     EXPECT_EQ(registryWindow->txtCodFisc->text(), "");
     EXPECT_EQ(app->window<TfrmLavori>()->txtCodFisc->text(), "");
 }

@@ -15,7 +15,6 @@
 #include "framework/platform.h"
 #include "framework/widgets.h"
 #include "windows/access/tfrmcambiapassword.h"
-#include "windows/app/tfrmavvio.h"
 
 namespace orvelia {
 

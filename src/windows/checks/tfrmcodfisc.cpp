@@ -1,9 +1,13 @@
 #include "windows/checks/tfrmcodfisc.h"
 
+#include <algorithm>
+
 #include <QLineEdit>
 
+#include "core/archive/text.h"
 #include "core/checks/codicefiscale.h"
 #include "framework/editing.h"
+#include "windows/checks/tfrmpartitaiva.h"
 
 namespace orvelia {
 
@@ -26,6 +30,16 @@ TfrmCodFisc::TfrmCodFisc(QWidget* caller)
 
 CheckResult TfrmCodFisc::check(const QString& text) const {
     return checkCodiceFiscale(text);
+}
+
+void openCodFiscCheck(QWidget* caller, const QString& text) {
+    const QString value = trimText(text);
+    const bool digitsOnly = !value.isEmpty() && std::all_of(value.begin(), value.end(),
+                                                            [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (digitsOnly)
+        openCheck(caller, &TfrmPartitaIva::txtPartitaIva, value);
+    else
+        openCheck(caller, &TfrmCodFisc::txtCodFisc, value);
 }
 
 } // namespace orvelia

@@ -16,4 +16,8 @@ protected:
     CheckResult check(const QString& text) const override;
 };
 
+/// The check for a codice fiscale box: a text of digits only is a partita IVA and
+/// goes to its check, anything else (also nothing) to the codice fiscale check.
+void openCodFiscCheck(QWidget* caller, const QString& text);
+
 } // namespace orvelia

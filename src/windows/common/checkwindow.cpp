@@ -145,21 +145,3 @@ void CheckWindow::btnControllaClick() {
 }
 
 } // namespace orvelia
-
-#include "core/archive/text.h"
-#include "windows/checks/tfrmcodfisc.h"
-#include "windows/checks/tfrmpartitaiva.h"
-
-namespace orvelia {
-
-void openCodFiscCheck(QWidget* caller, const QString& text) {
-    const QString value = trimText(text);
-    const bool digitsOnly = !value.isEmpty() && std::all_of(value.begin(), value.end(),
-                                                            [](QChar c) { return c >= u'0' && c <= u'9'; });
-    if (digitsOnly)
-        openCheck(caller, &TfrmPartitaIva::txtPartitaIva, value);
-    else
-        openCheck(caller, &TfrmCodFisc::txtCodFisc, value);
-}
-
-} // namespace orvelia

@@ -57,10 +57,6 @@ private:
 
 namespace orvelia {
 
-/// The check for a codice fiscale box: a text of digits only is a partita IVA and
-/// goes to its check, anything else (also nothing) to the codice fiscale check.
-void openCodFiscCheck(QWidget* caller, const QString& text);
-
 /// Opens a fresh check window of class W over @p caller with @p text in its input field.
 template <typename W, typename Field> void openCheck(QWidget* caller, Field W::*field, const QString& text) {
     openToolWindow<W>(caller, QString(), [&](W& w) { (w.*field)->setText(text); });

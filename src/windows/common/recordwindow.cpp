@@ -89,6 +89,18 @@ QLabel* statusLabel(QWidget* parent) {
     return label;
 }
 
+QStringList texts(const QList<QLabel*>& labels) {
+    QStringList out;
+    for (const QLabel* label : labels)
+        out << trimText(label->text());
+    return out;
+}
+
+void setTexts(const QList<QLabel*>& labels, const QStringList& values) {
+    for (qsizetype i = 0; i < labels.size(); ++i)
+        labels[i]->setText(values.value(i));
+}
+
 QList<QLabel*> attachmentLabels(QWidget* parent, QLabel*& file01, QLabel*& file02, QLabel*& file03,
                                 QLabel*& desc01, QLabel*& desc02, QLabel*& desc03) {
     file01 = hiddenLabel(QStringLiteral("lblFile01"), parent);

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include "core/archive/browse.h"
 #include "core/archive/layout.h"
@@ -37,6 +38,11 @@ void reportFailure(QWidget* window, ArchiveError error, const QString& accessMes
 
 /// The status line at the bottom of a data window.
 QLabel* statusLabel(QWidget* parent);
+
+/// The texts of @p labels, trimmed, in their order.
+QStringList texts(const QList<QLabel*>& labels);
+/// Puts @p values into @p labels, in their order.
+void setTexts(const QList<QLabel*>& labels, const QStringList& values);
 
 /// The six hidden attachment labels, in record order: File01, File02, File03, Desc01, Desc02, Desc03.
 QList<QLabel*> attachmentLabels(QWidget* parent, QLabel*& file01, QLabel*& file02, QLabel*& file03,

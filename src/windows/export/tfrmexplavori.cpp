@@ -7,7 +7,6 @@
 #include <QLabel>
 
 #include "core/archive/text.h"
-#include "windows/work/tfrmlavori.h"
 
 namespace orvelia {
 
@@ -27,17 +26,11 @@ const GridColumn kGrid[] = {
     {"colMateriali", 350, false},   {"colNote", 350, false},      {"colIncompleto", 150, false},
 };
 
-// The year file open in the work window that opens the export.
-QString yearFile(QWidget* caller) {
-    const auto* work = qobject_cast<TfrmLavori*>(caller);
-    return work ? trimText(work->lblFile->text()) : QString();
-}
-
 } // namespace
 
-TfrmExpLavori::TfrmExpLavori(QWidget* caller)
-    : ExportWindow(caller, "TfrmExpLavori", kCaption, kWorkExport, kGrid, yearFile(caller),
-                   kSubtitle.arg(QFileInfo(yearFile(caller)).completeBaseName()).trimmed()) {
+TfrmExpLavori::TfrmExpLavori(QWidget* caller, const QString& yearFile)
+    : ExportWindow(caller, "TfrmExpLavori", kCaption, kWorkExport, kGrid, yearFile,
+                   kSubtitle.arg(QFileInfo(yearFile).completeBaseName()).trimmed()) {
     connect(cmdGuida, &CommandButton::clicked, this, [this] { showHelp(this, HelpPage::WorkExport); });
 }
 

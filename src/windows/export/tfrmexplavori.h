@@ -9,7 +9,7 @@ class TfrmExpLavori : public ExportWindow {
     Q_OBJECT
 public:
     /// @p caller is the work window, whose lblFile names the year file.
-    explicit TfrmExpLavori(QWidget* caller);
+    TfrmExpLavori(QWidget* caller, const QString& yearFile);
 };
 
 } // namespace orvelia

@@ -16,9 +16,8 @@
 #include "core/attachments/attachments.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
+#include "windows/common/recordwindow.h"
 #include "windows/common/toolwindow.h"
-#include "windows/registry/tfrmistruttori.h"
-#include "windows/work/tfrmlavori.h"
 
 namespace orvelia {
 
@@ -79,11 +78,6 @@ QString slotName(const char* prefix, int slot) {
 }
 
 // The caller's hidden labels in slot order: File01, Desc01, File02, Desc02, File03, Desc03.
-using CallerLabels = std::array<QLabel*, 6>;
-template <typename W> CallerLabels labelsOf(W* w) {
-    return {w->lblFile01, w->lblDesc01, w->lblFile02, w->lblDesc02, w->lblFile03, w->lblDesc03};
-}
-
 } // namespace
 
 TfrmAllegaCartella::TfrmAllegaCartella(QWidget* caller)
@@ -255,39 +249,33 @@ void TfrmAllegaCartella::imgCancellaClick(int slot) {
     m_slots[std::size_t(slot)].file->clear();
 }
 
-void TfrmAllegaCartella::btnApplicaClick() {
-    const QString tag = trimText(lblMemory->text());
-    CallerLabels labels{};
-    if (tag == kTagRegistry) {
-        if (auto* registry = qobject_cast<TfrmIstruttori*>(parentWidget()))
-            labels = labelsOf(registry);
-    } else if (tag == kTagWork) {
-        if (auto* work = qobject_cast<TfrmLavori*>(parentWidget()))
-            labels = labelsOf(work);
-    }
-    if (!labels[0])
-        return; // a tag this window does not serve: the values stay here
+void TfrmAllegaCartella::setAttachments(const QStringList& values) {
     for (std::size_t i = 0; i < m_slots.size(); ++i) {
-        labels[2 * i]->setText(trimText(m_slots[i].file->text()));
-        labels[2 * i + 1]->setText(trimText(m_slots[i].desc->text()));
+        m_slots[i].file->setText(trimText(values.value(qsizetype(i))));
+        m_slots[i].desc->setText(trimText(values.value(qsizetype(i + m_slots.size()))));
     }
-    accept();
 }
 
-void openAttachments(QWidget* caller, const QString& tag) {
-    CallerLabels labels{};
-    if (auto* registry = qobject_cast<TfrmIstruttori*>(caller))
-        labels = labelsOf(registry);
-    else if (auto* work = qobject_cast<TfrmLavori*>(caller))
-        labels = labelsOf(work);
-    openToolWindow<TfrmAllegaCartella>(caller, tag, [&labels](TfrmAllegaCartella& w) {
-        if (!labels[0])
-            return;
-        const std::array<QLineEdit*, 6> boxes = {w.txtFile01, w.txtDesc01, w.txtFile02,
-                                                 w.txtDesc02, w.txtFile03, w.txtDesc03};
-        for (std::size_t i = 0; i < boxes.size(); ++i)
-            boxes[i]->setText(trimText(labels[i]->text()));
-    });
+std::function<void(TfrmAllegaCartella&)> TfrmAllegaCartella::onLabels(QObject* receiver,
+                                                                      const QList<QLabel*>& labels) {
+    return [receiver, labels](TfrmAllegaCartella& w) {
+        w.setAttachments(records::texts(labels));
+        connect(&w, &TfrmAllegaCartella::attachmentsChosen, receiver,
+                [labels](const QStringList& values) { records::setTexts(labels, values); });
+    };
+}
+
+void TfrmAllegaCartella::btnApplicaClick() {
+    const QString tag = trimText(lblMemory->text());
+    if (tag != kTagRegistry && tag != kTagWork)
+        return; // a tag this window does not serve: the values stay here
+    QStringList values;
+    for (const Slot& s : m_slots)
+        values << trimText(s.file->text());
+    for (const Slot& s : m_slots)
+        values << trimText(s.desc->text());
+    emit attachmentsChosen(values);
+    accept();
 }
 
 } // namespace orvelia

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <array>
+#include <functional>
+
+#include <QList>
 
 #include "windows/common/toolwindow.h"
 
@@ -12,8 +15,12 @@ namespace orvelia {
 
 class ClickablePicture;
 
-/// The attachments of the record on screen in the registry or work window: three
-/// slots, each a file stored in the attachments folder and its description.
+/**
+ * The attachments of the record on screen in the registry or work window: three
+ * slots, each a file stored in the attachments folder and its description. The
+ * caller hands it the six values it shows and takes back what attachmentsChosen
+ * gives, for the caller tags "istruttori" and "lavori".
+ */
 class TfrmAllegaCartella : public ToolWindow {
     Q_OBJECT
 public:
@@ -27,10 +34,22 @@ public:
     QPushButton *btnApplica, *btnAnnulla;
     QLabel* lblMemory;
 
+    /// The values the window starts from, in record order: the three file names, then the descriptions.
+    void setAttachments(const QStringList& values);
+    /**
+     * How a data window opens the window on its six hidden attachment @p labels (record order):
+     * their texts handed over, what is chosen put back into them; @p receiver is the caller.
+     */
+    static std::function<void(TfrmAllegaCartella&)> onLabels(QObject* receiver, const QList<QLabel*>& labels);
+
     void btnSfogliaClick(int slot);
     void btnApriClick(int slot);
     void imgCancellaClick(int slot);
     void btnApplicaClick();
+
+signals:
+    /// Applica e chiudi under a caller tag the window serves: the six values, trimmed, in record order.
+    void attachmentsChosen(const QStringList& values);
 
 private:
     struct Slot {
@@ -42,10 +61,5 @@ private:
     };
     std::array<Slot, 3> m_slots;
 };
-
-/// Opens the attachments window over @p caller (the registry or the work window)
-/// with the caller tag @p tag, its boxes filled from the caller's hidden labels
-/// lblFile01..03 and lblDesc01..03, trimmed.
-void openAttachments(QWidget* caller, const QString& tag);
 
 } // namespace orvelia

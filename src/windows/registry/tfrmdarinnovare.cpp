@@ -18,7 +18,6 @@
 #include "framework/platform.h"
 #include "framework/widgets.h"
 #include "windows/common/listwindow.h"
-#include "windows/registry/tfrmistruttori.h"
 #include "windows/common/recordwindow.h"
 
 namespace orvelia {
@@ -83,18 +82,11 @@ void TfrmDaRinnovare::btnStampaClick() {
 
 void TfrmDaRinnovare::lstRecordsDblClick() {
     // A failure, or a double-click with no line selected, closes the window silently.
-    auto* registryWindow = qobject_cast<TfrmIstruttori*>(parentWidget());
-    if (!registryWindow) {
-        if (auto* nav = qobject_cast<NavigationWindow*>(parentWidget()))
-            registryWindow = qobject_cast<TfrmIstruttori*>(nav->shell().window(Screen::Registry));
-    }
-    if (registryWindow && lstRecords->selectedRow() >= 0) {
+    if (lstRecords->selectedRow() >= 0) {
         lists::findRecordOfLine(
             employeeArchivePath(programFolder()), F::layout, lstRecords->selectedLine(),
             [](const RecordView& r) { return registry::expiryLine(r); },
-            [registryWindow](qint64 number, const RecordView& r) {
-                registryWindow->showRecord(r.toRecord(), number);
-            });
+            [this](qint64 number, const RecordView& r) { emit workerChosen(r.toRecord(), number); });
     }
     accept();
 }

@@ -13,8 +13,8 @@ class ListView;
 
 /**
  * The list of the contracts that have reached their notice period or have
- * expired, built when the window is shown; a double-click loads the chosen
- * worker into the registry window.
+ * expired, built when the window is shown; a double-click gives the chosen
+ * worker through workerChosen.
  */
 class TfrmDaRinnovare : public ToolWindow {
     Q_OBJECT
@@ -28,8 +28,12 @@ public:
     QPushButton *btnStampa, *btnChiudi;
 
     void btnStampaClick();
-    /// Loads the worker of the selected line into the registry window and closes the window.
+    /// Gives the worker of the selected line and closes the window.
     void lstRecordsDblClick();
+
+signals:
+    /// The worker of the double-clicked line and its number in the archive.
+    void workerChosen(const Record& worker, qint64 number);
 
 protected:
     void showEvent(QShowEvent* event) override;

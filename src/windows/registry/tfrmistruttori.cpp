@@ -24,6 +24,7 @@
 #include "windows/common/toolwindow.h"
 #include "windows/common/recordwindow.h"
 #include "windows/checks/tfrmcarta.h"
+#include "windows/checks/tfrmcodfisc.h"
 #include "windows/checks/tfrmiban.h"
 #include "windows/checks/tfrmpartitaiva.h"
 #include "windows/export/tfrmexpistruttori.h"
@@ -273,8 +274,10 @@ TfrmIstruttori::TfrmIstruttori(WindowShell& shell)
 
     connect(cmdNuovo, &CommandButton::clicked, this, &TfrmIstruttori::newRecord);
     connect(cmdSalva, &CommandButton::clicked, this, &TfrmIstruttori::cmdSalvaClick);
-    connect(cmdFile, &CommandButton::clicked, this,
-            [this] { openAttachments(this, QStringLiteral("istruttori")); });
+    connect(cmdFile, &CommandButton::clicked, this, [this] {
+        openToolWindow<TfrmAllegaCartella>(this, QStringLiteral("istruttori"),
+                                           TfrmAllegaCartella::onLabels(this, m_attachmentLabels));
+    });
     for (auto [command, step] :
          {std::pair{cmdPrimo, BrowseCommand::First}, std::pair{cmdIndietro, BrowseCommand::Previous},
           std::pair{cmdAvanti, BrowseCommand::Next}, std::pair{cmdUltimo, BrowseCommand::Last}})
@@ -283,9 +286,17 @@ TfrmIstruttori::TfrmIstruttori(WindowShell& shell)
                             [this](const Record& r, qint64 k) { showRecord(r, k); });
         });
     connect(cmdEsporta, &CommandButton::clicked, this, [this] { openToolWindow<TfrmExpIstruttori>(this); });
-    connect(cmdTrova, &CommandButton::clicked, this,
-            [this] { openToolWindow<TfrmTrovaIstruttori>(this, QStringLiteral("istruttori")); });
-    connect(cmdScaduti, &CommandButton::clicked, this, [this] { openToolWindow<TfrmDaRinnovare>(this); });
+    connect(cmdTrova, &CommandButton::clicked, this, [this] {
+        openToolWindow<TfrmTrovaIstruttori>(
+            this, QStringLiteral("istruttori"), [this](TfrmTrovaIstruttori& w) {
+                connect(&w, &TfrmTrovaIstruttori::workerChosen, this, &TfrmIstruttori::showRecord);
+            });
+    });
+    connect(cmdScaduti, &CommandButton::clicked, this, [this] {
+        openToolWindow<TfrmDaRinnovare>(this, QString(), [this](TfrmDaRinnovare& w) {
+            connect(&w, &TfrmDaRinnovare::workerChosen, this, &TfrmIstruttori::showRecord);
+        });
+    });
     // The sheet windows print the worker as the screen shows it.
     const auto sheetOfScreen = [this](SheetPrintWindow& w) {
         w.setValues(registry::employeeSheetValues(recordOnScreen()));

@@ -22,8 +22,6 @@
 #include "framework/platform.h"
 #include "framework/widgets.h"
 #include "windows/common/listwindow.h"
-#include "windows/registry/tfrmistruttori.h"
-#include "windows/work/tfrmlavori.h"
 #include "windows/common/recordwindow.h"
 
 namespace orvelia {
@@ -41,8 +39,6 @@ const QString kPrintTitle = QStringLiteral("Riepilogo lavoratori in archivio");
 const QString kTagRegistry = QStringLiteral("istruttori");
 const QString kTagWork = QStringLiteral("lavori");
 const QString kTagSummary = QStringLiteral("riep_pagamenti");
-const QString kSummaryWindow = QStringLiteral("TfrmMenuRiepilogoPagamenti");
-const QString kSummaryField = QStringLiteral("txtTipologia");
 
 // The ten filter boxes, in the order of the Enter chain and of the search fields.
 struct Filter {
@@ -62,26 +58,6 @@ const Filter kFilters[] = {
     {&T::txtNote, {"Note:", "txtNote", "effNote"}},
 };
 static_assert(std::size(kFilters) == registry::kSearchFields.size());
-
-// The window of class W that the search serves: its caller, or the program's window of that class.
-template <typename W> W* target(QWidget* caller) {
-    if (auto* w = qobject_cast<W*>(caller))
-        return w;
-    if (auto* nav = qobject_cast<NavigationWindow*>(caller)) {
-        for (const Screen screen : {Screen::Registry, Screen::WorkRegister})
-            if (auto* w = qobject_cast<W*>(nav->shell().window(screen)))
-                return w;
-    }
-    return nullptr;
-}
-
-QWidget* summaryWindow(QWidget* caller) {
-    if (caller && caller->objectName() == kSummaryWindow)
-        return caller;
-    if (auto* nav = qobject_cast<NavigationWindow*>(caller))
-        return nav->shell().window(Screen::SummaryCriteria);
-    return nullptr;
-}
 
 } // namespace
 
@@ -179,32 +155,13 @@ void TfrmTrovaIstruttori::lstRecordsDblClick() {
         lists::findRecordOfLine(
             employeeArchivePath(programFolder()), F::layout, lstRecords->selectedLine(),
             [](const RecordView& r) { return registry::searchLine(r); },
-            [this](qint64 number, const RecordView& r) { load(number, r); });
+            [this](qint64 number, const RecordView& r) {
+                const QString tag = trimText(lblMemory->text());
+                if (tag == kTagRegistry || tag == kTagWork || tag == kTagSummary)
+                    emit workerChosen(r.toRecord(), number);
+            });
     }
     accept();
-}
-
-void TfrmTrovaIstruttori::load(qint64 number, const RecordView& record) {
-    const QString tag = trimText(lblMemory->text());
-    QWidget* caller = parentWidget();
-    if (tag == kTagRegistry) {
-        if (auto* registryWindow = target<TfrmIstruttori>(caller))
-            registryWindow->showRecord(record.toRecord(), number);
-    } else if (tag == kTagWork) {
-        if (auto* work = target<TfrmLavori>(caller)) {
-            work->txtCognome->setText(record[F::Cognome]);
-            work->txtNome->setText(record[F::Nome]);
-            work->txtCodFisc->setText(record[F::CodFisc]);
-            work->txtRecapito->setText(record[F::Recapito]);
-            work->txtMansione->setText(record[F::Codice]);
-            work->txtCategoria->setText(record[F::Categoria]);
-        }
-    } else if (tag == kTagSummary) {
-        if (QWidget* summary = summaryWindow(caller)) {
-            if (auto* box = summary->findChild<QLineEdit*>(kSummaryField))
-                box->setText(record[F::CodFisc]);
-        }
-    }
 }
 
 void TfrmTrovaIstruttori::done(int result) {

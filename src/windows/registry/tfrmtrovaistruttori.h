@@ -17,8 +17,8 @@ class ListView;
 
 /**
  * The employee search: up to ten partial keys, the found workers as a sorted
- * list of fixed-width lines, and a double-click that loads the chosen worker
- * into the window that opened the search, as its caller tag (lblMemory) says:
+ * list of fixed-width lines, and a double-click that gives the chosen worker
+ * through workerChosen, under the caller tags the search serves (lblMemory):
  * "istruttori" the registry window, "lavori" the work window,
  * "riep_pagamenti" the summary criteria window.
  */
@@ -47,6 +47,10 @@ public:
     /// Loads the worker of the selected line into the caller and closes the window.
     void lstRecordsDblClick();
 
+signals:
+    /// The worker of the double-clicked line and its number in the archive.
+    void workerChosen(const Record& worker, qint64 number);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
@@ -54,7 +58,6 @@ protected:
 private:
     QWidget* buildCriteria();
     QWidget* buildResults();
-    void load(qint64 number, const RecordView& record);
 
     QStackedWidget* m_pages;
 };

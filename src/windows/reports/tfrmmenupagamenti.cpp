@@ -9,7 +9,6 @@
 
 #include "framework/widgets.h"
 #include "windows/help/tfrmguida.h"
-#include "windows/help/tfrmguida.h"
 #include "windows/reports/tfrmmenuriepilogopagamenti.h"
 
 namespace orvelia {

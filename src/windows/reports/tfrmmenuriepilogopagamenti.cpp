@@ -304,7 +304,7 @@ void TfrmMenuRiepilogoPagamenti::btnVisualizzaClick() {
         return;
     }
     lblFile->setText(workArchivePath(programFolder(), trimText(txtAnno->text())));
-    openToolWindow<TfrmRiepPagamenti>(this);
+    openToolWindow<TfrmRiepPagamenti>(this, QString(), {}, request());
     lblAttendere->hide(); // also when the list window could not be shown
 }
 
@@ -313,8 +313,11 @@ summary::Request TfrmMenuRiepilogoPagamenti::request() const {
 }
 
 void TfrmMenuRiepilogoPagamenti::impCodFiscClick() {
-    // The search writes the chosen worker's codice fiscale into txtTipologia.
-    openToolWindow<TfrmTrovaIstruttori>(this, kTagSearch);
+    // The chosen worker's codice fiscale becomes the worker filter.
+    openToolWindow<TfrmTrovaIstruttori>(this, kTagSearch, [this](TfrmTrovaIstruttori& w) {
+        connect(&w, &TfrmTrovaIstruttori::workerChosen, this,
+                [this](const Record& worker) { txtTipologia->setText(worker[TSchedaLavoratore::CodFisc]); });
+    });
 }
 
 QWidget* TfrmMenuRiepilogoPagamenti::closeHandler() {

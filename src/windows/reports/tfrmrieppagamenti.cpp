@@ -42,19 +42,11 @@ QLabel* makeLabel(const char* name, const QString& text, QWidget* parent, const 
     return label;
 }
 
-QString callerText(const QWidget* caller, const char* name) {
-    if (!caller)
-        return QString();
-    if (const auto* label = caller->findChild<QLabel*>(QString::fromLatin1(name)))
-        return label->text();
-    if (const auto* box = caller->findChild<QLineEdit*>(QString::fromLatin1(name)))
-        return box->text();
-    return QString();
-}
 } // namespace
 
-TfrmRiepPagamenti::TfrmRiepPagamenti(QWidget* caller)
-    : ToolWindow(caller, kClassName, kCaption) {
+TfrmRiepPagamenti::TfrmRiepPagamenti(QWidget* caller, const summary::Request& request)
+    : ToolWindow(caller, kClassName, kCaption)
+    , m_request(request) {
     // Fills the screen like a navigation window, but lives like a tool window; it has a close box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     paintGround(this, colours::kPaper);
@@ -148,10 +140,7 @@ void TfrmRiepPagamenti::showEvent(QShowEvent* event) {
 }
 
 void TfrmRiepPagamenti::fill() {
-    const QWidget* caller = parentWidget();
-    const summary::Request request{callerText(caller, "lblFile"), callerText(caller, "lblDataInizio"),
-                                   callerText(caller, "lblDataFine"), callerText(caller, "txtTipologia")};
-    const summary::Result result = summary::build(request, Platform::instance().today().year());
+    const summary::Result result = summary::build(m_request, Platform::instance().today().year());
     lstRecords->setLines(result.lines);
     titTipologia->setText(result.workerLabel);
     if (!result.interval.isEmpty())
@@ -163,7 +152,8 @@ void TfrmRiepPagamenti::fill() {
     if (result.error != ArchiveError::None)
         records::reportFailure(this, result.error, summary::kArchiveNotAccessible);
     else if (result.unreadable)
-        Platform::instance().warning(summary::unreadableMessage(*result.unreadable, request.yearFile), this);
+        Platform::instance().warning(summary::unreadableMessage(*result.unreadable, m_request.yearFile),
+                                     this);
 }
 
 QString TfrmRiepPagamenti::printTitle() const {
@@ -186,9 +176,6 @@ void TfrmRiepPagamenti::btnStampaClick() {
 
 void TfrmRiepPagamenti::done(int result) {
     lstRecords->clear();
-    if (QWidget* caller = parentWidget())
-        if (auto* wait = caller->findChild<QLabel*>(QStringLiteral("lblAttendere")))
-            wait->hide();
     ToolWindow::done(result);
 }
 

@@ -21,7 +21,7 @@ class ListView;
 class TfrmRiepPagamenti : public ToolWindow {
     Q_OBJECT
 public:
-    explicit TfrmRiepPagamenti(QWidget* caller);
+    TfrmRiepPagamenti(QWidget* caller, const summary::Request& request);
 
     QLabel* lblTipologia;
     QLabel* titTipologia;
@@ -50,6 +50,8 @@ protected:
 
 private:
     void fill();
+
+    summary::Request m_request;
     void btnStampaClick();
 
     ListPanel* m_list;

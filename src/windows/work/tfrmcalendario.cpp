@@ -11,7 +11,6 @@
 #include "core/archive/dates.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
-#include "windows/work/tfrmlavori.h"
 
 namespace orvelia {
 
@@ -63,8 +62,7 @@ TfrmCalendario::TfrmCalendario(QWidget* caller)
 void TfrmCalendario::btnImportaDataClick() {
     if (lblMemory->text() != kTagWorkDate)
         return;
-    if (auto* work = qobject_cast<TfrmLavori*>(parentWidget()))
-        work->txtData->setText(formatDate(calAppuntamenti->selectedDate()));
+    emit dateChosen(formatDate(calAppuntamenti->selectedDate()));
     accept();
 }
 

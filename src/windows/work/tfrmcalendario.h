@@ -8,7 +8,8 @@ class QPushButton;
 
 namespace orvelia {
 
-/// The calendar from which the work window takes the date of a work.
+/// The calendar from which the work window takes the date of a work: Importa gives the chosen
+/// day through dateChosen, under the caller tag "lavori_data" only.
 class TfrmCalendario : public ToolWindow {
     Q_OBJECT
 public:
@@ -18,6 +19,10 @@ public:
     QPushButton* btnImportaData;
     QPushButton* btnAnnulla;
     QLabel* lblMemory;
+
+signals:
+    /// The chosen day as "dd/mm/yyyy".
+    void dateChosen(const QString& date);
 
 private:
     void btnImportaDataClick();

@@ -13,7 +13,6 @@
 #include "framework/listview.h"
 #include "framework/widgets.h"
 #include "windows/common/listwindow.h"
-#include "windows/work/tfrmlavori.h"
 #include "windows/work/tfrmtrovalavori.h"
 
 namespace orvelia {
@@ -26,9 +25,10 @@ const QString kPrintTitle = QStringLiteral("Riepilogo lavori incompleti");
 
 } // namespace
 
-TfrmLavIncompleti::TfrmLavIncompleti(QWidget* caller)
-    : ToolWindow(caller, "TfrmLavIncompleti", kCaption) {
-    auto* header = new BrandHeader(kTitle, kSubtitle.arg(QFileInfo(yearFile()).completeBaseName()), this);
+TfrmLavIncompleti::TfrmLavIncompleti(QWidget* caller, const QString& yearFile)
+    : ToolWindow(caller, "TfrmLavIncompleti", kCaption)
+    , m_yearFile(yearFile) {
+    auto* header = new BrandHeader(kTitle, kSubtitle.arg(QFileInfo(m_yearFile).completeBaseName()), this);
 
     const ListBody body = makeListBody(this, QStringLiteral("TfrmLavIncompleti"));
     adoptListBody(this, body);
@@ -46,17 +46,12 @@ TfrmLavIncompleti::TfrmLavIncompleti(QWidget* caller)
     connect(lstRecords, &ListView::lineDoubleClicked, this, &TfrmLavIncompleti::loadLine);
 }
 
-QString TfrmLavIncompleti::yearFile() const {
-    const auto* work = qobject_cast<const TfrmLavori*>(parentWidget());
-    return work ? work->lblFile->text() : QString();
-}
-
 void TfrmLavIncompleti::showEvent(QShowEvent* event) {
     ToolWindow::showEvent(event);
     if (event->spontaneous())
         return;
     // A failure part way keeps, without a word, what was listed before it.
-    lstRecords->setLines(work::incompleteWorks(yearFile()).lines);
+    lstRecords->setLines(work::incompleteWorks(m_yearFile).lines);
     panLista->prepareShow(true);
     txtTrova->setFocus();
 }
@@ -68,7 +63,8 @@ void TfrmLavIncompleti::btnStampaClick() {
 void TfrmLavIncompleti::loadLine(int row, const QString& line) {
     // A failure, or a double-click with no line selected, closes the window silently.
     if (row >= 0)
-        loadWorkLine(qobject_cast<TfrmLavori*>(parentWidget()), line);
+        findWorkOfLine(m_yearFile, line,
+                       [this](const Record& work, qint64 number) { emit workChosen(work, number); });
     accept();
 }
 

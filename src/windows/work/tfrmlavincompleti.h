@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/archive/layout.h"
 #include "windows/common/toolwindow.h"
 
 class QLabel;
@@ -11,11 +12,12 @@ namespace orvelia {
 class ListPanel;
 class ListView;
 
-/// The list of the records of the open year whose work was left incomplete.
+/// The list of the records of the year file it is opened on whose work was left incomplete; a
+/// double-click gives the record through workChosen.
 class TfrmLavIncompleti : public ToolWindow {
     Q_OBJECT
 public:
-    explicit TfrmLavIncompleti(QWidget* caller);
+    TfrmLavIncompleti(QWidget* caller, const QString& yearFile);
 
     ListPanel* panLista;
     ListView* lstRecords;
@@ -23,16 +25,20 @@ public:
     QPushButton *btnTrova, *btnStampa, *btnChiudi;
 
     void btnStampaClick();
-    /// Loads the record of @p line into the work window and closes (a double-click on the list).
+    /// Gives the record of @p line and closes (a double-click on the list).
     void loadLine(int row, const QString& line);
 
     void done(int result) override;
+
+signals:
+    /// The record of the double-clicked line and its number in the year file.
+    void workChosen(const Record& work, qint64 number);
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QString yearFile() const;
+    QString m_yearFile;
 };
 
 } // namespace orvelia

@@ -28,6 +28,7 @@
 #include "windows/common/toolwindow.h"
 #include "windows/common/recordwindow.h"
 #include "windows/common/checkwindow.h"
+#include "windows/checks/tfrmcodfisc.h"
 #include "windows/export/tfrmexplavori.h"
 #include "windows/help/tfrmguida.h"
 #include "windows/help/tfrmistruzioni.h"
@@ -199,8 +200,10 @@ TfrmLavori::TfrmLavori(WindowShell& shell)
     connect(cmdNuovo, &CommandButton::clicked, this, &TfrmLavori::newRecord);
     connect(cmdDuplica, &CommandButton::clicked, this, &TfrmLavori::cmdDuplicaClick);
     connect(cmdSalva, &CommandButton::clicked, this, &TfrmLavori::cmdSalvaClick);
-    connect(cmdFile, &CommandButton::clicked, this,
-            [this] { openAttachments(this, QStringLiteral("lavori")); });
+    connect(cmdFile, &CommandButton::clicked, this, [this] {
+        openToolWindow<TfrmAllegaCartella>(this, QStringLiteral("lavori"),
+                                           TfrmAllegaCartella::onLabels(this, m_attachmentLabels));
+    });
     for (auto [command, step] :
          {std::pair{cmdPrimo, BrowseCommand::First}, std::pair{cmdIndietro, BrowseCommand::Previous},
           std::pair{cmdAvanti, BrowseCommand::Next}, std::pair{cmdUltimo, BrowseCommand::Last}})
@@ -208,11 +211,16 @@ TfrmLavori::TfrmLavori(WindowShell& shell)
             records::browse(this, lblFile->text(), F::layout, step, lblPosizione,
                             [this](const Record& r, qint64 k) { showRecord(r, k); });
         });
-    connect(cmdEsporta, &CommandButton::clicked, this, [this] { openToolWindow<TfrmExpLavori>(this); });
-    connect(cmdTrova, &CommandButton::clicked, this,
-            [this] { openToolWindow<TfrmTrovaLavori>(this, QStringLiteral("lavori")); });
-    connect(cmdIncompleti, &CommandButton::clicked, this,
-            [this] { openToolWindow<TfrmLavIncompleti>(this); });
+    connect(cmdEsporta, &CommandButton::clicked, this,
+            [this] { openToolWindow<TfrmExpLavori>(this, QString(), {}, trimText(lblFile->text())); });
+    connect(cmdTrova, &CommandButton::clicked, this, [this] {
+        openToolWindow<TfrmTrovaLavori>(this, QStringLiteral("lavori"), showsChosenWork<TfrmTrovaLavori>(),
+                                        lblFile->text());
+    });
+    connect(cmdIncompleti, &CommandButton::clicked, this, [this] {
+        openToolWindow<TfrmLavIncompleti>(this, QString(), showsChosenWork<TfrmLavIncompleti>(),
+                                          lblFile->text());
+    });
     connect(cmdStampa, &CommandButton::clicked, this, [this] {
         // The sheet prints the work as the screen shows it.
         openToolWindow<TfrmStampaLavoro>(this, QString(), [this](TfrmStampaLavoro& w) {
@@ -223,8 +231,11 @@ TfrmLavori::TfrmLavori(WindowShell& shell)
     connect(btnIstruzioni, &ClickablePicture::clicked, this,
             [this] { openToolWindow<TfrmIstruzioni>(this); });
     connect(cmdEsci, &CommandButton::clicked, this, &QWidget::close);
-    connect(impLavoratore, &ClickablePicture::clicked, this,
-            [this] { openToolWindow<TfrmTrovaIstruttori>(this, QStringLiteral("lavori")); });
+    connect(impLavoratore, &ClickablePicture::clicked, this, [this] {
+        openToolWindow<TfrmTrovaIstruttori>(this, QStringLiteral("lavori"), [this](TfrmTrovaIstruttori& w) {
+            connect(&w, &TfrmTrovaIstruttori::workerChosen, this, &TfrmLavori::importWorker);
+        });
+    });
     connect(btnCalcolaOre, &QPushButton::clicked, this, &TfrmLavori::btnCalcolaOreClick);
     connect(btnCalcolaDovuto, &QPushButton::clicked, this, &TfrmLavori::btnCalcolaDovutoClick);
     connect(btnCodFisc, &ClickablePicture::clicked, this,
@@ -525,8 +536,20 @@ void TfrmLavori::cmdDuplicaClick() {
     Platform::instance().information(kDuplicatedMessage, this);
 }
 
+void TfrmLavori::importWorker(const Record& worker) {
+    using W = TSchedaLavoratore;
+    txtCognome->setText(worker[W::Cognome]);
+    txtNome->setText(worker[W::Nome]);
+    txtCodFisc->setText(worker[W::CodFisc]);
+    txtRecapito->setText(worker[W::Recapito]);
+    txtMansione->setText(worker[W::Codice]);
+    txtCategoria->setText(worker[W::Categoria]);
+}
+
 void TfrmLavori::openCalendar() {
-    openToolWindow<TfrmCalendario>(this, QStringLiteral("lavori_data"));
+    openToolWindow<TfrmCalendario>(this, QStringLiteral("lavori_data"), [this](TfrmCalendario& calendar) {
+        connect(&calendar, &TfrmCalendario::dateChosen, txtData, &QLineEdit::setText);
+    });
 }
 
 bool TfrmLavori::eventFilter(QObject* watched, QEvent* event) {

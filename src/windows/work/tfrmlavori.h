@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "core/archive/layout.h"
 #include "windows/common/navigationwindow.h"
 
@@ -46,11 +48,18 @@ public:
     Record recordOnScreen() const;
     void newRecord();
 
+    /// Takes the worker's surname, name, codice fiscale, telephone, job and category from the archive.
+    void importWorker(const Record& worker);
+
     void btnCalcolaOreClick();
     void btnCalcolaDovutoClick();
 
 protected:
     QWidget* closeHandler() override;
+    /// How a list of works is opened: the record chosen in it is shown here.
+    template <typename W> std::function<void(W&)> showsChosenWork() {
+        return [this](W& w) { connect(&w, &W::workChosen, this, &TfrmLavori::showRecord); };
+    }
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -23,7 +23,6 @@
 #include "framework/widgets.h"
 #include "windows/common/toolwindow.h"
 #include "windows/common/listwindow.h"
-#include "windows/work/tfrmlavori.h"
 #include "windows/common/recordwindow.h"
 
 namespace orvelia {
@@ -59,19 +58,19 @@ const std::array<Filter, work::kSearchFields.size()> kFilters = {{
 
 } // namespace
 
-bool loadWorkLine(TfrmLavori* work, const QString& line) {
-    if (!work)
-        return false;
-    const auto found = lists::findRecordOfLine(
-        work->lblFile->text(), TSchedaLavoro::layout, line,
+bool findWorkOfLine(const QString& yearFile, const QString& line,
+                    const std::function<void(const Record&, qint64)>& found) {
+    const auto lookup = lists::findRecordOfLine(
+        yearFile, TSchedaLavoro::layout, line,
         [](const RecordView& record) { return work::workLine(record); },
-        [work](qint64 number, const RecordView& record) { work->showRecord(record.toRecord(), number); });
-    return found.ok();
+        [&found](qint64 number, const RecordView& record) { found(record.toRecord(), number); });
+    return lookup.ok();
 }
 
-TfrmTrovaLavori::TfrmTrovaLavori(QWidget* caller)
-    : ToolWindow(caller, "TfrmTrovaLavori", kCaption) {
-    auto* header = new BrandHeader(kTitle, kSubtitle.arg(QFileInfo(yearFile()).completeBaseName()), this);
+TfrmTrovaLavori::TfrmTrovaLavori(QWidget* caller, const QString& yearFile)
+    : ToolWindow(caller, "TfrmTrovaLavori", kCaption)
+    , m_yearFile(yearFile) {
+    auto* header = new BrandHeader(kTitle, kSubtitle.arg(QFileInfo(m_yearFile).completeBaseName()), this);
 
     panPagine = new QStackedWidget(this);
     panPagine->setObjectName(QStringLiteral("panPagine"));
@@ -124,11 +123,6 @@ QWidget* TfrmTrovaLavori::buildResults() {
     return panel;
 }
 
-QString TfrmTrovaLavori::yearFile() const {
-    const auto* work = qobject_cast<const TfrmLavori*>(parentWidget());
-    return work ? work->lblFile->text() : QString();
-}
-
 void TfrmTrovaLavori::showEvent(QShowEvent* event) {
     ToolWindow::showEvent(event);
     if (event->spontaneous())
@@ -145,7 +139,7 @@ void TfrmTrovaLavori::btnCercaClick() {
     lblConta->setText(QString::number(search.filledCount()));
 
     lstRecords->clear();
-    const work::WorkLines found = work::searchWorks(yearFile(), search);
+    const work::WorkLines found = work::searchWorks(m_yearFile, search);
     lblAttendere->hide();
     if (found.error != ArchiveError::None) {
         records::reportFailure(this, found.error, kArchiveAccessMessage);
@@ -166,7 +160,8 @@ void TfrmTrovaLavori::btnStampaClick() {
 void TfrmTrovaLavori::loadLine(int row, const QString& line) {
     // A failure, or a double-click with no line selected, closes the window silently.
     if (row >= 0 && callerTag(this) == kCallerWork)
-        loadWorkLine(qobject_cast<TfrmLavori*>(parentWidget()), line);
+        findWorkOfLine(m_yearFile, line,
+                       [this](const Record& work, qint64 number) { emit workChosen(work, number); });
     accept();
 }
 

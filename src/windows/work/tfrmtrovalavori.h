@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+
+#include "core/archive/layout.h"
 #include "windows/common/toolwindow.h"
 
 class QLabel;
@@ -11,21 +14,23 @@ namespace orvelia {
 
 class ListPanel;
 class ListView;
-class TfrmLavori;
 
 /**
- * Takes a chosen work list line back to its record in the year open in @p work:
- * every record of the file whose line equals it is shown in @p work with its
- * number, so of identical lines the last record stays on screen. False when the
- * file could not be read (what was shown stays shown).
+ * Takes a chosen work list line back to its record in @p yearFile: @p found is given every
+ * record whose line equals it, with its number, so of identical lines the last one counts.
+ * False when the file could not be read.
  */
-bool loadWorkLine(TfrmLavori* work, const QString& line);
+bool findWorkOfLine(const QString& yearFile, const QString& line,
+                    const std::function<void(const Record&, qint64)>& found);
 
-/// The work search: finds the records of the open year by parts of ten of their fields.
+/**
+ * The work search: finds the records of the year file it is opened on by parts of ten of their
+ * fields; a double-click gives the record through workChosen, under the caller tag "lavori".
+ */
 class TfrmTrovaLavori : public ToolWindow {
     Q_OBJECT
 public:
-    explicit TfrmTrovaLavori(QWidget* caller);
+    TfrmTrovaLavori(QWidget* caller, const QString& yearFile);
 
     QStackedWidget* panPagine;
     QWidget *panAvvio, *panContainer;
@@ -40,10 +45,14 @@ public:
 
     void btnCercaClick();
     void btnStampaClick();
-    /// Loads the record of @p line into the work window and closes (a double-click on the list).
+    /// Gives the record of @p line and closes (a double-click on the list).
     void loadLine(int row, const QString& line);
 
     void done(int result) override;
+
+signals:
+    /// The record of the double-clicked line and its number in the year file.
+    void workChosen(const Record& work, qint64 number);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -51,7 +60,8 @@ protected:
 private:
     QWidget* buildCriteria();
     QWidget* buildResults();
-    QString yearFile() const;
+
+    QString m_yearFile;
 };
 
 } // namespace orvelia
