@@ -10,6 +10,8 @@
 #include <QStyleFactory>
 #include <QTranslator>
 
+#include "framework/theme.h"
+
 namespace orvelia {
 
 void prepareApplication(QApplication& app) {
@@ -34,11 +36,12 @@ void prepareApplication(QApplication& app) {
     QApplication::setFont(font);
 
     QPalette palette = QApplication::style()->standardPalette();
-    palette.setColor(QPalette::Window, QColor(0xF4, 0xF6, 0xF9));
+    palette.setColor(QPalette::Window, colours::kPaper);
     palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Highlight, QColor(0x2E, 0x6D, 0xA4));
-    palette.setColor(QPalette::Button, QColor(0xEC, 0xEF, 0xF3));
+    palette.setColor(QPalette::Highlight, colours::kBlue);
+    palette.setColor(QPalette::Button, colours::kButton);
     QApplication::setPalette(palette);
+    app.setStyleSheet(theme::styleSheet());
     QApplication::setApplicationName(QStringLiteral("Orvelia"));
     QApplication::setApplicationVersion(QStringLiteral(ORVELIA_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/logo.svg")));

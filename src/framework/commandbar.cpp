@@ -37,12 +37,12 @@ void CommandButton::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     if (m_hover || m_down) {
         p.setPen(QPen(colours::kLine, 1));
-        p.setBrush(m_down ? QColor(0xD5, 0xE4, 0xF2) : QColor(0xEA, 0xF0, 0xF7));
+        p.setBrush(m_down ? colours::kPressed : colours::kFrost);
         p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
     }
     const QRectF iconRect((width() - kIconSide) / 2.0, 5 + (m_down ? 1 : 0), kIconSide, kIconSide);
     m_icon->render(&p, iconRect);
-    p.setPen(QColor(0x1B, 0x3A, 0x5C));
+    p.setPen(colours::kNavy);
     p.drawText(QRect(0, int(iconRect.bottom()) + 2, width(), fontMetrics().height() + 4),
                Qt::AlignHCenter | Qt::AlignTop, m_caption);
 }
@@ -129,8 +129,7 @@ QLabel* recordNumberLabel(QWidget* parent) {
     label->setObjectName(QStringLiteral("lblPosizione"));
     label->setAlignment(Qt::AlignCenter);
     label->setFixedSize(64, 30);
-    label->setStyleSheet(QStringLiteral("QLabel { background: #F4F6F9; border: 1px solid #D8DEE6; "
-                                        "border-radius: 6px; color: #1B3A5C; font-weight: bold; }"));
+    theme::setRole(label, theme::Role::Position);
     return label;
 }
 

@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "framework/theme.h"
 #include "core/archive/numbers.h"
 #include "core/archive/text.h"
 
@@ -20,11 +21,6 @@ namespace orvelia {
 namespace {
 constexpr int kFrameMargin = 3;
 const char* const kBehaviourProperty = "orveliaEditBehaviour";
-
-const QString kBackgroundFocused =
-    QStringLiteral("QLineEdit { background-color: yellow; border: 1px solid #87CEEB; padding: 1px; }");
-const QString kBackgroundLeft =
-    QStringLiteral("QLineEdit { background-color: #F0F8FF; border: 1px solid #87CEEB; padding: 1px; }");
 } // namespace
 
 namespace {
@@ -116,7 +112,7 @@ EditBehaviour& EditBehaviour::setFocusMark(FocusMark mark, const QString& frameN
         placeFrame();
     }
     if (mark == FocusMark::Background && m_edit)
-        m_edit->setStyleSheet(kBackgroundLeft);
+        theme::setRole(m_edit, theme::Role::WorkBox);
     markFocus(m_widget->hasFocus());
     return *this;
 }
@@ -267,7 +263,7 @@ void EditBehaviour::markFocus(bool focused) {
         break;
     case FocusMark::Background:
         if (m_edit)
-            m_edit->setStyleSheet(focused ? kBackgroundFocused : kBackgroundLeft);
+            theme::setRole(m_edit, focused ? theme::Role::WorkBoxFocus : theme::Role::WorkBox);
         break;
     }
 }

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "framework/theme.h"
+
 namespace orvelia {
 
 FieldForm::FieldForm(const RecordLayout& layout, FocusMark mark, int moneyDecimals, QObject* parent)
@@ -56,8 +58,7 @@ QWidget* FieldForm::add(const FieldDef& def, QWidget* parent, const QStringList&
     if (def.flags & (ReadOnly | Result))
         edit->setReadOnly(true);
     if (def.flags & Result)
-        edit->setStyleSheet(QStringLiteral("QLineEdit { background-color: #F5F5DC; color: #8B4513; "
-                                           "border: 1px solid #87CEEB; padding: 1px; }"));
+        theme::setRole(edit, theme::Role::Result);
     else
         behaviour.setFocusMark(m_mark, QStringLiteral("eff") + name);
 
@@ -65,7 +66,7 @@ QWidget* FieldForm::add(const FieldDef& def, QWidget* parent, const QStringList&
     label->setObjectName(QStringLiteral("lbl") + name);
     label->setBuddy(control);
     if (def.flags & RedLabel)
-        label->setStyleSheet(QStringLiteral("color: #C0392B;"));
+        theme::setRole(label, theme::Role::Required);
 
     m_controls[def.field] = control;
     m_labels[def.field] = label;

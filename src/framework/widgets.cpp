@@ -210,7 +210,7 @@ void BrandHeader::paintEvent(QPaintEvent*) {
                m_title);
     if (!m_subtitle.isEmpty()) {
         y += tm.height() + 2;
-        p.setPen(QColor(0xDC, 0xE6, 0xF0));
+        p.setPen(colours::kIce);
         p.setFont(subFont);
         p.drawText(QRect(textLeft, y, width() - textLeft - 8, sm.height()), Qt::AlignLeft | Qt::AlignVCenter,
                    m_subtitle);
@@ -321,7 +321,7 @@ QHBoxLayout* helpExitFooter(QWidget* parent, ClickablePicture*& imgGuida, Clicka
         (*member)->setFixedSize(36, 36);
         auto* text = new QLabel(QString::fromLatin1(caption), parent);
         text->setAlignment(Qt::AlignCenter);
-        text->setStyleSheet(QStringLiteral("color: #3C4A5A; font-size: 12px;"));
+        theme::setRole(text, theme::Role::BodySmall);
         box->setSpacing(4);
         box->addWidget(*member, 0, Qt::AlignHCenter);
         box->addWidget(text);

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "framework/theme.h"
+
 class QSvgRenderer;
 
 namespace orvelia {
@@ -88,17 +90,6 @@ protected:
 private:
     bool m_down = false;
 };
-
-/// The colours of the program.
-namespace colours {
-inline const QColor kNavy{0x1B, 0x3A, 0x5C};
-inline const QColor kBlue{0x2E, 0x6D, 0xA4};
-inline const QColor kTeal{0x2A, 0x9D, 0x8F};
-inline const QColor kAmber{0xE9, 0xA2, 0x3B};
-inline const QColor kPaper{0xF4, 0xF6, 0xF9};
-inline const QColor kLine{0xD8, 0xDE, 0xE6};
-inline const QColor kSlate{0x5B, 0x6B, 0x7C};
-} // namespace colours
 
 } // namespace orvelia
 

@@ -13,6 +13,7 @@
 #include "framework/editing.h"
 #include "support/fake_platform.h"
 #include "support/keys.h"
+#include "support/looks.h"
 #include "support/printers.h"
 
 using namespace orvelia;
@@ -193,12 +194,11 @@ TEST_F(EditingTest, FocusFrameIsShownOnlyWhileTheBoxHasTheFocus) {
 
 TEST_F(EditingTest, BackgroundMarkTurnsYellowThenAliceBlue) {
     EditBehaviour::of(w.txtNote)->setFocusMark(FocusMark::Background);
-    EXPECT_TRUE(w.txtNote->styleSheet().contains("#F0F8FF"));
+    EXPECT_EQ(test::groundOf(w.txtNote), QColor(0xF0, 0xF8, 0xFF));
     focus(w.txtNote);
-    EXPECT_TRUE(w.txtNote->styleSheet().contains("yellow"));
+    EXPECT_EQ(test::groundOf(w.txtNote), QColor(Qt::yellow));
     focus(w.txtCodice);
-    EXPECT_TRUE(w.txtNote->styleSheet().contains("#F0F8FF"));
-    EXPECT_TRUE(w.txtNote->styleSheet().contains("#87CEEB"));
+    EXPECT_EQ(test::groundOf(w.txtNote), QColor(0xF0, 0xF8, 0xFF));
 }
 
 TEST_F(EditingTest, StatusLineDescribesTheCommandUnderTheMouse) {

@@ -15,6 +15,7 @@
 #include "framework/widgets.h"
 #include "support/app_fixture.h"
 #include "support/keys.h"
+#include "support/looks.h"
 #include "support/records.h"
 #include "support/faults.h"
 #include "windows/app/tfrmavvio.h"
@@ -616,13 +617,14 @@ TEST_F(WorkTest, FocusColours) {
     openYear();
     w->txtLuogo->setFocus();
     QApplication::processEvents();
-    EXPECT_TRUE(w->txtLuogo->styleSheet().contains("yellow"));
-    EXPECT_TRUE(w->txtNote->styleSheet().contains("#F0F8FF"));
-    EXPECT_TRUE(w->txtTotOre->styleSheet().contains("#F5F5DC"));
+    const QColor aliceBlue(0xF0, 0xF8, 0xFF), beige(0xF5, 0xF5, 0xDC);
+    EXPECT_EQ(test::groundOf(w->txtLuogo), QColor(Qt::yellow));
+    EXPECT_EQ(test::groundOf(w->txtNote), aliceBlue);
+    EXPECT_EQ(test::groundOf(w->txtTotOre), beige);
     EXPECT_TRUE(w->txtTotOre->isReadOnly());
     EXPECT_TRUE(w->txtData->isReadOnly());
     w->txtTotOre->setFocus();
     QApplication::processEvents();
-    EXPECT_TRUE(w->txtTotOre->styleSheet().contains("#F5F5DC"));
-    EXPECT_TRUE(w->txtLuogo->styleSheet().contains("#F0F8FF"));
+    EXPECT_EQ(test::groundOf(w->txtTotOre), beige);
+    EXPECT_EQ(test::groundOf(w->txtLuogo), aliceBlue);
 }

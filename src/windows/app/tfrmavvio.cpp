@@ -63,9 +63,9 @@ private:
 // The white card of one application.
 class Card : public QWidget {
 public:
-    Card(QColor accent, QWidget* parent)
+    Card(theme::Accent accent, QWidget* parent)
         : QWidget(parent)
-        , m_accent(accent) {}
+        , m_accent(theme::colourOf(accent)) {}
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -92,13 +92,6 @@ private:
     QColor m_accent;
 };
 
-QString buttonStyle(const QColor& accent) {
-    return QStringLiteral(
-               "QLabel { background-color: %1; color: white; border-radius: 8px; padding: 10px 14px; "
-               "font-size: 17px; font-weight: bold; }"
-               "QLabel:hover { background-color: %2; }")
-        .arg(accent.name(), accent.darker(115).name());
-}
 } // namespace
 
 TfrmAvvio::TfrmAvvio(WindowShell& shell)
@@ -113,13 +106,13 @@ TfrmAvvio::TfrmAvvio(WindowShell& shell)
     icoIcona->setFixedSize(104, 104);
     icoTitolo = new QLabel(QStringLiteral("Orvelia"), band);
     icoTitolo->setObjectName("icoTitolo");
-    icoTitolo->setStyleSheet("color: white; font-size: 44px; font-weight: bold;");
+    theme::setRole(icoTitolo, theme::Role::MenuTitle);
     icoSottotitolo = new QLabel(kSubtitle, band);
     icoSottotitolo->setObjectName("icoSottotitolo");
-    icoSottotitolo->setStyleSheet("color: #DCE6F0; font-size: 19px;");
+    theme::setRole(icoSottotitolo, theme::Role::MenuSubtitle);
     auto* logoFrame = new QWidget(band);
     logoFrame->setFixedSize(118, 118);
-    logoFrame->setStyleSheet("background: white; border-radius: 16px;");
+    theme::setRole(logoFrame, theme::Role::LogoFrame);
     auto* logoLayout = new QVBoxLayout(logoFrame);
     logoLayout->setContentsMargins(7, 7, 7, 7);
     logoLayout->addWidget(icoIcona);
@@ -139,14 +132,14 @@ TfrmAvvio::TfrmAvvio(WindowShell& shell)
     auto* cards = new QHBoxLayout;
     cards->setSpacing(36);
     cards->addStretch(1);
-    cards->addWidget(makeCard(QStringLiteral("Lavoratori"), kLavoratoriTitle, kLavoratoriInfo, colours::kBlue,
-                              btnLavoratori, imgLavoratori, infLavoratori),
+    cards->addWidget(makeCard(QStringLiteral("Lavoratori"), kLavoratoriTitle, kLavoratoriInfo,
+                              theme::Accent::Workers, btnLavoratori, imgLavoratori, infLavoratori),
                      4);
-    cards->addWidget(makeCard(QStringLiteral("Lavori"), kLavoriTitle, kLavoriInfo, colours::kTeal, btnLavori,
-                              imgLavori, infLavori),
+    cards->addWidget(makeCard(QStringLiteral("Lavori"), kLavoriTitle, kLavoriInfo, theme::Accent::Work,
+                              btnLavori, imgLavori, infLavori),
                      4);
-    cards->addWidget(makeCard(QStringLiteral("Compensi"), kCompensiTitle, kCompensiInfo,
-                              colours::kAmber.darker(112), btnCompensi, imgCompensi, infCompensi),
+    cards->addWidget(makeCard(QStringLiteral("Compensi"), kCompensiTitle, kCompensiInfo, theme::Accent::Pay,
+                              btnCompensi, imgCompensi, infCompensi),
                      4);
     cards->addStretch(1);
 
@@ -192,7 +185,7 @@ TfrmAvvio::TfrmAvvio(WindowShell& shell)
 }
 
 QWidget* TfrmAvvio::makeCard(const QString& name, const QString& title, const QString& info,
-                             const QColor& accent, ClickableLabel*& button, ClickablePicture*& picture,
+                             theme::Accent accent, ClickableLabel*& button, ClickablePicture*& picture,
                              ClickableLabel*& panel) {
     auto* card = new Card(accent, this);
     card->setObjectName(QStringLiteral("pan") + name);
@@ -205,14 +198,12 @@ QWidget* TfrmAvvio::makeCard(const QString& name, const QString& title, const QS
     picture->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     button = new ClickableLabel(QStringLiteral("btn") + name, title, card);
     button->setAlignment(Qt::AlignCenter);
-    button->setStyleSheet(buttonStyle(accent));
+    theme::setRole(button, theme::Role::CardButton, theme::variantOf(accent));
     button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     panel = new ClickableLabel(QStringLiteral("inf") + name, info, card);
     panel->setWordWrap(true);
     panel->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    panel->setStyleSheet(QStringLiteral("QLabel { color: #3C4A5A; font-size: 14px; background: #F4F6F9; "
-                                        "border-radius: 8px; padding: 12px; }"
-                                        "QLabel:hover { background: #EAF0F7; }"));
+    theme::setRole(panel, theme::Role::CardText);
     panel->setMinimumHeight(110);
     panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     auto* layout = new QVBoxLayout(card);
@@ -231,7 +222,7 @@ QWidget* TfrmAvvio::makeFooterCommand(ClickablePicture*& picture, const QString&
     picture = new ClickablePicture(name, icon.isEmpty() ? artPath("logo") : iconPath(icon), box);
     picture->setFixedSize(38, 38);
     auto* text = new ClickableLabel(name + QStringLiteral("Testo"), caption, box);
-    text->setStyleSheet("color: #3C4A5A; font-size: 12px;");
+    theme::setRole(text, theme::Role::BodySmall);
     text->setAlignment(Qt::AlignCenter);
     connect(text, &ClickableLabel::clicked, picture, &ClickablePicture::clicked);
     auto* layout = new QVBoxLayout(box);

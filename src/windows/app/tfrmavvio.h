@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/theme.h"
 #include "windows/common/navigationwindow.h"
 
 class QLabel;
@@ -37,7 +38,7 @@ protected:
     QWidget* closeHandler() override;
 
 private:
-    QWidget* makeCard(const QString& name, const QString& title, const QString& info, const QColor& accent,
+    QWidget* makeCard(const QString& name, const QString& title, const QString& info, theme::Accent accent,
                       ClickableLabel*& button, ClickablePicture*& picture, ClickableLabel*& panel);
     QWidget* makeFooterCommand(ClickablePicture*& picture, const QString& name, const QString& icon,
                                const QString& caption);

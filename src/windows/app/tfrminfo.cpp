@@ -30,9 +30,9 @@ ProductWindow::ProductWindow(QWidget* caller, const char* className, const QStri
     auto* header = new BrandHeader(QStringLiteral("Orvelia"), heading, this, 96);
     auto* body = new QLabel(text, this);
     body->setWordWrap(true);
-    body->setStyleSheet("color: #3C4A5A;");
+    theme::setRole(body, theme::Role::Body);
     auto* linkTitle = new QLabel(linkCaption, this);
-    linkTitle->setStyleSheet("color: #5B6B7C;");
+    theme::setRole(linkTitle, theme::Role::Hint);
     picture = new ClickablePicture(pictureName, iconPath(icon), this);
     picture->setFixedSize(32, 32);
     lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), linkText, this);

@@ -43,7 +43,7 @@ CheckWindow::CheckWindow(QWidget* caller, const Setup& setup)
     picture->setFixedSize(40, 40);
     auto* prompt = new QLabel(setup.prompt, this);
     prompt->setObjectName(QStringLiteral("lblIstruzioni"));
-    prompt->setStyleSheet(QStringLiteral("color: #1B3A5C; font-weight: bold;"));
+    theme::setRole(prompt, theme::Role::Heading);
 
     m_field = new QLineEdit(this);
     m_field->setObjectName(setup.fieldName);
@@ -53,8 +53,7 @@ CheckWindow::CheckWindow(QWidget* caller, const Setup& setup)
     fixed.setBold(true);
     fixed.setStyleHint(QFont::Monospace);
     m_field->setFont(fixed);
-    m_field->setStyleSheet(QStringLiteral("QLineEdit { color: #1B3A5C; border: 1px solid #B9C4D0; "
-                                          "border-radius: 3px; padding: 4px 8px; background: white; }"));
+    theme::setRole(m_field, theme::Role::CheckField);
     // Room for every character the field takes, and a little more for the caret.
     const QFontMetrics metrics(fixed);
     m_field->setMinimumWidth(metrics.horizontalAdvance(QString(setup.maxLength + 1, u'W')) + 20);
@@ -62,11 +61,11 @@ CheckWindow::CheckWindow(QWidget* caller, const Setup& setup)
 
     auto* hint = new QLabel(setup.hint, this);
     hint->setObjectName(QStringLiteral("lblSuggerimento"));
-    hint->setStyleSheet(QStringLiteral("color: #5B6B7C;"));
+    theme::setRole(hint, theme::Role::Hint);
 
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
-    rule->setStyleSheet(QStringLiteral("color: #D8DEE6;"));
+    theme::setRole(rule, theme::Role::Rule);
 
     btnControlla = new QPushButton(QIcon(iconPath(QStringLiteral("controlla"))), kControlla, this);
     btnControlla->setObjectName(QStringLiteral("btnControlla"));

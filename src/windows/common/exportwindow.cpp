@@ -160,11 +160,7 @@ ExportGrid::ExportGrid(ExportGridModel* model, QWidget* parent)
     columns->setFixedHeight(28);
     for (int c = 0; c < model->columnCount(); ++c)
         columns->resizeSection(c, model->gridColumn(c).width);
-    setStyleSheet(QStringLiteral(
-        "QTableView { background: white; alternate-background-color: #EEF3F8; gridline-color: #D8DEE6; "
-        "border: 1px solid #C9D2DC; selection-background-color: #CFE0F1; selection-color: #10182A; }"
-        "QHeaderView::section { background: #1B3A5C; color: white; font-weight: bold; border: none; "
-        "border-right: 1px solid #2E4F73; padding: 0 6px; }"));
+    theme::setRole(this, theme::Role::Grid);
 }
 
 void ExportGrid::commitPendingEdit() {
@@ -194,10 +190,10 @@ ExportWindow::ExportWindow(QWidget* caller, const char* className, const QString
     paintGround(body, colours::kPaper);
     auto* hint = new QLabel(kHint, body);
     hint->setObjectName(QStringLiteral("lblSuggerimento"));
-    hint->setStyleSheet(QStringLiteral("color: #5B6B7C;"));
+    theme::setRole(hint, theme::Role::Hint);
     m_count = new QLabel(body);
     m_count->setObjectName(QStringLiteral("lblSchede"));
-    m_count->setStyleSheet(QStringLiteral("color: #1B3A5C; font-weight: bold;"));
+    theme::setRole(m_count, theme::Role::Heading);
     grdRecords = new ExportGrid(m_model, body);
 
     auto* infoRow = new QHBoxLayout;
@@ -212,8 +208,7 @@ ExportWindow::ExportWindow(QWidget* caller, const char* className, const QString
     panInfo = new QLabel(this);
     panInfo->setObjectName(QStringLiteral("panInfo"));
     panInfo->setMinimumHeight(26);
-    panInfo->setStyleSheet(QStringLiteral("QLabel { background: white; border-top: 1px solid #D8DEE6; "
-                                          "padding: 3px 12px; color: #1B3A5C; }"));
+    theme::setRole(panInfo, theme::Role::Status);
     m_status = new StatusLine(panInfo, kStanding);
     for (const auto& c : kCommands)
         m_status->describe(this->*c.member, QString::fromUtf8(c.status));

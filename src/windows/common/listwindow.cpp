@@ -59,7 +59,7 @@ ListBody makeListBody(QWidget* parent, const QString& className, bool foundCount
     if (foundCount) {
         body.lblTrovate = new QLabel(parent);
         body.lblTrovate->setObjectName(QStringLiteral("lblTrovate"));
-        body.lblTrovate->setStyleSheet(QStringLiteral("color: #1B3A5C; font-weight: bold;"));
+        theme::setRole(body.lblTrovate, theme::Role::Heading);
         buttons->addWidget(body.lblTrovate);
     }
     buttons->addStretch();
@@ -92,8 +92,7 @@ SearchCriteria makeSearchCriteria(QWidget* parent, const QString& pictureName, c
     for (const char* text : instructions) {
         auto* line = new QLabel(QString::fromUtf8(text), c.page);
         line->setWordWrap(true);
-        line->setStyleSheet(text == instructions[0] ? QStringLiteral("color: #1B3A5C; font-weight: bold;")
-                                                    : QStringLiteral("color: #3C4A5A;"));
+        theme::setRole(line, text == instructions[0] ? theme::Role::Heading : theme::Role::Body);
         lines->addWidget(line);
     }
     auto* intro = new QHBoxLayout;
@@ -118,7 +117,7 @@ SearchCriteria makeSearchCriteria(QWidget* parent, const QString& pictureName, c
         auto* label = new QLabel(QString::fromUtf8(f.caption), c.page);
         label->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(f.box).mid(3));
         label->setBuddy(box);
-        label->setStyleSheet(QStringLiteral("color: #1B3A5C;"));
+        theme::setRole(label, theme::Role::Navy);
         const int row = int(i) % kRowsPerColumn;
         const int column = int(i) < kRowsPerColumn ? 0 : 3;
         grid->addWidget(label, row, column, Qt::AlignRight | Qt::AlignVCenter);
@@ -134,7 +133,7 @@ SearchCriteria makeSearchCriteria(QWidget* parent, const QString& pictureName, c
 
     c.lblAttendere = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), c.page);
     c.lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
-    c.lblAttendere->setStyleSheet(QStringLiteral("color: #C0392B; font-weight: bold;"));
+    theme::setRole(c.lblAttendere, theme::Role::Wait);
     c.lblAttendere->hide();
     c.btnCerca =
         listButton(QStringLiteral("btnCerca"), QStringLiteral("trova"), QStringLiteral("Cerca"), c.page);
@@ -159,7 +158,7 @@ SearchCriteria makeSearchCriteria(QWidget* parent, const QString& pictureName, c
 
     auto* rule = new QFrame(c.page);
     rule->setFrameShape(QFrame::HLine);
-    rule->setStyleSheet(QStringLiteral("color: #D8DEE6;"));
+    theme::setRole(rule, theme::Role::Rule);
 
     auto* layout = new QVBoxLayout(c.page);
     layout->setContentsMargins(26, 20, 26, 20);
@@ -182,7 +181,7 @@ ListPanel::ListPanel(QWidget* parent, lists::QuickFind& remembered, FindBox find
     lblRigo02->setObjectName("lblRigo02");
     for (QLabel* l : {lblRigo01, lblRigo02}) {
         l->setWordWrap(true);
-        l->setStyleSheet(QStringLiteral("color: #3C4A5A;"));
+        theme::setRole(l, theme::Role::Body);
     }
     txtTrova = new QLineEdit(this);
     txtTrova->setObjectName("txtTrova");

@@ -84,8 +84,7 @@ QLabel* statusLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(QStringLiteral("panInfo"));
     label->setMinimumHeight(26);
-    label->setStyleSheet(QStringLiteral("QLabel { background: white; border-top: 1px solid #D8DEE6; "
-                                        "padding: 3px 12px; color: #1B3A5C; }"));
+    theme::setRole(label, theme::Role::Status);
     return label;
 }
 

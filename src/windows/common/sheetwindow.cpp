@@ -27,11 +27,11 @@ SheetPrintWindow::SheetPrintWindow(QWidget* caller, const Setup& setup, sheet::F
     auto* explanation = new QLabel(setup.explanation, this);
     explanation->setObjectName(QStringLiteral("lblIstruzioni"));
     explanation->setWordWrap(true);
-    explanation->setStyleSheet(QStringLiteral("color: #3C4A5A;"));
+    theme::setRole(explanation, theme::Role::Body);
 
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
-    rule->setStyleSheet(QStringLiteral("color: #D8DEE6;"));
+    theme::setRole(rule, theme::Role::Rule);
 
     btnStampa = new QPushButton(QIcon(iconPath(setup.icon)), setup.action, this);
     btnStampa->setObjectName(QStringLiteral("btnStampa"));

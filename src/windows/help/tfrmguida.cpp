@@ -35,16 +35,14 @@ TfrmGuida::TfrmGuida(QWidget* caller)
     lblTitolo = new QLabel(kTitleDesign, this);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
     lblTitolo->setWordWrap(true);
-    lblTitolo->setStyleSheet(QStringLiteral("color: #1B3A5C; font-size: 16px; font-weight: bold;"));
+    theme::setRole(lblTitolo, theme::Role::PageTitle);
 
     txtGuida = new QPlainTextEdit(this);
     txtGuida->setObjectName(QStringLiteral("txtGuida"));
     txtGuida->setReadOnly(true);
     txtGuida->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     txtGuida->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtGuida->setStyleSheet(QStringLiteral("QPlainTextEdit { background: white; color: #26323F; "
-                                           "border: 1px solid #D8DEE6; border-radius: 4px; padding: 8px; "
-                                           "font-size: 13px; }"));
+    theme::setRole(txtGuida, theme::Role::HelpText);
     txtGuida->setFixedSize(600, 380);
 
     imgPDF = new ClickablePicture(QStringLiteral("imgPDF"), iconPath(QStringLiteral("documento")), this);
@@ -78,7 +76,7 @@ TfrmGuida::TfrmGuida(QWidget* caller)
     root->setSpacing(0);
     root->addWidget(header);
     root->addLayout(content);
-    setStyleSheet(QStringLiteral("TfrmGuida { background: #F4F6F9; }"));
+    theme::setRole(this, theme::Role::Ground);
 }
 
 void TfrmGuida::showPage(HelpPage page) {

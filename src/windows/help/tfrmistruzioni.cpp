@@ -78,7 +78,7 @@ QImage instructionsPicture() {
         p.setPen(Qt::white);
         p.drawText(QRect(textLeft, y, bulletSize, bulletSize), Qt::AlignCenter, QString::number(k));
         p.setFont(body);
-        p.setPen(QColor(0x26, 0x32, 0x3F));
+        p.setPen(colours::kText);
         const QRect r = p.boundingRect(QRect(paragraphLeft, y + 3, paragraphWidth, 200),
                                        Qt::AlignLeft | Qt::TextWordWrap, paragraph);
         p.drawText(r, Qt::AlignLeft | Qt::TextWordWrap, paragraph);
@@ -111,7 +111,7 @@ TfrmIstruzioni::TfrmIstruzioni(QWidget* caller)
     imgCorpo->setObjectName(QStringLiteral("imgCorpo"));
     imgCorpo->setPixmap(QPixmap::fromImage(instructionsPicture()));
     imgCorpo->setFixedSize(kWidth, kHeight);
-    imgCorpo->setStyleSheet(QStringLiteral("border: 1px solid #D8DEE6;"));
+    theme::setRole(imgCorpo, theme::Role::Framed);
 
     btnChiudi = new QPushButton(kChiudi, this);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
@@ -127,7 +127,7 @@ TfrmIstruzioni::TfrmIstruzioni(QWidget* caller)
     root->setSpacing(12);
     root->addWidget(imgCorpo);
     root->addLayout(buttons);
-    setStyleSheet(QStringLiteral("TfrmIstruzioni { background: #F4F6F9; }"));
+    theme::setRole(this, theme::Role::Ground);
 }
 
 } // namespace orvelia

@@ -98,15 +98,10 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* caller)
         s.file->setObjectName(slotName("txtFile", i));
         s.file->setReadOnly(true);
         s.file->setFocusPolicy(Qt::NoFocus);
-        s.file->setStyleSheet(
-            QStringLiteral("QLineEdit { background: #E6EAEF; color: #1B3A5C; "
-                           "border: 1px solid #C9D1DB; border-radius: 3px; padding: 2px 6px; }"));
+        theme::setRole(s.file, theme::Role::FixedName);
         s.desc = new QLineEdit(panel);
         s.desc->setObjectName(slotName("txtDesc", i));
-        s.desc->setStyleSheet(
-            QStringLiteral("QLineEdit { background: white; color: #1B3A5C; border: 1px solid #B9C4D0; "
-                           "border-radius: 3px; padding: 2px 6px; } "
-                           "QLineEdit:focus { border: 1px solid #2E6DA4; }"));
+        theme::setRole(s.desc, theme::Role::Description);
         s.browse = new QPushButton(QIcon(iconPath(QStringLiteral("apri"))), kBrowse, panel);
         s.browse->setObjectName(slotName("btnSfoglia", i));
         s.open = new QPushButton(QIcon(iconPath(QStringLiteral("documento"))), kOpen, panel);
@@ -151,10 +146,10 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* caller)
     auto* hint = new QLabel(kHint, this);
     hint->setObjectName(QStringLiteral("lblSuggerimento"));
     hint->setWordWrap(true);
-    hint->setStyleSheet(QStringLiteral("color: #5B6B7C;"));
+    theme::setRole(hint, theme::Role::Hint);
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
-    rule->setStyleSheet(QStringLiteral("color: #D8DEE6;"));
+    theme::setRole(rule, theme::Role::Rule);
 
     btnApplica = new QPushButton(QIcon(iconPath(QStringLiteral("controlla"))), kApply, this);
     btnApplica->setObjectName(QStringLiteral("btnApplica"));

@@ -48,7 +48,7 @@ TfrmMenuPagamenti::TfrmMenuPagamenti(WindowShell& shell)
     lblInformazioni->setObjectName("lblInformazioni");
     lblInformazioni->setWordWrap(true);
     lblInformazioni->setAlignment(Qt::AlignCenter);
-    lblInformazioni->setStyleSheet("color: #3C4A5A; font-size: 14px;");
+    theme::setRole(lblInformazioni, theme::Role::BodyLarge);
     lblInformazioni->setFixedWidth(876); // as wide as the two cards below
     lblMemory = hiddenLabel(QStringLiteral("lblMemory"), this, kTagBack);
 
@@ -97,7 +97,7 @@ QWidget* TfrmMenuPagamenti::makeChoice(const QString& name, const QString& headi
     picture->setFixedSize(72, 72);
     auto* text = new QLabel(info, card);
     text->setWordWrap(true);
-    text->setStyleSheet("color: #5B6B7C;");
+    theme::setRole(text, theme::Role::Hint);
     button = new QPushButton(QIcon(iconPath(QStringLiteral("apri"))), kApri, card);
     button->setObjectName(QString::fromLatin1(buttonName));
     button->setMinimumSize(120, 34);

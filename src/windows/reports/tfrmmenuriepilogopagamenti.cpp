@@ -65,7 +65,7 @@ TfrmMenuRiepilogoPagamenti::TfrmMenuRiepilogoPagamenti(WindowShell& shell)
     lblCampo03->setObjectName("lblCampo03");
     for (QLabel* l : {lblCampo01, lblCampo02, lblCampo03}) {
         l->setWordWrap(true);
-        l->setStyleSheet("color: #5B6B7C;");
+        theme::setRole(l, theme::Role::Hint);
     }
 
     txtAnno = new QLineEdit(card);
@@ -104,7 +104,7 @@ TfrmMenuRiepilogoPagamenti::TfrmMenuRiepilogoPagamenti(WindowShell& shell)
 
     lblAttendere = new QLabel(kAttendere, card);
     lblAttendere->setObjectName("lblAttendere");
-    lblAttendere->setStyleSheet("color: #B8322F; font-weight: bold;");
+    theme::setRole(lblAttendere, theme::Role::Wait);
     lblAttendere->hide();
     // The wait line keeps its room, so showing it moves nothing.
     QSizePolicy keep = lblAttendere->sizePolicy();
@@ -205,7 +205,7 @@ QGroupBox* TfrmMenuRiepilogoPagamenti::makeDateGroup(const char* name, const QSt
     month->setFixedWidth(130);
     year = new QLabel(kAnnoDesign, group);
     year->setObjectName(QString::fromLatin1(yearName));
-    year->setStyleSheet("font-weight: bold; color: #1B3A5C;");
+    theme::setRole(year, theme::Role::Heading);
     year->setMinimumWidth(48);
     for (QComboBox* box : {day, month}) {
         box->setMinimumHeight(28);

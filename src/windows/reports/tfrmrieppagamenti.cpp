@@ -35,10 +35,10 @@ const QString kPrintEmpty =
 const QString kPrintQuestion = QStringLiteral("Si vuole stampare il presente riepilogo?");
 const QString kTotalDesign = QStringLiteral("0,00");
 
-QLabel* makeLabel(const char* name, const QString& text, QWidget* parent, const char* style) {
+QLabel* makeLabel(const char* name, const QString& text, QWidget* parent, theme::Role role) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setStyleSheet(QString::fromLatin1(style));
+    theme::setRole(label, role);
     return label;
 }
 
@@ -55,17 +55,15 @@ TfrmRiepPagamenti::TfrmRiepPagamenti(QWidget* caller, const summary::Request& re
 
     auto* facts = new QWidget(this);
     facts->setObjectName("panRiepilogo");
-    facts->setStyleSheet(
-        "#panRiepilogo { background: white; border: 1px solid #D8DEE6; border-radius: 8px; }");
-    const char* caption = "color: #5B6B7C;";
-    const char* value = "color: #1B3A5C; font-weight: bold;";
+    theme::setRole(facts, theme::Role::Panel);
+    const auto caption = theme::Role::Hint;
+    const auto value = theme::Role::Figure;
     lblTipologia = makeLabel("lblTipologia", kTipologia, facts, caption);
     titTipologia = makeLabel("titTipologia", summary::kAllWorkers, facts, value);
     infIntervallo = makeLabel("infIntervallo", kIntervallo, facts, caption);
     lblIntervallo = makeLabel("lblIntervallo", summary::kIntervalDesign, facts, value);
     infTotKmPercorsi = makeLabel("infTotKmPercorsi", kTotale, facts, caption);
-    lblTotCosti =
-        makeLabel("lblTotCosti", kTotalDesign, facts, "color: #1B3A5C; font-weight: bold; font-size: 18px;");
+    lblTotCosti = makeLabel("lblTotCosti", kTotalDesign, facts, theme::Role::FigureLarge);
     titTipologia->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* factsGrid = new QGridLayout(facts);
     factsGrid->setContentsMargins(16, 10, 16, 10);

@@ -111,7 +111,7 @@ TfrmStatistiche::TfrmStatistiche(WindowShell& shell)
     lblApri = new QLabel(kApri, card);
     lblApri->setObjectName(QStringLiteral("lblApri"));
     lblApri->setWordWrap(true);
-    lblApri->setStyleSheet(QStringLiteral("color: #5B6B7C;"));
+    theme::setRole(lblApri, theme::Role::Hint);
     auto* yearRow = new QHBoxLayout;
     yearRow->setSpacing(12);
     yearRow->addWidget(txtAnno);
@@ -149,14 +149,14 @@ TfrmStatistiche::TfrmStatistiche(WindowShell& shell)
     panContainer->setObjectName(QStringLiteral("panContainer"));
     lblTitolo = new QLabel(kTitleDesign, panContainer);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    lblTitolo->setStyleSheet(QStringLiteral("color: #1B3A5C; font-size: 17px; font-weight: bold;"));
+    theme::setRole(lblTitolo, theme::Role::WindowTitle);
     lblRigo04 = new QLabel(kRigo04, panContainer);
     lblRigo04->setObjectName(QStringLiteral("lblRigo04"));
     lblRigo05 = new QLabel(kRigo05, panContainer);
     lblRigo05->setObjectName(QStringLiteral("lblRigo05"));
     for (QLabel* line : {lblRigo04, lblRigo05}) {
         line->setWordWrap(true);
-        line->setStyleSheet(QStringLiteral("color: #3C4A5A;"));
+        theme::setRole(line, theme::Role::Body);
     }
     ChartStats = new chart::ChartView(panContainer);
     ChartStats->setObjectName(QStringLiteral("ChartStats"));
@@ -185,8 +185,7 @@ TfrmStatistiche::TfrmStatistiche(WindowShell& shell)
     panInfo = new QLabel(panContainer);
     panInfo->setObjectName(QStringLiteral("panInfo"));
     panInfo->setMinimumHeight(26);
-    panInfo->setStyleSheet(QStringLiteral("QLabel { background: white; border-top: 1px solid #D8DEE6; "
-                                          "padding: 3px 12px; color: #1B3A5C; }"));
+    theme::setRole(panInfo, theme::Role::Status);
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(18, 12, 18, 10);

@@ -22,7 +22,7 @@ const QString kTagWorkDate = QStringLiteral("lavori_data");
 TfrmCalendario::TfrmCalendario(QWidget* caller)
     : ToolWindow(caller, "TfrmCalendario", kCaption) {
     auto* prompt = new QLabel(QStringLiteral("Importare una data:"), this);
-    prompt->setStyleSheet("color: #1B3A5C; font-weight: bold;");
+    theme::setRole(prompt, theme::Role::Heading);
     calAppuntamenti = new QCalendarWidget(this);
     calAppuntamenti->setObjectName("calAppuntamenti");
     calAppuntamenti->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
@@ -31,7 +31,7 @@ TfrmCalendario::TfrmCalendario(QWidget* caller)
     calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calAppuntamenti->setSelectedDate(Platform::instance().today());
     QTextCharFormat weekend;
-    weekend.setForeground(QColor(0xC0, 0x39, 0x2B));
+    weekend.setForeground(colours::kRed);
     calAppuntamenti->setWeekdayTextFormat(Qt::Saturday, weekend);
     calAppuntamenti->setWeekdayTextFormat(Qt::Sunday, weekend);
     calAppuntamenti->setMinimumSize(320, 220);

@@ -372,7 +372,7 @@ QWidget* TfrmLavori::buildForm() {
         new ClickablePicture(QStringLiteral("btnIstruzioni"), iconPath(QStringLiteral("istruzioni")), help);
     btnIstruzioni->setFixedSize(32, 32);
     auto* helpText = new QLabel(QStringLiteral("Come si registra una prestazione lavorativa"), help);
-    helpText->setStyleSheet("color: #2E6DA4;");
+    theme::setRole(helpText, theme::Role::Link);
     helpLayout->addWidget(btnIstruzioni);
     helpLayout->addWidget(helpText);
     helpLayout->addStretch();

@@ -54,7 +54,7 @@ TfrmMenuLavori::TfrmMenuLavori(WindowShell& shell)
     lblInfo = new QLabel(kInfo, card);
     lblInfo->setObjectName("lblInfo");
     lblInfo->setWordWrap(true);
-    lblInfo->setStyleSheet("color: #5B6B7C;");
+    theme::setRole(lblInfo, theme::Role::Hint);
     lblMemory = hiddenLabel(QStringLiteral("lblMemory"), this, kTagBack);
 
     auto* yearRow = new QHBoxLayout;
