@@ -37,10 +37,13 @@ void prepareApplication(QApplication& app) {
 
     QPalette palette = QApplication::style()->standardPalette();
     palette.setColor(QPalette::Window, colours::kPaper);
-    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Base, colours::kWhite);
     palette.setColor(QPalette::Highlight, colours::kBlue);
     palette.setColor(QPalette::Button, colours::kButton);
     QApplication::setPalette(palette);
+    // The style sheet only adds to a widget's palette, so a window painted white keeps its children
+    // drawn against white, as without a sheet.
+    QApplication::setAttribute(Qt::AA_UseStyleSheetPropagationInWidgetStyles, true);
     app.setStyleSheet(theme::styleSheet());
     QApplication::setApplicationName(QStringLiteral("Orvelia"));
     QApplication::setApplicationVersion(QStringLiteral(ORVELIA_VERSION));

@@ -13,6 +13,7 @@
 #include <QRadialGradient>
 
 #include "framework/appearance.h"
+#include "framework/theme.h"
 
 namespace orvelia::chart {
 
@@ -25,12 +26,7 @@ Capture*& activeCapture() {
 
 constexpr qreal kPi = 3.14159265358979323846;
 
-const QColor kInk{0x1F, 0x2A, 0x36};
-const QColor kTitleInk{0x1B, 0x3A, 0x5C};
-const QColor kMuted{0x5B, 0x6B, 0x7C};
-const QColor kFrame{0xD8, 0xDE, 0xE6};
-const QColor kWallEdge{0xB4, 0xBF, 0xCC};
-const QColor kGrid{0xD3, 0xDA, 0xE3};
+using namespace colours::chart;
 
 QFont verdana(qreal pixels, bool bold = false) {
     QFont font(QString::fromLatin1(kFontVerdana));
@@ -293,10 +289,10 @@ QPen outline(const QColor& colour, qreal pt) {
 void drawMark(QPainter& painter, const Plan& plan, const QRectF& box, const QString& text) {
     const qreal pt = plan.pt;
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, 28));
+    painter.setBrush(kShadow);
     painter.drawRoundedRect(box.translated(1 * pt, 1 * pt), 2 * pt, 2 * pt);
-    painter.setPen(QPen(QColor(0xA9, 0xB4, 0xC1), 0.6 * pt));
-    painter.setBrush(QColor(0xFF, 0xFF, 0xF4));
+    painter.setPen(QPen(kTitleEdge, 0.6 * pt));
+    painter.setBrush(kTitleFace);
     painter.drawRoundedRect(box, 2 * pt, 2 * pt);
     painter.setFont(plan.mark);
     painter.setPen(kInk);
@@ -311,14 +307,14 @@ void paintBars(QPainter& painter, const Plan& plan, const Model& model) {
 
     // The box the bars stand in: back wall, left wall and floor.
     QLinearGradient wall(f.topLeft(), f.bottomLeft());
-    wall.setColorAt(0, QColor(0xFF, 0xFF, 0xFF));
-    wall.setColorAt(1, QColor(0xEE, 0xF2, 0xF7));
+    wall.setColorAt(0, kWallTop);
+    wall.setColorAt(1, kWallFoot);
     painter.setPen(QPen(kWallEdge, 0.7 * pt));
     painter.setBrush(wall);
     painter.drawRect(f.translated(back));
-    painter.setBrush(QColor(0xE6, 0xEB, 0xF2));
+    painter.setBrush(kSideWall);
     painter.drawPolygon(QPolygonF({f.topLeft(), f.topLeft() + back, f.bottomLeft() + back, f.bottomLeft()}));
-    painter.setBrush(QColor(0xD9, 0xE0, 0xE9));
+    painter.setBrush(kFloor);
     painter.drawPolygon(
         QPolygonF({f.bottomLeft(), f.bottomRight(), f.bottomRight() + back, f.bottomLeft() + back}));
 
@@ -391,7 +387,7 @@ void paintPie(QPainter& painter, const Plan& plan, const Model& model) {
 
     if (plan.slices.empty()) {
         // Nothing to share out: a plain disc that says so.
-        const QColor grey(0xDD, 0xE3, 0xEA);
+        const QColor grey = kEmptyDisc;
         painter.setPen(QPen(grey.darker(130), 0.7 * pt));
         painter.setBrush(grey.darker(115));
         painter.drawPath(rim(e, plan.thickness, 180, 360));
@@ -435,14 +431,14 @@ void paintPie(QPainter& painter, const Plan& plan, const Model& model) {
         painter.drawPath(slice);
     }
 
-    painter.setPen(QPen(QColor(0x7A, 0x88, 0x98), 0.7 * pt));
+    painter.setPen(QPen(kAxis, 0.7 * pt));
     painter.setBrush(Qt::NoBrush);
     for (std::size_t i = 0; i < plan.leaders.size(); ++i) {
         const auto& [anchor, elbow] = plan.leaders[i];
         const QRectF& box = plan.geometry.marks[i];
         const QPointF end(box.left() > elbow.x() ? box.left() : box.right(), box.center().y());
         painter.drawPolyline(QPolygonF({anchor, elbow, end}));
-        painter.setBrush(QColor(0x7A, 0x88, 0x98));
+        painter.setBrush(kAxis);
         painter.drawEllipse(anchor, 1.4 * pt, 1.4 * pt);
         painter.setBrush(Qt::NoBrush);
     }
@@ -454,7 +450,7 @@ void paintLegend(QPainter& painter, const Plan& plan, const Model& model) {
     const qreal pt = plan.pt;
     const QRectF& box = plan.geometry.legend;
     painter.setPen(QPen(kFrame, 0.8 * pt));
-    painter.setBrush(QColor(0xF7, 0xF9, 0xFC));
+    painter.setBrush(kLegend);
     painter.drawRoundedRect(box, 4 * pt, 4 * pt);
 
     const qreal pad = 8 * pt;
@@ -516,7 +512,7 @@ void paint(QPainter& painter, const QRectF& area, const Model& model) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setClipRect(area);
-    painter.fillRect(area, Qt::white);
+    painter.fillRect(area, colours::kWhite);
 
     painter.setFont(plan.title);
     painter.setPen(kTitleInk);
@@ -529,7 +525,7 @@ void paint(QPainter& painter, const QRectF& area, const Model& model) {
     paintLegend(painter, plan, model);
 
     painter.setFont(plan.foot);
-    painter.setPen(QColor(0x3C, 0x4A, 0x5A));
+    painter.setPen(kLegendInk);
     painter.drawText(plan.geometry.foot, Qt::AlignCenter, model.foot);
     painter.restore();
 }

@@ -114,7 +114,7 @@ void CommandBar::addStretch() {
 
 void CommandBar::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
+    p.fillRect(rect(), colours::kWhite);
     p.fillRect(QRect(0, height() - 1, width(), 1), colours::kLine);
 }
 

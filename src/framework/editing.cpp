@@ -297,10 +297,10 @@ void FocusFrame::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     QLinearGradient edge(r.topLeft(), r.bottomLeft());
-    edge.setColorAt(0, QColor(255, 214, 0));
-    edge.setColorAt(1, Qt::white);
+    edge.setColorAt(0, colours::kMarkEdge);
+    edge.setColorAt(1, colours::kWhite);
     p.setPen(QPen(QBrush(edge), 1.5));
-    p.setBrush(QColor(255, 242, 128));
+    p.setBrush(colours::kMarkFill);
     p.drawRoundedRect(r, 3, 3);
 }
 

@@ -12,6 +12,7 @@
 #include "core/lists/lines.h"
 #include "framework/appearance.h"
 #include "framework/platform.h"
+#include "framework/theme.h"
 
 namespace orvelia {
 
@@ -98,8 +99,8 @@ ListView::ListView(const QString& objectName, QWidget* parent)
     font.setPointSize(12);
     setFont(font);
     QPalette p = palette();
-    p.setColor(QPalette::Text, Qt::black);
-    p.setColor(QPalette::Base, Qt::white);
+    p.setColor(QPalette::Text, colours::kBlack);
+    p.setColor(QPalette::Base, colours::kWhite);
     setPalette(p);
     updateMetrics();
 }

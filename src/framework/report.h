@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "framework/theme.h"
+
 class QPagedPaintDevice;
 class QPainter;
 class QWidget;
@@ -33,7 +35,7 @@ struct TextStyle {
     qreal pointSize = 10;
     bool bold = false;
     bool italic = false;
-    QColor colour = Qt::black;
+    QColor colour = colours::kBlack;
     QColor fill = Qt::transparent;        ///< background of the box
     QColor frameColour = Qt::transparent; ///< the box's frame, none when transparent
     qreal frameWidth = 1;                 ///< in report units

@@ -7,6 +7,8 @@
 #include <QFontMetricsF>
 #include <QImage>
 
+#include "framework/theme.h"
+
 namespace orvelia::sheet {
 
 namespace {
@@ -20,9 +22,9 @@ constexpr qreal kProbeDpi = 1200;
 constexpr qreal kSafety = 1;
 
 const QString kEllipsis = QStringLiteral("\u2026");
-const QColor kShade{0xEE, 0xEE, 0xEE};
-const QColor kBandShade{0xDD, 0xDD, 0xDD};
-const QColor kInk = Qt::black;
+const QColor kShade = colours::paper::kShade;
+const QColor kBandShade = colours::paper::kBandShade;
+const QColor kInk = colours::kBlack;
 constexpr qreal kFrameWidth = 0.8;
 constexpr qreal kRuleWidth = 0.7;
 constexpr qreal kLabelPadding = 4;

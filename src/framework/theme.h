@@ -9,6 +9,8 @@ namespace orvelia {
 
 /// The colours of the program: every colour a window shows comes from here.
 namespace colours {
+inline const QColor kWhite{0xFF, 0xFF, 0xFF};
+inline const QColor kBlack{0x00, 0x00, 0x00};
 inline const QColor kNavy{0x1B, 0x3A, 0x5C};    ///< titles, outlines, the header band
 inline const QColor kBlue{0x2E, 0x6D, 0xA4};    ///< the workers, links, selection
 inline const QColor kTeal{0x2A, 0x9D, 0x8F};    ///< the work register
@@ -32,8 +34,54 @@ inline const QColor kGridEdge{0xC9, 0xD2, 0xDC};
 inline const QColor kGridPick{0xCF, 0xE0, 0xF1};
 inline const QColor kGridPickText{0x10, 0x18, 0x2A};
 inline const QColor kHeaderEdge{0x2E, 0x4F, 0x73};
-inline const QColor kText{0x26, 0x32, 0x3F};   ///< long help text
-inline const QColor kButton{0xEC, 0xEF, 0xF3}; ///< the face of a push button
+inline const QColor kText{0x26, 0x32, 0x3F};     ///< long help text
+inline const QColor kButton{0xEC, 0xEF, 0xF3};   ///< the face of a push button
+inline const QColor kEditable{0x10, 0x18, 0x24}; ///< a grid cell that can be typed into
+inline const QColor kCrimson{0xDC, 0x14, 0x3C};  ///< the hint under a list that a double click opens a line
+inline const QColor kLinkRest{0x00, 0x00, 0x8B}; ///< a link label at rest (dark blue)
+inline const QColor kLinkHeld{0xFF, 0xA5, 0x00}; ///< a link label under the mouse (orange)
+inline const QColor kGlow{0xFF, 0xFF, 0xFF, 40}; ///< the light over a picture under the mouse
+inline const QColor kMarkEdge{0xFF, 0xD6, 0x00}; ///< the edge of the focus frame
+inline const QColor kMarkFill{0xFF, 0xF2, 0x80}; ///< the face of the focus frame
+
+/// A soft shadow in the navy of the titles: each step of @p strength a little darker.
+inline QColor shadow(int strength) {
+    return QColor(kNavy.red(), kNavy.green(), kNavy.blue(), 10 * strength);
+}
+
+/// The greys of the printed sheets.
+namespace paper {
+inline const QColor kShade{0xEE, 0xEE, 0xEE};     ///< a label box
+inline const QColor kBandShade{0xDD, 0xDD, 0xDD}; ///< a heading band
+} // namespace paper
+
+/// The colours of the chart of the monthly pay, on screen and on paper.
+namespace chart {
+inline const QColor kInk{0x1F, 0x2A, 0x36};
+inline const QColor kTitleInk{0x1B, 0x3A, 0x5C};
+inline const QColor kMuted{0x5B, 0x6B, 0x7C};
+inline const QColor kFrame{0xD8, 0xDE, 0xE6};
+inline const QColor kWallEdge{0xB4, 0xBF, 0xCC};
+inline const QColor kGrid{0xD3, 0xDA, 0xE3};
+inline const QColor kShadow{0x00, 0x00, 0x00, 28};
+inline const QColor kTitleEdge{0xA9, 0xB4, 0xC1};
+inline const QColor kTitleFace{0xFF, 0xFF, 0xF4};
+inline const QColor kWallTop{0xFF, 0xFF, 0xFF};
+inline const QColor kWallFoot{0xEE, 0xF2, 0xF7};
+inline const QColor kSideWall{0xE6, 0xEB, 0xF2};
+inline const QColor kFloor{0xD9, 0xE0, 0xE9};
+inline const QColor kEmptyDisc{0xDD, 0xE3, 0xEA};
+inline const QColor kAxis{0x7A, 0x88, 0x98};
+inline const QColor kLegend{0xF7, 0xF9, 0xFC};
+inline const QColor kLegendInk{0x3C, 0x4A, 0x5A};
+
+/// The colour of each month, January first.
+inline const QColor kMonths[12] = {
+    {0xFF, 0x00, 0x00}, {0x00, 0x00, 0xFF}, {0xFF, 0xE4, 0xC4}, {0xFF, 0x00, 0xFF},
+    {0xC0, 0xDC, 0xC0}, {0xFF, 0xFF, 0x00}, {0x00, 0xFF, 0x00}, {0xC0, 0xC0, 0xC0},
+    {0xF0, 0xFB, 0xFF}, {0x87, 0xCE, 0xEB}, {0x80, 0x00, 0x00}, {0x00, 0x80, 0x00},
+};
+} // namespace chart
 } // namespace colours
 
 /**

@@ -46,7 +46,7 @@ void ClickablePicture::paintEvent(QPaintEvent*) {
     m_renderer->render(&p, target);
     if (m_hover && !m_decorative) {
         p.setCompositionMode(QPainter::CompositionMode_SourceAtop);
-        p.fillRect(rect(), QColor(255, 255, 255, 40));
+        p.fillRect(rect(), colours::kGlow);
     }
 }
 
@@ -91,10 +91,10 @@ LinkLabel::LinkLabel(const QString& objectName, const QString& text, QWidget* pa
 }
 
 QColor LinkLabel::restColour() {
-    return QColor(0x00, 0x00, 0x8B);
+    return colours::kLinkRest;
 }
 QColor LinkLabel::heldColour() {
-    return QColor(0xFF, 0xA5, 0x00);
+    return colours::kLinkHeld;
 }
 
 void LinkLabel::setHeld(bool held) {
@@ -189,7 +189,7 @@ void BrandHeader::paintEvent(QPaintEvent*) {
     const int logoSide = height() - 2 * pad - 3;
     QRectF logoRect(pad + 4, pad, logoSide, logoSide);
     if (m_logo->isValid()) {
-        p.setBrush(Qt::white);
+        p.setBrush(colours::kWhite);
         p.setPen(Qt::NoPen);
         p.drawRoundedRect(logoRect.adjusted(-3, -3, 3, 3), 8, 8);
         m_logo->render(&p, logoRect);
@@ -204,7 +204,7 @@ void BrandHeader::paintEvent(QPaintEvent*) {
     const QFontMetrics sm(subFont);
     const int block = tm.height() + (m_subtitle.isEmpty() ? 0 : sm.height() + 2);
     int y = (height() - 3 - block) / 2;
-    p.setPen(Qt::white);
+    p.setPen(colours::kWhite);
     p.setFont(titleFont);
     p.drawText(QRect(textLeft, y, width() - textLeft - 8, tm.height()), Qt::AlignLeft | Qt::AlignVCenter,
                m_title);
@@ -258,7 +258,7 @@ void SectionPanel::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     p.setPen(QPen(colours::kLine, 1));
-    p.setBrush(Qt::white);
+    p.setBrush(colours::kWhite);
     p.drawRoundedRect(r, 8, 8);
     p.setPen(Qt::NoPen);
     p.setBrush(m_accent);

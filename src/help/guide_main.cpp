@@ -204,15 +204,15 @@ QString chapterHeading(const QString& title) {
 QString guideHtml(const std::map<HelpPage, std::vector<Figure>>& figures, const std::vector<int>& pages) {
     QString html = QStringLiteral("<html><body>");
     html +=
-        QStringLiteral("<h1 style='color:#1B3A5C; font-size:22pt;'>") + kContents + QStringLiteral("</h1>");
+        QStringLiteral("<h1 style='color:{navy}; font-size:22pt;'>") + kContents + QStringLiteral("</h1>");
     html += QStringLiteral("<table width='100%' cellspacing='0' cellpadding='7'>");
     int n = 0;
     for (HelpPage page : kHelpPages) {
         const QString number = pages.empty() ? QStringLiteral("00") : QString::number(pages[std::size_t(n)]);
         ++n;
-        html += QStringLiteral("<tr><td width='8%' style='color:#2A9D8F; font-weight:bold;'>%1</td>"
-                               "<td style='color:#26323F;'>%2</td>"
-                               "<td width='8%' align='right' style='color:#5B6B7C;'>%3</td></tr>")
+        html += QStringLiteral("<tr><td width='8%' style='color:{teal}; font-weight:bold;'>%1</td>"
+                               "<td style='color:{text};'>%2</td>"
+                               "<td width='8%' align='right' style='color:{slate};'>%3</td></tr>")
                     .arg(n)
                     .arg(escaped(chapterHeading(helpTitle(page))))
                     .arg(number);
@@ -223,10 +223,10 @@ QString guideHtml(const std::map<HelpPage, std::vector<Figure>>& figures, const 
     int figureNumber = 0;
     for (HelpPage page : kHelpPages) {
         ++chapter;
-        html += QStringLiteral("<p style='page-break-before:always; color:#2A9D8F; font-size:10pt; "
+        html += QStringLiteral("<p style='page-break-before:always; color:{teal}; font-size:10pt; "
                                "font-weight:bold;'>") +
                 kChapter.arg(chapter).toUpper() + QStringLiteral("</p>");
-        html += QStringLiteral("<h1 id='ch%1' style='color:#1B3A5C; font-size:20pt;'>%2</h1>")
+        html += QStringLiteral("<h1 id='ch%1' style='color:{navy}; font-size:20pt;'>%2</h1>")
                     .arg(chapter)
                     .arg(escaped(chapterHeading(helpTitle(page))));
         const QStringList paragraphs = helpParagraphs(page);
@@ -240,7 +240,7 @@ QString guideHtml(const std::map<HelpPage, std::vector<Figure>>& figures, const 
         if (!after.empty())
             after[0] = 1;
         for (int p = 0; p < paragraphs.size(); ++p) {
-            html += QStringLiteral("<p align='justify' style='color:#26323F; font-size:11pt; "
+            html += QStringLiteral("<p align='justify' style='color:{text}; font-size:11pt; "
                                    "line-height:130%;'>") +
                     escaped(paragraphs.at(p)) + QStringLiteral("</p>");
             for (std::size_t k = 0; k < pictures.size(); ++k) {
@@ -248,7 +248,7 @@ QString guideHtml(const std::map<HelpPage, std::vector<Figure>>& figures, const 
                     continue;
                 ++figureNumber;
                 html += QStringLiteral("<p align='center'><img src='figure:%1' width='560'></p>"
-                                       "<p align='center' style='color:#5B6B7C; font-size:9pt; "
+                                       "<p align='center' style='color:{slate}; font-size:9pt; "
                                        "font-style:italic;'>%2</p>")
                             .arg(pictures[k].name)
                             .arg(escaped(kFigure.arg(figureNumber).arg(pictures[k].caption)));
@@ -256,6 +256,11 @@ QString guideHtml(const std::map<HelpPage, std::vector<Figure>>& figures, const 
         }
     }
     html += QStringLiteral("</body></html>");
+    for (const auto& [name, colour] : {std::pair{"{navy}", colours::kNavy},
+                                       {"{teal}", colours::kTeal},
+                                       {"{text}", colours::kText},
+                                       {"{slate}", colours::kSlate}})
+        html.replace(QString::fromLatin1(name), colour.name().toUpper());
     return html;
 }
 
@@ -281,7 +286,7 @@ std::vector<int> chapterPages(QTextDocument& doc, qreal pageHeight) {
 }
 
 void paintTitlePage(QPainter& p, const QRectF& page) {
-    p.fillRect(page, Qt::white);
+    p.fillRect(page, colours::kWhite);
     const QRectF band(0, 0, page.width(), page.height() * 0.42);
     p.fillRect(band, colours::kNavy);
     QSvgRenderer(artPath(QStringLiteral("banner_bg"))).render(&p, band);
@@ -292,14 +297,14 @@ void paintTitlePage(QPainter& p, const QRectF& page) {
     name.setPixelSize(int(page.width() * 0.085));
     name.setBold(true);
     p.setFont(name);
-    p.setPen(Qt::white);
+    p.setPen(colours::kWhite);
     p.drawText(QRectF(page.width() * 0.1, band.height() * 0.22 + side + 10, page.width() * 0.8,
                       name.pixelSize() * 1.4),
                Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Orvelia"));
     QFont sub(QString::fromLatin1(kFontSans));
     sub.setPixelSize(int(page.width() * 0.03));
     p.setFont(sub);
-    p.setPen(QColor(0xD8, 0xE6, 0xF2));
+    p.setPen(colours::kIce);
     p.drawText(QRectF(page.width() * 0.1, band.height() * 0.22 + side + 10 + name.pixelSize() * 1.4,
                       page.width() * 0.8, sub.pixelSize() * 1.6),
                Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Il software per chi lavora a ore"));

@@ -74,10 +74,10 @@ protected:
         const QRectF r = QRectF(rect()).adjusted(4, 4, -4, -4);
         for (int i = 3; i > 0; --i) { // soft shadow
             p.setPen(Qt::NoPen);
-            p.setBrush(QColor(27, 58, 92, 10 * i));
+            p.setBrush(colours::shadow(i));
             p.drawRoundedRect(r.translated(0, 4 - i), 14, 14);
         }
-        p.setBrush(Qt::white);
+        p.setBrush(colours::kWhite);
         p.setPen(QPen(colours::kLine, 1));
         p.drawRoundedRect(r, 14, 14);
         QPainterPath top;
@@ -146,7 +146,7 @@ TfrmAvvio::TfrmAvvio(WindowShell& shell)
     // Footer with the smaller commands
     auto* footer = new QWidget(this);
     footer->setObjectName("panComandi");
-    paintGround(footer, Qt::white);
+    paintGround(footer, colours::kWhite);
     auto* footerLayout = new QHBoxLayout(footer);
     footerLayout->setContentsMargins(48, 10, 48, 10);
     footerLayout->setSpacing(40);

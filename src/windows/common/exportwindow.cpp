@@ -40,8 +40,8 @@ const CommandDef<E> kCommands[] = {
 };
 
 constexpr int kRowHeight = 21;
-const QColor kReadOnlyText{0x5B, 0x6B, 0x7C};
-const QColor kEditableText{0x10, 0x18, 0x24};
+const QColor kReadOnlyText = colours::kSlate;
+const QColor kEditableText = colours::kEditable;
 
 // The wait cursor while the archive or the file is worked through.
 class WaitCursor {

@@ -26,7 +26,6 @@ const QString kDefaultTitle = QStringLiteral("Riepilogo");
 const QString kFooter = QStringLiteral("Stampa eseguita in data [DATE]");
 const QString kDocumentName = QStringLiteral("Orvelia - ");
 
-const QColor kCrimson{0xDC, 0x14, 0x3C};
 // Gap between the title band and the first line, in report units.
 constexpr qreal kTitleHeight = 30;
 constexpr qreal kTitleGap = 8;
@@ -219,7 +218,7 @@ ListPanel::ListPanel(QWidget* parent, lists::QuickFind& remembered, FindBox find
         lblDoppioClic = new QLabel(lists::kRecallHint, this);
         lblDoppioClic->setObjectName("lblDoppioClic");
         QPalette p = lblDoppioClic->palette();
-        p.setColor(QPalette::WindowText, kCrimson);
+        p.setColor(QPalette::WindowText, colours::kCrimson);
         lblDoppioClic->setPalette(p);
         root->addWidget(lblDoppioClic);
     }
@@ -260,7 +259,7 @@ report::Template listPrintTemplate() {
     banner.family = QString::fromLatin1(kFontVerdana);
     banner.pointSize = 12;
     banner.bold = true;
-    banner.colour = Qt::white;
+    banner.colour = colours::kWhite;
     banner.fill = colours::kSlate;
     banner.alignment = Qt::AlignCenter;
     banner.padding = 6;
@@ -274,7 +273,7 @@ report::Template listPrintTemplate() {
     TextStyle fixed;
     fixed.family = QString::fromLatin1(kFontFixed);
     fixed.pointSize = 8;
-    fixed.colour = Qt::black;
+    fixed.colour = colours::kBlack;
     fixed.alignment = Qt::AlignLeft | Qt::AlignVCenter;
     fixed.padding = 2;
 

@@ -28,7 +28,7 @@ constexpr int kArtWidth = 240;
 
 QImage instructionsPicture() {
     QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
+    image.fill(colours::kWhite);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -75,7 +75,7 @@ QImage instructionsPicture() {
         p.setBrush(colours::kBlue);
         p.drawEllipse(QRect(textLeft, y, bulletSize, bulletSize));
         p.setFont(number);
-        p.setPen(Qt::white);
+        p.setPen(colours::kWhite);
         p.drawText(QRect(textLeft, y, bulletSize, bulletSize), Qt::AlignCenter, QString::number(k));
         p.setFont(body);
         p.setPen(colours::kText);

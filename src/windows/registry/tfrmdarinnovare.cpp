@@ -45,7 +45,7 @@ TfrmDaRinnovare::TfrmDaRinnovare(QWidget* caller)
     root->addWidget(header);
     root->addLayout(body.layout, 1);
 
-    paintGround(this, Qt::white);
+    paintGround(this, colours::kWhite);
     setMinimumSize(960, 560);
 
     connect(btnStampa, &QPushButton::clicked, this, &TfrmDaRinnovare::btnStampaClick);

@@ -77,7 +77,7 @@ TfrmTrovaIstruttori::TfrmTrovaIstruttori(QWidget* caller)
     root->addWidget(header);
     root->addWidget(m_pages, 1);
 
-    paintGround(this, Qt::white);
+    paintGround(this, colours::kWhite);
     setMinimumSize(960, 560);
 
     connect(btnCerca, &QPushButton::clicked, this, &T::btnCercaClick);

@@ -66,12 +66,6 @@ const CommandText kCommands[] = {
 };
 const QString kGuidaStatus = QStringLiteral("Visualizza la pagina della guida sensibile al contesto.");
 
-/// The colour of each month's point, January first (alpha, red, green, blue).
-constexpr std::array<QRgb, 12> kMonthColours = {
-    0xFFFF0000, 0xFF0000FF, 0xFFFFE4C4, 0xFFFF00FF, 0xFFC0DCC0, 0xFFFFFF00,
-    0xFF00FF00, 0xFFC0C0C0, 0xFFF0FBFF, 0xFF87CEEB, 0xFF800000, 0xFF008000,
-};
-
 /// The number of copies typed in the input box: 1 for an empty answer, any character that is not
 /// a digit, zero, or a number too large to be a count.
 int copiesFrom(const QString& answer) {
@@ -281,7 +275,7 @@ void TfrmStatistiche::btnApriClick() {
     for (std::size_t i = 0; i < 12; ++i) {
         const double rounded = roundToEuro(parseDecimal(labels[i]->text()).value_or(0.0));
         labels[i]->setText(formatGeneral(rounded));
-        model.points.push_back({kMonthNames[i], rounded, QColor::fromRgba(kMonthColours[i])});
+        model.points.push_back({kMonthNames[i], rounded, colours::chart::kMonths[i]});
     }
     ChartStats->setModel(std::move(model));
     panAvvio->hide();

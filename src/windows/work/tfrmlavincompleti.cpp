@@ -38,7 +38,7 @@ TfrmLavIncompleti::TfrmLavIncompleti(QWidget* caller, const QString& yearFile)
     root->addWidget(header);
     root->addLayout(body.layout, 1);
 
-    paintGround(this, Qt::white);
+    paintGround(this, colours::kWhite);
     setMinimumSize(940, 540);
 
     connect(btnStampa, &QPushButton::clicked, this, &TfrmLavIncompleti::btnStampaClick);

@@ -88,7 +88,7 @@ TfrmTrovaLavori::TfrmTrovaLavori(QWidget* caller, const QString& yearFile)
     root->addWidget(header);
     root->addWidget(panPagine, 1);
 
-    paintGround(this, Qt::white);
+    paintGround(this, colours::kWhite);
     setMinimumSize(940, 560);
 }
 
