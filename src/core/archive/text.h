@@ -21,9 +21,9 @@ inline const QString kArchiveAccessMessage =
                    "programma.");
 
 /// The message shown when another workstation kept an archive busy for the whole wait.
-inline const QString kArchiveBusyMessage =
-    QStringLiteral("Attenzione: l'archivio \u00E8 in uso da un'altra postazione che sta salvando una scheda.\n\r\n\r"
-                   "Riprovare tra qualche istante: nulla \u00E8 stato modificato.");
+inline const QString kArchiveBusyMessage = QStringLiteral(
+    "Attenzione: l'archivio \u00E8 in uso da un'altra postazione che sta salvando una scheda.\n\r\n\r"
+    "Riprovare tra qualche istante: nulla \u00E8 stato modificato.");
 /// The message shown when a failed save could not be taken back.
 inline const QString kSaveUncertainMessage =
     QStringLiteral("Attenzione: non \u00E8 stato possibile completare il salvataggio, ma la scheda potrebbe "

@@ -182,8 +182,8 @@ bool flushFolder(const QString& folder) {
 
 bool replaceFile(const QString& path, const std::function<bool(NativeFile& fresh)>& write) {
     const QFileInfo target(path);
-    const QString fresh = target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-                          QStringLiteral(".nuovo");
+    const QString fresh =
+        target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".nuovo");
     QFile::remove(fresh);
     {
         NativeFile file;
@@ -203,9 +203,8 @@ bool replaceFile(const QString& path, const std::function<bool(NativeFile& fresh
 }
 
 bool replaceFileContents(const QString& path, const QByteArray& bytes) {
-    return replaceFile(path, [&bytes](NativeFile& fresh) {
-        return fresh.writeAt(bytes.constData(), bytes.size(), 0);
-    });
+    return replaceFile(
+        path, [&bytes](NativeFile& fresh) { return fresh.writeAt(bytes.constData(), bytes.size(), 0); });
 }
 
 } // namespace orvelia::sys

@@ -14,7 +14,6 @@
 #include "framework/editing.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
-#include "windows/access/tfrmpassword.h"
 
 namespace orvelia {
 
@@ -152,9 +151,8 @@ void TfrmCambiaPassword::cmdOKClick() {
 }
 
 QWidget* TfrmCambiaPassword::closeHandler() {
-    auto* login = qobject_cast<TfrmPassword*>(shell().window(Screen::Login));
-    login->resetForLogin();
-    return login;
+    emit returningToLogin();
+    return shell().window(Screen::Login);
 }
 
 } // namespace orvelia

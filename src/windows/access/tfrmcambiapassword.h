@@ -22,6 +22,10 @@ public:
     QPushButton* cmdEsci;
     QPushButton* cmdOK;
 
+signals:
+    /// The window goes back to the login window, which then asks for the password afresh.
+    void returningToLogin();
+
 protected:
     QWidget* closeHandler() override;
     void showEvent(QShowEvent* event) override;

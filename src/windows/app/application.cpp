@@ -29,6 +29,12 @@ OrveliaApp::OrveliaApp(QObject* parent)
     create<TfrmMenuPagamenti>();
     create<TfrmMenuRiepilogoPagamenti>();
     create<TfrmStatistiche>();
+
+    // What one window hands to another as the user moves on.
+    connect(window<TfrmMenuLavori>(), &TfrmMenuLavori::yearChosen, window<TfrmLavori>(),
+            &TfrmLavori::openYear);
+    connect(window<TfrmCambiaPassword>(), &TfrmCambiaPassword::returningToLogin, window<TfrmPassword>(),
+            &TfrmPassword::resetForLogin);
 }
 
 OrveliaApp::~OrveliaApp() {

@@ -14,7 +14,6 @@
 #include "framework/platform.h"
 #include "framework/widgets.h"
 #include "windows/help/tfrmguida.h"
-#include "windows/work/tfrmlavori.h"
 
 namespace orvelia {
 
@@ -107,8 +106,7 @@ void TfrmMenuLavori::btnApriPreventiviClick() {
         txtAnnoPreventivi->setFocus();
         return;
     }
-    if (auto* work = qobject_cast<TfrmLavori*>(shell().window(Screen::WorkRegister)))
-        work->openYear(workArchivePath(programFolder(), year), year);
+    emit yearChosen(workArchivePath(programFolder(), year), year);
     lblMemory->setText(kTagWork);
     close();
 }

@@ -23,6 +23,10 @@ public:
     QLabel* lblInfo;
     QLabel* lblMemory;
 
+signals:
+    /// The year whose register opens next: its archive and its four digits.
+    void yearChosen(const QString& path, const QString& year);
+
 protected:
     QWidget* closeHandler() override;
     void showEvent(QShowEvent* event) override;
