@@ -8,7 +8,7 @@ QT_WINDOWS ?= $(HOME)/.cache/orvelia/qt-6.4.2-mingw64
 WINDOWS_DIR ?= build-windows
 DIST_DIR := $(CURDIR)/dist
 
-.PHONY: all deps build run install test asan-configure screens bench clean format
+.PHONY: all deps build run install test asan-configure screens bench clean format lint
 .PHONY: windows-deps windows-configure windows test-windows
 
 all: build
@@ -71,6 +71,12 @@ bench: deps
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+# The house rules: format, include directions between layers and window folders, colours in the
+# theme, clang-tidy on the files changed by the last commit (scripts/lint.sh).
+lint: asan-configure
+	@bash scripts/install-deps.sh --lint
+	bash scripts/lint.sh $(ASAN_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(WINDOWS_DIR)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need,
 # only those that are missing. Safe to run again and again.
-# Options: --with-tools (Xvfb, PDF to PNG), --windows (the cross build and Wine).
+# Options: --with-tools (Xvfb, PDF to PNG), --windows (the cross build and Wine),
+# --lint (clang-format and clang-tidy for make lint).
 set -euo pipefail
 
 packages=(
@@ -17,6 +18,8 @@ for option in "$@"; do
     # The Windows build: the MinGW-w64 cross compiler, Ninja, Wine on a virtual screen.
     --windows) packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build xz-utils curl
                           ca-certificates wine wine64 xvfb xauth) ;;
+    # The house rules: format and static checks.
+    --lint) packages+=(clang-format clang-tidy) ;;
     *) echo "opzione sconosciuta: $option" >&2; exit 2 ;;
     esac
 done
