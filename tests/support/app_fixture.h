@@ -12,6 +12,7 @@
 #include "core/archive/paths.h"
 #include "support/fake_platform.h"
 #include "support/printers.h"
+#include "support/windows.h"
 #include "windows/app/application.h"
 
 namespace orvelia::test {
@@ -31,20 +32,6 @@ protected:
         setProgramFolder(QString());
     }
 
-    /// Shows @p w as the active window and lets the events settle.
-    static void activate(QWidget* w) {
-        QApplication::setActiveWindow(w);
-        QApplication::processEvents();
-    }
-    static void click(QWidget* w) {
-        ASSERT_TRUE(w->isVisible()) << w->objectName().toStdString();
-        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-        QApplication::processEvents();
-    }
-    static void key(QWidget* w, Qt::Key k) {
-        QTest::keyClick(w, k);
-        QApplication::processEvents();
-    }
     /// The windows that are visible, by class name.
     QStringList visibleWindows() const {
         QStringList names;

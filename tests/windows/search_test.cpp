@@ -14,6 +14,7 @@
 #include "framework/widgets.h"
 #include "support/app_fixture.h"
 #include "support/keys.h"
+#include "support/windows.h"
 #include "windows/common/listwindow.h"
 #include "windows/app/tfrmavvio.h"
 #include "windows/registry/tfrmdarinnovare.h"
@@ -105,18 +106,6 @@ protected:
     static void type(QLineEdit* box, const QString& text) {
         box->setFocus();
         typeText(box, text);
-    }
-    static void doubleClickRow(ListView* list, int row) {
-        list->selectRow(row);
-        const QPoint centre = list->visualRect(list->model()->index(row, 0)).center();
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
-        QApplication::processEvents();
-    }
-    static int rowOf(ListView* list, const QString& part) {
-        for (int i = 0; i < list->count(); ++i)
-            if (list->lines().at(i).contains(part))
-                return i;
-        return -1;
     }
 
     TfrmIstruttori* registryWindow = nullptr;
