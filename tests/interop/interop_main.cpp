@@ -146,8 +146,6 @@ protected:
             }
         }
     }
-    std::vector<ShownMessage> messages() { return fake->takeMessages(); }
-    static std::vector<ShownMessage> one(MessageKind kind, const QString& text) { return {{kind, text}}; }
 
     void logIn(const QString& password) {
         auto* login = app->window<TfrmPassword>();

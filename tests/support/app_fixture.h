@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include <QApplication>
 #include <QCursor>
+#include <QDialog>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,6 +33,33 @@ protected:
     void TearDown() override {
         app.reset();
         setProgramFolder(QString());
+    }
+
+    /// The fake the windows talk to: the fixture's own, or one a test installed over it.
+    static FakePlatform& platform() { return dynamic_cast<FakePlatform&>(Platform::instance()); }
+    /// The messages shown since the last call, and forgets them.
+    static std::vector<ShownMessage> messages() { return platform().takeMessages(); }
+    static std::vector<ShownMessage> one(MessageKind kind, const QString& text) { return {{kind, text}}; }
+
+    /// Runs @p body against the modal window of class W that @p opens brings up, made the active
+    /// window; the body closes it.
+    template <typename W>
+    static void withWindow(const std::function<void()>& opens, const std::function<void(W*)>& body) {
+        bool ran = false;
+        platform().modalHandlers.push_back([&](QDialog* d) {
+            auto* window = qobject_cast<W*>(d);
+            ASSERT_NE(window, nullptr) << d->objectName().toStdString();
+            activate(window);
+            ran = true;
+            body(window);
+        });
+        opens();
+        EXPECT_TRUE(ran);
+        EXPECT_TRUE(platform().modalHandlers.empty());
+    }
+    /// The same for the modal window that a click on @p command brings up.
+    template <typename W> static void withWindow(QWidget* command, const std::function<void(W*)>& body) {
+        withWindow<W>([command] { click(command); }, body);
     }
 
     /// The windows that are visible, by class name.

@@ -122,8 +122,6 @@ protected:
         return {registry->lblFile01->text(), registry->lblDesc01->text(), registry->lblFile02->text(),
                 registry->lblDesc02->text(), registry->lblFile03->text(), registry->lblDesc03->text()};
     }
-    std::vector<ShownMessage> messages() { return p->takeMessages(); }
-    static std::vector<ShownMessage> one(MessageKind kind, const QString& text) { return {{kind, text}}; }
 
     QTemporaryDir sources;
     DialogRecordingPlatform* p = nullptr;

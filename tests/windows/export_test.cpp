@@ -166,19 +166,12 @@ protected:
     void runExport(QWidget* caller, CommandButton* command, const std::function<void(X*)>& body) {
         app->showWindow(caller);
         activate(caller);
-        bool ran = false;
-        fake->modalHandlers.push_back([&](QDialog* d) {
-            auto* x = qobject_cast<X*>(d);
-            ASSERT_NE(x, nullptr) << d->objectName().toStdString();
+        withWindow<X>(command, [&](X* x) {
             body(x);
             EXPECT_TRUE(x->isVisible()); // exporting leaves the window open
             click(x->cmdEsci);
             EXPECT_FALSE(x->isVisible());
-            ran = true;
         });
-        click(command);
-        EXPECT_TRUE(ran);
-        EXPECT_TRUE(fake->modalHandlers.empty());
     }
     void registryExport(const std::function<void(TfrmExpIstruttori*)>& body) {
         auto* registry = app->window<TfrmIstruttori>();

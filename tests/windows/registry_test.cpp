@@ -68,8 +68,6 @@ protected:
         type(w->txtCognome, surname);
         type(w->txtNome, QStringLiteral("Mario"));
     }
-    std::vector<ShownMessage> messages() { return fake->takeMessages(); }
-    static std::vector<ShownMessage> one(MessageKind kind, const QString& text) { return {{kind, text}}; }
 
     TfrmIstruttori* w = nullptr;
 };

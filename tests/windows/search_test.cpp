@@ -82,26 +82,11 @@ protected:
         click(menu->btnLavoratori);
         activate(registryWindow);
     }
-
-    // Runs @p body against the window that @p opens brings up; the body closes it.
-    template <typename W> void withWindow(const std::function<void()>& opens, std::function<void(W*)> body) {
-        bool ran = false;
-        fake->modalHandlers.push_back([&](QDialog* d) {
-            auto* window = qobject_cast<W*>(d);
-            ASSERT_NE(window, nullptr);
-            activate(window);
-            ran = true;
-            body(window);
-        });
-        opens();
-        EXPECT_TRUE(ran);
-        EXPECT_TRUE(fake->modalHandlers.empty());
+    void withSearch(const std::function<void(TfrmTrovaIstruttori*)>& body) {
+        withWindow<TfrmTrovaIstruttori>(registryWindow->cmdTrova, body);
     }
-    void withSearch(std::function<void(TfrmTrovaIstruttori*)> body) {
-        withWindow<TfrmTrovaIstruttori>([&] { click(registryWindow->cmdTrova); }, std::move(body));
-    }
-    void withExpiring(std::function<void(TfrmDaRinnovare*)> body) {
-        withWindow<TfrmDaRinnovare>([&] { click(registryWindow->cmdScaduti); }, std::move(body));
+    void withExpiring(const std::function<void(TfrmDaRinnovare*)>& body) {
+        withWindow<TfrmDaRinnovare>(registryWindow->cmdScaduti, body);
     }
     static void type(QLineEdit* box, const QString& text) {
         box->setFocus();

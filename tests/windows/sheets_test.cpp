@@ -92,7 +92,7 @@ protected:
     /// Clicks @p command of the data window, and @p button of the sheet window it opens.
     void openAndPress(QWidget* command, const char* className, const char* button,
                       const QString& caption = QStringLiteral(" Stampa scheda")) {
-        fake->modalHandlers.push_back([=](QDialog* d) {
+        withWindow<QDialog>(command, [&](QDialog* d) {
             EXPECT_EQ(d->objectName(), className);
             EXPECT_EQ(d->windowTitle(), caption);
             auto* pressed = d->findChild<QPushButton*>(QString::fromLatin1(button));
@@ -100,8 +100,6 @@ protected:
             QTest::mouseClick(pressed, Qt::LeftButton);
             EXPECT_FALSE(d->isVisible());
         });
-        click(command);
-        EXPECT_TRUE(fake->modalHandlers.empty());
     }
     static void type(QWidget* box, const QString& text) {
         box->setFocus();

@@ -85,15 +85,11 @@ protected:
     }
     /// Presses "Visualizza riepilogo" and runs @p inside while the list window is shown.
     void showSummary(const std::function<void(TfrmRiepPagamenti*)>& inside) {
-        fake->modalHandlers.push_back([&](QDialog* d) {
-            auto* list = qobject_cast<TfrmRiepPagamenti*>(d);
-            ASSERT_NE(list, nullptr);
+        withWindow<TfrmRiepPagamenti>(criteria->btnVisualizza, [&](TfrmRiepPagamenti* list) {
             inside(list);
             if (list->isVisible())
                 click(list->btnEsci);
         });
-        click(criteria->btnVisualizza);
-        EXPECT_TRUE(fake->modalHandlers.empty());
         EXPECT_FALSE(criteria->lblAttendere->isVisible());
     }
     TfrmMenuPagamenti* reports = nullptr;

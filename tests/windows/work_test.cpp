@@ -86,8 +86,6 @@ protected:
         type(w->txtCompensoOra, rate);
         key(w->txtCompensoOra, Qt::Key_Return); // Enter leaves for the amount button
     }
-    std::vector<ShownMessage> messages() { return fake->takeMessages(); }
-    static std::vector<ShownMessage> one(MessageKind kind, const QString& text) { return {{kind, text}}; }
     Record stored(qint64 k, const QString& year = QStringLiteral("2026")) const {
         return *archive::read(path(year), k, F::layout);
     }

@@ -83,21 +83,6 @@ protected:
     }
     QString path() const { return workArchivePath(folder.path(), QStringLiteral("2026")); }
 
-    // Runs @p body against the window opened by @p command, which the body must close.
-    template <typename W> void withWindow(CommandButton* command, std::function<void(W*)> body) {
-        bool ran = false;
-        fake->modalHandlers.push_back([&](QDialog* d) {
-            auto* window = qobject_cast<W*>(d);
-            ASSERT_NE(window, nullptr);
-            activate(window);
-            ran = true;
-            body(window);
-        });
-        click(command);
-        EXPECT_TRUE(ran);
-        EXPECT_TRUE(fake->modalHandlers.empty());
-    }
-
     TfrmLavori* w = nullptr;
 };
 
