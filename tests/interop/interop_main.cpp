@@ -153,22 +153,6 @@ protected:
         typeText(login->txtPassword, password);
         click(login->cmdOK);
     }
-    void openRegistry() {
-        auto* menu = app->window<TfrmAvvio>();
-        ASSERT_TRUE(menu->isVisible());
-        click(menu->btnLavoratori);
-        activate(app->window<TfrmIstruttori>());
-    }
-    void openYear(const QString& year) {
-        auto* main = app->window<TfrmAvvio>();
-        app->showWindow(main);
-        click(main->btnLavori);
-        auto* menu = app->window<TfrmMenuLavori>();
-        activate(menu);
-        type(menu->txtAnnoPreventivi, year);
-        click(menu->btnApriPreventivi);
-        activate(app->window<TfrmLavori>());
-    }
 
     void writeFolder(const QString& folder);
     void checkFolder(const QString& folder);
@@ -194,6 +178,7 @@ void Interop::writeFolder(const QString& folder) {
     ASSERT_EQ(messages(), one(MessageKind::Plain, kChanged));
     logIn(kNewPassword);
     ASSERT_TRUE(messages().empty());
+    ASSERT_TRUE(app->window<TfrmAvvio>()->isVisible());
 
     // Two workers appended, the first with an attached document, then the first corrected.
     openRegistry();
@@ -237,7 +222,7 @@ void Interop::writeFolder(const QString& folder) {
     click(registry->cmdEsci);
 
     // One work of 2025, its pay computed by the window on Save, then marked incomplete.
-    openYear(QStringLiteral("2025"));
+    openWorkYear(QStringLiteral("2025"));
     auto* lavori = app->window<TfrmLavori>();
     fill(lavori, work());
     lavori->txtData->setText(QStringLiteral("14/06/2025"));
@@ -263,6 +248,7 @@ void Interop::checkFolder(const QString& folder) {
     ASSERT_EQ(messages(), one(MessageKind::Plain, kWrongPassword));
     logIn(kNewPassword);
     ASSERT_TRUE(messages().empty());
+    ASSERT_TRUE(app->window<TfrmAvvio>()->isVisible());
 
     openRegistry();
     auto* registry = app->window<TfrmIstruttori>();
@@ -286,7 +272,7 @@ void Interop::checkFolder(const QString& folder) {
     EXPECT_EQ(document.readAll(), kDocumentBytes);
     click(registry->cmdEsci);
 
-    openYear(QStringLiteral("2025"));
+    openWorkYear(QStringLiteral("2025"));
     auto* lavori = app->window<TfrmLavori>();
     click(lavori->cmdUltimo);
     EXPECT_EQ(lavori->lblPosizione->text(), "1");

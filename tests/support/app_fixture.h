@@ -9,14 +9,21 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "core/archive/paths.h"
+#include "framework/widgets.h"
 #include "support/fake_platform.h"
 #include "support/printers.h"
 #include "support/windows.h"
 #include "windows/app/application.h"
+#include "windows/app/tfrmavvio.h"
+#include "windows/registry/tfrmistruttori.h"
+#include "windows/reports/tfrmmenupagamenti.h"
+#include "windows/work/tfrmlavori.h"
+#include "windows/work/tfrmmenulavori.h"
 
 namespace orvelia::test {
 
@@ -69,6 +76,50 @@ protected:
             if (app->window(name)->isVisible())
                 names << name;
         return names;
+    }
+
+    /// The main menu, shown and made the active window.
+    TfrmAvvio* openMainMenu() {
+        auto* menu = app->window<TfrmAvvio>();
+        app->showWindow(menu);
+        activate(menu);
+        return menu;
+    }
+    /// The registry, reached from the main menu.
+    TfrmIstruttori* openRegistry() {
+        click(openMainMenu()->btnLavoratori);
+        return arriveAt(app->window<TfrmIstruttori>());
+    }
+    /// The menu of the payments and their reports, reached from the main menu.
+    TfrmMenuPagamenti* openReportsMenu() {
+        click(openMainMenu()->btnCompensi);
+        return arriveAt(app->window<TfrmMenuPagamenti>());
+    }
+    /// The choice of the year of work, reached from the main menu.
+    TfrmMenuLavori* openYearSelection() {
+        click(openMainMenu()->btnLavori);
+        return arriveAt(app->window<TfrmMenuLavori>());
+    }
+    /**
+     * The work of @p year, reached from the main menu through the choice of the year; @p besides
+     * names the windows the test left open, which stay on the screen beside those of the way.
+     */
+    TfrmLavori* openWorkYear(const QString& year = QStringLiteral("2026"), const QStringList& besides = {}) {
+        auto* selection = app->window<TfrmMenuLavori>();
+        click(openMainMenu()->btnLavori);
+        arriveAt(selection, besides);
+        typeAndPress(selection->txtAnnoPreventivi, year, selection->btnApriPreventivi);
+        return arriveAt(app->window<TfrmLavori>(), besides);
+    }
+    /// Expects @p window on the screen with no other window but @p besides, and makes it the active one.
+    template <typename W> W* arriveAt(W* window, const QStringList& besides = {}) {
+        QStringList expected;
+        for (const QString& name : app->creationOrder())
+            if (app->window(name) == window || besides.contains(name))
+                expected << name;
+        EXPECT_EQ(visibleWindows(), expected);
+        activate(window);
+        return window;
     }
 
     QTemporaryDir folder;

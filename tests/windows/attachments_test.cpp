@@ -62,12 +62,7 @@ protected:
         p = platform.get();
         m_fake = Platform::install(std::move(platform));
         ASSERT_TRUE(sources.isValid());
-        registry = app->window<TfrmIstruttori>();
-        auto* menu = app->window<TfrmAvvio>();
-        app->showWindow(menu);
-        click(menu->btnLavoratori);
-        ASSERT_TRUE(registry->isVisible());
-        activate(registry);
+        registry = openRegistry();
     }
     void TearDown() override {
         Platform::install(std::move(m_fake));

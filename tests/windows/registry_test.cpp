@@ -37,14 +37,7 @@ protected:
         AppFixture::SetUp();
         w = app->window<TfrmIstruttori>();
         ASSERT_NE(w, nullptr);
-        openFromMenu();
-    }
-    void openFromMenu() {
-        auto* menu = app->window<TfrmAvvio>();
-        app->showWindow(menu);
-        click(menu->btnLavoratori);
-        ASSERT_TRUE(w->isVisible());
-        activate(w);
+        openRegistry();
     }
     QString path() const { return employeeArchivePath(folder.path()); }
     qint64 count() const { return *archive::count(path(), F::layout); }
@@ -97,7 +90,7 @@ TEST_F(RegistryTest, EveryShowAndNewResetTheWindow) {
     // leave by the exit command, come back from the menu
     click(w->cmdEsci);
     EXPECT_EQ(visibleWindows(), QStringList{"TfrmAvvio"});
-    openFromMenu();
+    openRegistry();
     EXPECT_EQ(w->txtCognome->text(), "");
     EXPECT_EQ(w->txtProvNasc->currentText(), "");
     EXPECT_EQ(w->txtProvNasc->currentIndex(), -1);

@@ -76,12 +76,6 @@ protected:
             ASSERT_TRUE(archive::append(path(), record(w)).ok());
     }
     QString path() const { return employeeArchivePath(folder.path()); }
-    void openRegistry() {
-        auto* menu = app->window<TfrmAvvio>();
-        app->showWindow(menu);
-        click(menu->btnLavoratori);
-        activate(registryWindow);
-    }
     void withSearch(const std::function<void(TfrmTrovaIstruttori*)>& body) {
         withWindow<TfrmTrovaIstruttori>(registryWindow->cmdTrova, body);
     }

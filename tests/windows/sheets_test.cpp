@@ -68,27 +68,6 @@ protected:
         // Whatever is printed goes to a file, never to a printer of this machine.
         fake->printFile = folder.filePath(QStringLiteral("stampa.pdf"));
     }
-    TfrmIstruttori* openRegistry() {
-        auto* menu = app->window<TfrmAvvio>();
-        app->showWindow(menu);
-        click(menu->btnLavoratori);
-        auto* w = app->window<TfrmIstruttori>();
-        activate(w);
-        return w;
-    }
-    TfrmLavori* openWorkYear() {
-        auto* main = app->window<TfrmAvvio>();
-        app->showWindow(main);
-        click(main->btnLavori);
-        auto* menu = app->window<TfrmMenuLavori>();
-        activate(menu);
-        menu->txtAnnoPreventivi->clear();
-        typeText(menu->txtAnnoPreventivi, QStringLiteral("2026"));
-        click(menu->btnApriPreventivi);
-        auto* w = app->window<TfrmLavori>();
-        activate(w);
-        return w;
-    }
     /// Clicks @p command of the data window, and @p button of the sheet window it opens.
     void openAndPress(QWidget* command, const char* className, const char* button,
                       const QString& caption = QStringLiteral(" Stampa scheda")) {
@@ -272,7 +251,7 @@ TEST_F(SheetsTest, AnnullaClosesWithoutPrinting) {
     openAndPress(w->cmdStampa, "TfrmStampaIstruttore", "btnAnnulla");
     openAndPress(w->cmdAnteprima, "TfrmAnteprimaIstruttore", "btnAnnulla",
                  QStringLiteral(" Anteprima di stampa"));
-    TfrmLavori* work = openWorkYear();
+    TfrmLavori* work = openWorkYear(QStringLiteral("2026"), {"TfrmIstruttori"}); // the registry stays open
     openAndPress(work->cmdStampa, "TfrmStampaLavoro", "btnAnnulla");
     EXPECT_TRUE(capture.printed.empty());
     EXPECT_TRUE(capture.previewed.empty());
@@ -384,7 +363,7 @@ TEST_F(SheetsTest, BothSheetsRenderToPdf) {
     fake->printFile = employeePdf;
     openAndPress(registry->cmdStampa, "TfrmStampaIstruttore", "btnStampa");
 
-    TfrmLavori* work = openWorkYear();
+    TfrmLavori* work = openWorkYear(QStringLiteral("2026"), {"TfrmIstruttori"}); // the registry stays open
     work->txtCognome->setText(QStringLiteral("Rossi"));
     work->txtNote->setText(longText(QStringLiteral("nota")));
     const QString workPdf = folder.filePath(QStringLiteral("scheda_lavoro.pdf"));

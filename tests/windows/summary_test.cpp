@@ -53,18 +53,9 @@ protected:
         criteria = app->window<TfrmMenuRiepilogoPagamenti>();
         ASSERT_TRUE(reports && criteria);
     }
-    void openReports() {
-        auto* main = app->window<TfrmAvvio>();
-        app->showWindow(main);
-        click(main->btnCompensi);
-        ASSERT_EQ(visibleWindows(), QStringList{"TfrmMenuPagamenti"});
-        activate(reports);
-    }
     void openCriteria() {
-        openReports();
-        click(reports->btnRiepiloghi);
-        ASSERT_EQ(visibleWindows(), QStringList{"TfrmMenuRiepilogoPagamenti"});
-        activate(criteria);
+        click(openReportsMenu()->btnRiepiloghi);
+        arriveAt(criteria);
     }
     void add(const Record& r, const QString& year = QStringLiteral("2026")) {
         ASSERT_TRUE(archive::append(workArchivePath(folder.path(), year), r).ok());
@@ -99,7 +90,7 @@ protected:
 } // namespace
 
 TEST_F(SummaryWindows, ReportsMenuGoesWhereItsTagSays) {
-    openReports();
+    openReportsMenu();
     EXPECT_EQ(reports->windowTitle(), " Orvelia - Riepilogo compensi");
     EXPECT_TRUE(reports->windowState() & Qt::WindowMaximized);
     EXPECT_EQ(reports->lblMemory->text(), "avvio");
@@ -119,7 +110,7 @@ TEST_F(SummaryWindows, ReportsMenuGoesWhereItsTagSays) {
     click(reports->imgEsci);
     EXPECT_EQ(visibleWindows(), QStringList{"TfrmAvvio"});
 
-    openReports();
+    openReportsMenu();
     click(reports->icoLibri);
     EXPECT_EQ(visibleWindows(), QStringList{"TfrmMenuRiepilogoPagamenti"});
     // Leaving the criteria goes to the main menu, not back to the reports menu.
@@ -127,14 +118,14 @@ TEST_F(SummaryWindows, ReportsMenuGoesWhereItsTagSays) {
     EXPECT_EQ(visibleWindows(), QStringList{"TfrmAvvio"});
 
     // The tag chosen before is forgotten: the menu shows "avvio" again and its close box leads back.
-    openReports();
+    openReportsMenu();
     EXPECT_EQ(reports->lblMemory->text(), "avvio");
     reports->close();
     EXPECT_EQ(visibleWindows(), QStringList{"TfrmAvvio"});
 
     for (QWidget* statistics :
          {static_cast<QWidget*>(reports->btnStatistiche), static_cast<QWidget*>(reports->icoDVD)}) {
-        openReports();
+        openReportsMenu();
         click(statistics);
         EXPECT_EQ(reports->lblMemory->text(), "statistiche");
         const QString expected =
@@ -162,7 +153,7 @@ TEST_F(SummaryWindows, CriteriaWindowStartsAfreshAndGuardsItsKeys) {
     typeText(criteria->txtTipologia, "rss");
     interval("01", "Marzo", "31", "Marzo");
     click(criteria->btnEsci);
-    openReports();
+    openReportsMenu();
     click(reports->btnRiepiloghi);
     activate(criteria);
     EXPECT_EQ(criteria->txtAnno->text(), "2026");

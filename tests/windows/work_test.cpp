@@ -44,21 +44,6 @@ protected:
         w = app->window<TfrmLavori>();
         ASSERT_TRUE(menu && w);
     }
-    void openYearSelection() {
-        auto* main = app->window<TfrmAvvio>();
-        app->showWindow(main);
-        click(main->btnLavori);
-        ASSERT_EQ(visibleWindows(), QStringList{"TfrmMenuLavori"});
-        activate(menu);
-    }
-    void openYear(const QString& year = QStringLiteral("2026")) {
-        openYearSelection();
-        menu->txtAnnoPreventivi->clear();
-        typeText(menu->txtAnnoPreventivi, year);
-        click(menu->btnApriPreventivi);
-        ASSERT_EQ(visibleWindows(), QStringList{"TfrmLavori"});
-        activate(w);
-    }
     QString path(const QString& year = QStringLiteral("2026")) const {
         return workArchivePath(folder.path(), year);
     }
@@ -131,7 +116,7 @@ TEST_F(WorkTest, YearSelectionLeadsToTheWorkWindowOrBack) {
 }
 
 TEST_F(WorkTest, ANewRecordHasItsDefaults) {
-    openYear();
+    openWorkYear();
     EXPECT_EQ(w->panInfo->text(), "Pronto per archiviare una nuova scheda...");
     type(w->txtCognome, "Bozza");
     w->chkIncompleto->setChecked(true);
@@ -155,7 +140,7 @@ TEST_F(WorkTest, ANewRecordHasItsDefaults) {
 }
 
 TEST_F(WorkTest, ANewYearsFirstBrowseCreatesItsEmptyFile) {
-    openYear("2031");
+    openWorkYear("2031");
     EXPECT_FALSE(QFile::exists(path("2031")));
     for (CommandButton* command : {w->cmdPrimo, w->cmdUltimo, w->cmdAvanti, w->cmdIndietro}) {
         SCOPED_TRACE(command->objectName().toStdString());
@@ -167,7 +152,7 @@ TEST_F(WorkTest, ANewYearsFirstBrowseCreatesItsEmptyFile) {
 }
 
 TEST_F(WorkTest, HoursAndPayThroughTheWindow) {
-    openYear();
+    openWorkYear();
     struct Case {
         const char* start;
         const char* end;
@@ -199,7 +184,7 @@ TEST_F(WorkTest, HoursAndPayThroughTheWindow) {
 }
 
 TEST_F(WorkTest, RatesAsTypedAndAsShown) {
-    openYear();
+    openWorkYear();
     struct Case {
         const char* typed;
         const char* shown;
@@ -218,7 +203,7 @@ TEST_F(WorkTest, RatesAsTypedAndAsShown) {
 }
 
 TEST_F(WorkTest, UnreadableRateGivesZerosWithoutAMessage) {
-    openYear();
+    openWorkYear();
     times("08:00", "12:00");
     w->txtCompensoOra->setText("");
     click(w->btnCalcolaDovuto);
@@ -230,7 +215,7 @@ TEST_F(WorkTest, UnreadableRateGivesZerosWithoutAMessage) {
 }
 
 TEST_F(WorkTest, StartAfterEnd) {
-    openYear();
+    openWorkYear();
     times("08:00", "10:00");
     w->txtCompensoOra->setText("10");
     click(w->btnCalcolaOre);
@@ -251,7 +236,7 @@ TEST_F(WorkTest, StartAfterEnd) {
 }
 
 TEST_F(WorkTest, SaveChecksInOrder) {
-    openYear();
+    openWorkYear();
     const QString need = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
     struct Step {
         QString text;
@@ -279,7 +264,7 @@ TEST_F(WorkTest, SaveChecksInOrder) {
 }
 
 TEST_F(WorkTest, SaveAppendsThenOverwritesAndEqualTimesGiveZeroHours) {
-    openYear();
+    openWorkYear();
     fillRequired();
     times("08:00", "08:00");
     w->txtCompensoOra->setText("10");
@@ -298,7 +283,7 @@ TEST_F(WorkTest, SaveAppendsThenOverwritesAndEqualTimesGiveZeroHours) {
 }
 
 TEST_F(WorkTest, AFailedSaveLeavesNothingAndTheNextSaveStoresTheRecordOnce) {
-    openYear();
+    openWorkYear();
     fillRequired();
     {
         ScopedFaults faults(failFirst(sys::FileOp::Flush, path()));
@@ -313,7 +298,7 @@ TEST_F(WorkTest, AFailedSaveLeavesNothingAndTheNextSaveStoresTheRecordOnce) {
 }
 
 TEST_F(WorkTest, DuplicateMakesASecondShift) {
-    openYear();
+    openWorkYear();
     click(w->cmdDuplica);
     EXPECT_EQ(messages(), one(MessageKind::Warning,
                               "Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
@@ -360,7 +345,7 @@ TEST_F(WorkTest, DuplicateMakesASecondShift) {
 }
 
 TEST_F(WorkTest, EveryFieldIsStoredByteExact) {
-    openYear();
+    openWorkYear();
     type(w->txtCognome, "  Esposito ");
     type(w->txtNome, QStringLiteral("Nicolò"));
     type(w->txtCodFisc, "spsncl85c12f839k");
@@ -444,7 +429,7 @@ TEST_F(WorkTest, ARecordFullToEveryCapacityIsShownWholeAndSavedAsItWas) {
     QFile f(path());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray before = f.readAll();
-    openYear();
+    openWorkYear();
     click(w->cmdPrimo);
     for (QLineEdit* box : w->findChildren<QLineEdit*>()) {
         const QByteArray name = box->objectName().mid(3).toLatin1();
@@ -488,7 +473,7 @@ TEST_F(WorkTest, ARecordWrittenAsRawBytesIsDisplayed) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(raw);
     }
-    openYear();
+    openWorkYear();
     click(w->cmdPrimo);
     EXPECT_EQ(w->lblPosizione->text(), "1");
     EXPECT_EQ(w->txtCognome->text(), "Neri");
@@ -517,7 +502,7 @@ TEST_F(WorkTest, ARecordWrittenAsRawBytesIsDisplayed) {
 }
 
 TEST_F(WorkTest, TimeListsTakeNoKeys) {
-    openYear();
+    openWorkYear();
     w->txtDaOre->setFocus();
     QApplication::processEvents();
     for (Qt::Key k : {Qt::Key_5, Qt::Key_Down, Qt::Key_End, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Space})
@@ -527,7 +512,7 @@ TEST_F(WorkTest, TimeListsTakeNoKeys) {
 }
 
 TEST_F(WorkTest, DateFieldOpensTheCalendar) {
-    openYear();
+    openWorkYear();
     w->txtData->setFocus();
     QApplication::processEvents();
     key(w->txtData, Qt::Key_Backspace);
@@ -562,7 +547,7 @@ TEST_F(WorkTest, DateFieldOpensTheCalendar) {
 }
 
 TEST_F(WorkTest, CalendarWithAnotherTagDoesNothing) {
-    openYear();
+    openWorkYear();
     w->txtData->setText("01/01/2026");
     TfrmCalendario cal(w);
     writeCallerTag(&cal, "altro");
@@ -573,7 +558,7 @@ TEST_F(WorkTest, CalendarWithAnotherTagDoesNothing) {
 }
 
 TEST_F(WorkTest, EnterFollowsTheChain) {
-    openYear();
+    openWorkYear();
     const std::vector<std::pair<QWidget*, QWidget*>> steps = {
         {w->txtCognome, w->txtNome},          {w->txtNome, w->txtCodFisc},
         {w->txtCodFisc, w->txtRecapito},      {w->txtRecapito, w->txtMansione},
@@ -612,7 +597,7 @@ TEST_F(WorkTest, TabVisitsTheFieldsInTheOrderOfTheRecord) {
 }
 
 TEST_F(WorkTest, FocusColours) {
-    openYear();
+    openWorkYear();
     w->txtLuogo->setFocus();
     QApplication::processEvents();
     const QColor aliceBlue(0xF0, 0xF8, 0xFF), beige(0xF5, 0xF5, 0xDC);

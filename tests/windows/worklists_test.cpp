@@ -70,16 +70,7 @@ protected:
     void openYear(const std::vector<Work>& records) {
         for (const Work& r : records)
             ASSERT_TRUE(archive::append(path(), record(r)).ok());
-        auto* main = app->window<TfrmAvvio>();
-        auto* menu = app->window<TfrmMenuLavori>();
-        app->showWindow(main);
-        click(main->btnLavori);
-        activate(menu);
-        menu->txtAnnoPreventivi->clear();
-        typeText(menu->txtAnnoPreventivi, QStringLiteral("2026"));
-        click(menu->btnApriPreventivi);
-        ASSERT_EQ(visibleWindows(), QStringList{"TfrmLavori"});
-        activate(w);
+        openWorkYear();
     }
     QString path() const { return workArchivePath(folder.path(), QStringLiteral("2026")); }
 
