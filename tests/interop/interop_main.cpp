@@ -123,11 +123,10 @@ protected:
         app = std::make_unique<OrveliaApp>();
     }
 
+    /// Types @p text into @p box in place of what it holds.
     static void type(QLineEdit* box, const QString& text) {
-        box->setFocus();
         box->clear();
-        QApplication::processEvents();
-        typeText(box, text);
+        typeInto(box, text);
     }
     template <typename Window> static QLineEdit* box(Window* w, const char* name) {
         auto* found = w->template findChild<QLineEdit*>(QString::fromLatin1(name));

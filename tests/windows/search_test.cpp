@@ -82,10 +82,6 @@ protected:
     void withExpiring(const std::function<void(TfrmDaRinnovare*)>& body) {
         withWindow<TfrmDaRinnovare>(registryWindow->cmdScaduti, body);
     }
-    static void type(QLineEdit* box, const QString& text) {
-        box->setFocus();
-        typeText(box, text);
-    }
 
     TfrmIstruttori* registryWindow = nullptr;
 };
@@ -245,8 +241,8 @@ TEST_F(SearchTest, TheWorkWindowReceivesSixFieldsOnly) {
     typeText(years->txtAnnoPreventivi, QStringLiteral("2026"));
     click(years->btnApriPreventivi);
     activate(work);
-    type(work->txtAttivita, QStringLiteral("Potatura"));
-    type(work->txtCognome, QStringLiteral("Altro"));
+    typeInto(work->txtAttivita, QStringLiteral("Potatura"));
+    typeInto(work->txtCognome, QStringLiteral("Altro"));
 
     withWindow<TfrmTrovaIstruttori>([&] { click(work->impLavoratore); },
                                     [&](TfrmTrovaIstruttori* d) {

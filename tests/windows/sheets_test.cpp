@@ -80,11 +80,6 @@ protected:
             EXPECT_FALSE(d->isVisible());
         });
     }
-    static void type(QWidget* box, const QString& text) {
-        box->setFocus();
-        QApplication::processEvents();
-        typeText(box, text);
-    }
 
     report::Capture capture;
 };
@@ -150,8 +145,8 @@ const EmployeeRow kEmployeeRows[] = {
 TEST_F(SheetsTest, EmployeeSheetPrintsEveryRowAsItStandsOnScreen) {
     TfrmIstruttori* w = openRegistry();
     // Nothing saved: the sheet comes from the screen only.
-    type(w->txtCognome, QStringLiteral("  Rossi "));
-    type(w->txtNome, QStringLiteral("Mario  "));
+    typeInto(w->txtCognome, QStringLiteral("  Rossi "));
+    typeInto(w->txtNome, QStringLiteral("Mario  "));
     w->txtComuneNasc->setText(QStringLiteral("Roma"));
     w->txtProvNasc->setCurrentText(QStringLiteral("RM"));
     w->txtComuneRes->setText(QStringLiteral(" Milano"));
@@ -261,9 +256,9 @@ TEST_F(SheetsTest, AnnullaClosesWithoutPrinting) {
 
 TEST_F(SheetsTest, WorkSheetPrintsTheScreenWithLongTextsFitted) {
     TfrmLavori* w = openWorkYear();
-    type(w->txtCognome, QStringLiteral("Rossi"));
-    type(w->txtNome, QStringLiteral(" Mario"));
-    type(w->txtCodFisc, QStringLiteral("rssmra80a01h501u"));
+    typeInto(w->txtCognome, QStringLiteral("Rossi"));
+    typeInto(w->txtNome, QStringLiteral(" Mario"));
+    typeInto(w->txtCodFisc, QStringLiteral("rssmra80a01h501u"));
     w->txtLuogo->setText(QStringLiteral(" Sede di Roma [B] "));
     w->txtRecapito->setText(QStringLiteral("333 1234567"));
     w->txtMansione->setText(QStringLiteral("Manutenzione"));

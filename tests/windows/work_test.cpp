@@ -47,11 +47,6 @@ protected:
     QString path(const QString& year = QStringLiteral("2026")) const {
         return workArchivePath(folder.path(), year);
     }
-    void type(QWidget* box, const QString& text) {
-        box->setFocus();
-        QApplication::processEvents();
-        typeText(box, text);
-    }
     static void choose(QComboBox* box, const QString& value) { box->setCurrentText(value); }
     void times(const char* start, const char* end) {
         const QString s = QString::fromLatin1(start), e = QString::fromLatin1(end);
@@ -61,14 +56,14 @@ protected:
         choose(w->txtAMin, e.right(2));
     }
     void fillRequired() {
-        type(w->txtCognome, "Rossi");
-        type(w->txtNome, "Mario");
-        type(w->txtCodFisc, "rssmra80a01h501u");
-        type(w->txtAttivita, "Manutenzione del giardino");
+        typeInto(w->txtCognome, "Rossi");
+        typeInto(w->txtNome, "Mario");
+        typeInto(w->txtCodFisc, "rssmra80a01h501u");
+        typeInto(w->txtAttivita, "Manutenzione del giardino");
     }
     void typeRate(const QString& rate) {
         w->txtCompensoOra->clear();
-        type(w->txtCompensoOra, rate);
+        typeInto(w->txtCompensoOra, rate);
         key(w->txtCompensoOra, Qt::Key_Return); // Enter leaves for the amount button
     }
     Record stored(qint64 k, const QString& year = QStringLiteral("2026")) const {
@@ -118,7 +113,7 @@ TEST_F(WorkTest, YearSelectionLeadsToTheWorkWindowOrBack) {
 TEST_F(WorkTest, ANewRecordHasItsDefaults) {
     openWorkYear();
     EXPECT_EQ(w->panInfo->text(), "Pronto per archiviare una nuova scheda...");
-    type(w->txtCognome, "Bozza");
+    typeInto(w->txtCognome, "Bozza");
     w->chkIncompleto->setChecked(true);
     choose(w->txtAOre, "12");
     click(w->cmdNuovo);
@@ -197,7 +192,7 @@ TEST_F(WorkTest, RatesAsTypedAndAsShown) {
         EXPECT_EQ(w->txtCompensoOra->text(), c.shown);
     }
     // Tab does not leave the rate box
-    type(w->txtCompensoOra, "");
+    typeInto(w->txtCompensoOra, "");
     key(w->txtCompensoOra, Qt::Key_Tab);
     EXPECT_TRUE(w->txtCompensoOra->hasFocus());
 }
@@ -246,11 +241,11 @@ TEST_F(WorkTest, SaveChecksInOrder) {
     w->txtData->clear();
     const std::vector<Step> steps = {
         {need + "la data della prestazione lavorativa.", w->txtData, [&] { click(w->impData); }},
-        {need + "il cognome del lavoratore.", w->txtCognome, [&] { type(w->txtCognome, "Rossi"); }},
-        {need + "il nome del lavoratore.", w->txtNome, [&] { type(w->txtNome, "Mario"); }},
-        {need + "il codice fiscale del lavoratore.", w->txtCodFisc, [&] { type(w->txtCodFisc, "RSS"); }},
+        {need + "il cognome del lavoratore.", w->txtCognome, [&] { typeInto(w->txtCognome, "Rossi"); }},
+        {need + "il nome del lavoratore.", w->txtNome, [&] { typeInto(w->txtNome, "Mario"); }},
+        {need + "il codice fiscale del lavoratore.", w->txtCodFisc, [&] { typeInto(w->txtCodFisc, "RSS"); }},
         {need + "l'attività svolta dal lavoratore.", w->txtAttivita,
-         [&] { type(w->txtAttivita, "Pulizie"); }},
+         [&] { typeInto(w->txtAttivita, "Pulizie"); }},
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(s.text.toStdString());
@@ -306,7 +301,7 @@ TEST_F(WorkTest, DuplicateMakesASecondShift) {
     fillRequired();
     times("08:00", "12:00");
     w->txtCompensoOra->setText("12,5");
-    type(w->txtNomeProg, "Villa Ada");
+    typeInto(w->txtNomeProg, "Villa Ada");
     w->chkIncompleto->setChecked(true);
     w->lblFile01->setText("foto.jpg");
     w->lblDesc01->setText("Foto del cantiere");
@@ -346,22 +341,22 @@ TEST_F(WorkTest, DuplicateMakesASecondShift) {
 
 TEST_F(WorkTest, EveryFieldIsStoredByteExact) {
     openWorkYear();
-    type(w->txtCognome, "  Esposito ");
-    type(w->txtNome, QStringLiteral("Nicolò"));
-    type(w->txtCodFisc, "spsncl85c12f839k");
-    type(w->txtRecapito, "081 555 1234");
-    type(w->txtMansione, "Giardiniere");
-    type(w->txtCategoria, "Operaio");
-    type(w->txtLuogo, "Napoli");
-    type(w->txtAttivita, QStringLiteral("Potatura è pulizia"));
+    typeInto(w->txtCognome, "  Esposito ");
+    typeInto(w->txtNome, QStringLiteral("Nicolò"));
+    typeInto(w->txtCodFisc, "spsncl85c12f839k");
+    typeInto(w->txtRecapito, "081 555 1234");
+    typeInto(w->txtMansione, "Giardiniere");
+    typeInto(w->txtCategoria, "Operaio");
+    typeInto(w->txtLuogo, "Napoli");
+    typeInto(w->txtAttivita, QStringLiteral("Potatura è pulizia"));
     times("09:15", "17:45");
     w->txtCompensoOra->setText("12,5");
-    type(w->txtNomeProg, "Parco");
-    type(w->txtCodiceProg, "P-01");
-    type(w->txtAmbitoProg, "Verde");
-    type(w->txtPostazione, "Serra 2");
-    type(w->txtMateriali, "Forbici");
-    type(w->txtNote, QString(300, u'x'));
+    typeInto(w->txtNomeProg, "Parco");
+    typeInto(w->txtCodiceProg, "P-01");
+    typeInto(w->txtAmbitoProg, "Verde");
+    typeInto(w->txtPostazione, "Serra 2");
+    typeInto(w->txtMateriali, "Forbici");
+    typeInto(w->txtNote, QString(300, u'x'));
     w->chkIncompleto->setChecked(true);
     w->lblFile02->setText("doc.pdf");
     w->lblDesc03->setText("Descrizione");
