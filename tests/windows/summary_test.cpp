@@ -13,6 +13,7 @@
 #include "framework/widgets.h"
 #include "support/app_fixture.h"
 #include "support/keys.h"
+#include "support/records.h"
 #include "windows/app/tfrmavvio.h"
 #include "windows/help/tfrmguida.h"
 #include "windows/registry/tfrmtrovaistruttori.h"
@@ -22,7 +23,6 @@
 
 using namespace orvelia;
 using namespace orvelia::test;
-using F = TSchedaLavoro;
 
 namespace {
 
@@ -31,19 +31,6 @@ const QString kValidDate =
 const QString kPrintEmpty =
     QStringLiteral("Operazione di stampa non applicabile: il riepilogo non contiene nessuna voce.");
 const QString kPrintQuestion = QStringLiteral("Si vuole stampare il presente riepilogo?");
-
-Record work(const QString& activity, const QString& date, const QString& codFisc, const QString& amount,
-            const QString& surname = QStringLiteral("Rossi"), const QString& name = QStringLiteral("Mario")) {
-    Record r(F::layout);
-    r[F::Attivita] = activity;
-    r[F::Data] = date;
-    r[F::Cognome] = surname;
-    r[F::Nome] = name;
-    r[F::CodFisc] = codFisc;
-    r[F::Recapito] = QStringLiteral("3331234567");
-    r[F::TotDovuto] = amount;
-    return r;
-}
 
 class SummaryWindows : public AppFixture {
 protected:
@@ -276,13 +263,14 @@ TEST_F(SummaryWindows, RefusedCriteriaSayWhyAndMoveTheFocus) {
 }
 
 TEST_F(SummaryWindows, SummaryListsSortedLinesWithWorkerIntervalAndTotal) {
-    add(work("Potatura siepi", "15/03/2026", "RSSMRA80A01H501U", "10,10"));
-    add(work("Potatura siepi", "02/03/2026", "RSSMRA80A01H501U", "20,20"));
-    add(work("irrigazione", "20/03/2026", "crsrss70c01l219k", "5,00", "Corsi", "Rossana"));
-    add(work("Lavaggio vetri", "10/03/2026", "BNCLRA85B41F205X", "7,00", "Bianchi", "Laura"));
-    add(work("Potatura siepi", "10/03/2025", "RSSMRA80A01H501U", "99,00"));         // another year's date
-    add(work("Potatura siepi", "01/04/2026", "RSSMRA80A01H501U", "99,00"));         // after the interval
-    add(work("Potatura siepi", "12/03/2026", "RSSMRA80A01H501U", "99,00"), "2025"); // another year's file
+    add(workRecord("Potatura siepi", "15/03/2026", "RSSMRA80A01H501U", "10,10"));
+    add(workRecord("Potatura siepi", "02/03/2026", "RSSMRA80A01H501U", "20,20"));
+    add(workRecord("irrigazione", "20/03/2026", "crsrss70c01l219k", "5,00", "Corsi", "Rossana"));
+    add(workRecord("Lavaggio vetri", "10/03/2026", "BNCLRA85B41F205X", "7,00", "Bianchi", "Laura"));
+    add(workRecord("Potatura siepi", "10/03/2025", "RSSMRA80A01H501U", "99,00")); // another year's date
+    add(workRecord("Potatura siepi", "01/04/2026", "RSSMRA80A01H501U", "99,00")); // after the interval
+    add(workRecord("Potatura siepi", "12/03/2026", "RSSMRA80A01H501U", "99,00"),
+        "2025"); // another year's file
 
     openCriteria();
     interval("01", "Marzo", "31", "Marzo");
@@ -309,7 +297,7 @@ TEST_F(SummaryWindows, SummaryListsSortedLinesWithWorkerIntervalAndTotal) {
     });
 
     // All workers: the label says so and 02/03 sorts before 15/01 by its text.
-    add(work("Potatura siepi", "15/01/2026", "RSSMRA80A01H501U", "1,00"));
+    add(workRecord("Potatura siepi", "15/01/2026", "RSSMRA80A01H501U", "1,00"));
     criteria->txtTipologia->clear();
     interval("01", "Gennaio", "31", "Dicembre");
     showSummary([&](TfrmRiepPagamenti* list) {
@@ -346,9 +334,9 @@ TEST_F(SummaryWindows, EmptyYearGivesAnEmptySummaryThatCannotBePrinted) {
 }
 
 TEST_F(SummaryWindows, UnreadableAmountStopsTheSummaryAndSaysSo) {
-    add(work("Potatura siepi", "02/03/2026", "RSSMRA80A01H501U", "10,00"));
-    add(work("Potatura siepi", "05/03/2026", "BNCLRA85B41F205X", "12.50", "Bianchi", "Laura"));
-    add(work("Potatura siepi", "09/03/2026", "RSSMRA80A01H501U", "20,00"));
+    add(workRecord("Potatura siepi", "02/03/2026", "RSSMRA80A01H501U", "10,00"));
+    add(workRecord("Potatura siepi", "05/03/2026", "BNCLRA85B41F205X", "12.50", "Bianchi", "Laura"));
+    add(workRecord("Potatura siepi", "09/03/2026", "RSSMRA80A01H501U", "20,00"));
     openCriteria();
     interval("01", "Marzo", "31", "Marzo");
     showSummary([&](TfrmRiepPagamenti* list) {
@@ -371,8 +359,9 @@ TEST_F(SummaryWindows, PrintAsksThenPrintsTheLinesAndTheClosingLines) {
     // More lines than one landscape page holds.
     for (int day = 1; day <= 28; ++day)
         for (int k = 0; k < 3; ++k)
-            add(work(QStringLiteral("Attività %1").arg(k),
-                     QStringLiteral("%1/02/2026").arg(day, 2, 10, QChar('0')), "RSSMRA80A01H501U", "0,10"));
+            add(workRecord(QStringLiteral("Attività %1").arg(k),
+                           QStringLiteral("%1/02/2026").arg(day, 2, 10, QChar('0')), "RSSMRA80A01H501U",
+                           "0,10"));
     openCriteria();
     interval("01", "Febbraio", "28", "Febbraio");
     typeText(criteria->txtTipologia, "rssmra");
@@ -414,9 +403,9 @@ TEST_F(SummaryWindows, PrintAsksThenPrintsTheLinesAndTheClosingLines) {
 }
 
 TEST_F(SummaryWindows, QuickFindKeyOutlivesTheListWindow) {
-    add(work("Potatura siepi", "02/03/2026", "RSSMRA80A01H501U", "1,00"));
-    add(work("Potatura siepi", "03/03/2026", "RSSMRA80A01H501U", "1,00"));
-    add(work("Semina prato", "04/03/2026", "RSSMRA80A01H501U", "1,00"));
+    add(workRecord("Potatura siepi", "02/03/2026", "RSSMRA80A01H501U", "1,00"));
+    add(workRecord("Potatura siepi", "03/03/2026", "RSSMRA80A01H501U", "1,00"));
+    add(workRecord("Semina prato", "04/03/2026", "RSSMRA80A01H501U", "1,00"));
     openCriteria();
     interval("01", "Marzo", "31", "Marzo");
     auto find = [](TfrmRiepPagamenti* list, const QString& text) {
