@@ -12,6 +12,7 @@
 #include "framework/commandbar.h"
 #include "framework/widgets.h"
 #include "support/app_fixture.h"
+#include "support/files.h"
 #include "support/keys.h"
 #include "windows/app/tfrmavvio.h"
 #include "windows/registry/tfrmallegacartella.h"
@@ -83,10 +84,7 @@ protected:
     }
     QString attachmentFolder() const { return QDir(folder.path()).filePath("Documenti_Allegati"); }
     QString stored(const QString& name) const { return QDir(attachmentFolder()).filePath(name); }
-    static QByteArray contents(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-    }
+    static QByteArray contents(const QString& path) { return fileBytes(path, "(missing)"); }
     QStringList storedNames() const {
         return QDir(attachmentFolder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
     }

@@ -11,6 +11,7 @@
 #include "framework/commandbar.h"
 #include "framework/widgets.h"
 #include "support/app_fixture.h"
+#include "support/files.h"
 #include "support/keys.h"
 #include "support/records.h"
 #include "support/faults.h"
@@ -448,11 +449,7 @@ TEST_F(RegistryTest, ARecordFullToEveryCapacityIsShownWholeAndSavedByteForByte) 
                                                {F::Scadenza, QStringLiteral("31/12/2026")},
                                                {F::Preavviso, QStringLiteral("999")}});
     ASSERT_TRUE(archive::append(path(), full).ok());
-    const auto bytes = [&] {
-        QFile f(path());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    };
-    const QByteArray before = bytes();
+    const QByteArray before = fileBytes(path());
     click(w->cmdPrimo);
     for (int i = 0; i < F::FieldCount; ++i) {
         const auto field = F::Field(i);
@@ -461,7 +458,7 @@ TEST_F(RegistryTest, ARecordFullToEveryCapacityIsShownWholeAndSavedByteForByte) 
     EXPECT_EQ(w->txtRata->text().size(), 50);
     click(w->cmdSalva);
     EXPECT_EQ(messages(), one(MessageKind::Information, kUpdated));
-    EXPECT_EQ(bytes(), before);
+    EXPECT_EQ(fileBytes(path()), before);
 
     // A money box keeps its normalised amount whole where its field holds it.
     w->txtRata->clear();
