@@ -43,7 +43,6 @@
 #include "windows/registry/tfrmallegacartella.h"
 #include "windows/registry/tfrmistruttori.h"
 #include "windows/work/tfrmlavori.h"
-#include "windows/work/tfrmmenulavori.h"
 
 using namespace orvelia;
 using namespace orvelia::test;

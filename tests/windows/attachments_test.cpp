@@ -14,11 +14,9 @@
 #include "support/app_fixture.h"
 #include "support/files.h"
 #include "support/keys.h"
-#include "windows/app/tfrmavvio.h"
 #include "windows/registry/tfrmallegacartella.h"
 #include "windows/registry/tfrmistruttori.h"
 #include "windows/work/tfrmlavori.h"
-#include "windows/work/tfrmmenulavori.h"
 
 using namespace orvelia;
 using namespace orvelia::test;

@@ -11,12 +11,10 @@
 #include "framework/widgets.h"
 #include "support/app_fixture.h"
 #include "support/keys.h"
-#include "windows/app/tfrmavvio.h"
 #include "windows/registry/tfrmanteprimaistruttore.h"
 #include "windows/registry/tfrmistruttori.h"
 #include "windows/registry/tfrmstampaistruttore.h"
 #include "windows/work/tfrmlavori.h"
-#include "windows/work/tfrmmenulavori.h"
 #include "windows/work/tfrmstampalavoro.h"
 
 using namespace orvelia;

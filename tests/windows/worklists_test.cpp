@@ -18,10 +18,8 @@
 #include "support/keys.h"
 #include "support/windows.h"
 #include "windows/common/listwindow.h"
-#include "windows/app/tfrmavvio.h"
 #include "windows/work/tfrmlavincompleti.h"
 #include "windows/work/tfrmlavori.h"
-#include "windows/work/tfrmmenulavori.h"
 #include "windows/work/tfrmtrovalavori.h"
 
 using namespace orvelia;
