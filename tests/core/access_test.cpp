@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/files.h"
 #include "support/printers.h"
 #include "support/processes.h"
 #include "support/faults.h"
@@ -18,6 +19,7 @@
 #include "core/access/password.h"
 
 using namespace orvelia;
+using orvelia::test::fileBytes;
 
 namespace {
 
@@ -27,11 +29,6 @@ namespace {
 // so 'A' 0x41 XOR 0xB7 = 0xF6.
 const QString kInitialHex = QStringLiteral("5BF62629B4785A41EDAF95196A6B");
 const QString kInitial = QStringLiteral("PAROLAINIZIALE");
-
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 bool putBytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);
@@ -182,7 +179,7 @@ TEST(FirstAccess, TheReadmeTellsThePasswordTheInstallationStores) {
 
 TEST_F(PasswordStoreTest, InitialPasswordIsStoredUpperCasedAndReadBack) {
     ASSERT_EQ(writeStoredPassword(folder(), QStringLiteral(" parolainiziale ")), PasswordError::None);
-    EXPECT_EQ(bytesOf(store()), storeWith(kInitialHex));
+    EXPECT_EQ(fileBytes(store()), storeWith(kInitialHex));
     const StoredPassword read = readStoredPassword(folder());
     ASSERT_TRUE(read.ok()) << describe(read.error);
     EXPECT_EQ(read.password, kInitial);
@@ -191,7 +188,7 @@ TEST_F(PasswordStoreTest, InitialPasswordIsStoredUpperCasedAndReadBack) {
 TEST_F(PasswordStoreTest, ChangedPasswordKeepsAccentedLettersAndLength) {
     const QString chosen = QStringLiteral("caff\u00E8 \u00E0 \u00C0");
     ASSERT_EQ(writeStoredPassword(folder(), chosen), PasswordError::None);
-    const QByteArray value = bytesOf(store()).split('=').last().trimmed();
+    const QByteArray value = fileBytes(store()).split('=').last().trimmed();
     EXPECT_EQ(value.size(), 2 * chosen.size());
     EXPECT_EQ(value, value.toUpper());
     EXPECT_EQ(readStoredPassword(folder()).password, QStringLiteral("CAFF\u00E8 \u00E0 \u00C0"));
@@ -253,7 +250,7 @@ TEST_F(PasswordStoreTest, AChangeIsDoneOnlyOnceItIsOnTheDisk) {
         });
         EXPECT_EQ(writeStoredPassword(folder(), QStringLiteral("nuova")), PasswordError::Write);
     }
-    EXPECT_EQ(bytesOf(store()), old);
+    EXPECT_EQ(fileBytes(store()), old);
     EXPECT_EQ(QDir(folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList{QStringLiteral("unins000.dll")});
     {
@@ -281,7 +278,7 @@ TEST_F(PasswordStoreTest, OnlyARegularFileOfModestSizeIsAStore) {
     const QByteArray others = QByteArray("; una riga di commento\r\n").repeated(2000);
     ASSERT_TRUE(putBytes(store(), others + storeWith(kInitialHex)));
     EXPECT_EQ(writeStoredPassword(folder(), QStringLiteral("nuova")), PasswordError::None);
-    EXPECT_EQ(bytesOf(store()), others + storeWith(scramblePassword(QStringLiteral("NUOVA"))));
+    EXPECT_EQ(fileBytes(store()), others + storeWith(scramblePassword(QStringLiteral("NUOVA"))));
     // A pipe in its place is refused without waiting for a writer.
     QFile::remove(store());
     if (!test::makePipe(store()))
@@ -311,7 +308,7 @@ TEST_F(PasswordStoreTest, FolderThatCannotHoldTheStore) {
         EXPECT_EQ(read.password, QString());
         EXPECT_EQ(writeStoredPassword(where, kInitial), PasswordError::Write);
     }
-    EXPECT_EQ(bytesOf(plainFile), QByteArray("contenuto\r\n"));
+    EXPECT_EQ(fileBytes(plainFile), QByteArray("contenuto\r\n"));
     EXPECT_FALSE(QFileInfo::exists(missing));
 }
 
@@ -327,7 +324,7 @@ TEST_F(PasswordStoreTest, FailedWriteKeepsTheOldStore) {
     if (!code)
         GTEST_SKIP() << test::kNoFileSizeLimit;
     EXPECT_EQ(*code, 0);
-    EXPECT_EQ(bytesOf(store()), old);
+    EXPECT_EQ(fileBytes(store()), old);
     EXPECT_EQ(QDir(folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList{QStringLiteral("unins000.dll")});
     EXPECT_EQ(readStoredPassword(folder()).password, kInitial);
@@ -440,12 +437,12 @@ TEST_F(IniFileTest, WritingChangesOnlyTheValue) {
         EXPECT_EQ(ini::withValue(c.before, "Accesso", "Valore", "NEW"), c.after);
         ASSERT_TRUE(putBytes(path(), c.before));
         ASSERT_EQ(writeIniValue(path(), "Accesso", "Valore", "NEW"), IniError::None);
-        EXPECT_EQ(bytesOf(path()), c.after);
+        EXPECT_EQ(fileBytes(path()), c.after);
         EXPECT_EQ(readIniValue(path(), "Accesso", "Valore").value, QByteArray("NEW"));
     }
 }
 
 TEST_F(IniFileTest, WritingCreatesAMissingFile) {
     ASSERT_EQ(writeIniValue(path(), "Accesso", "Valore", "NEW"), IniError::None);
-    EXPECT_EQ(bytesOf(path()), QByteArray("[Accesso]\r\nValore=NEW\r\n"));
+    EXPECT_EQ(fileBytes(path()), QByteArray("[Accesso]\r\nValore=NEW\r\n"));
 }

@@ -8,8 +8,10 @@
 #include "core/archive/cp1252.h"
 #include "core/attachments/attachments.h"
 #include "support/faults.h"
+#include "support/files.h"
 
 using namespace orvelia;
+using orvelia::test::fileBytes;
 
 namespace {
 
@@ -20,8 +22,7 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+    return fileBytes(path, "(missing)");
 }
 
 // A source that yields some bytes and then fails, as a file on a failing disk does.

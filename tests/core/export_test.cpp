@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/files.h"
 #include "support/printers.h"
 #include "support/processes.h"
 
@@ -15,17 +16,13 @@
 #include "core/export/spreadsheet.h"
 
 using namespace orvelia;
+using orvelia::test::fileBytes;
 using namespace std::literals;
 
 namespace {
 
 using W = TSchedaLavoratore;
 using L = TSchedaLavoro;
-
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QByteArray bytesOf(std::string_view bytes) {
     return QByteArray(bytes.data(), qsizetype(bytes.size()));
@@ -91,7 +88,7 @@ BothWays writeBothWays(const QString& folder, const ExportTable& table, const st
     }
     EXPECT_TRUE(bytes.finish());
     EXPECT_TRUE(texts.finish());
-    return {bytesOf(bytesPath), bytesOf(textsPath)};
+    return {fileBytes(bytesPath), fileBytes(textsPath)};
 }
 
 // Where two files first differ, with the bytes around it, for a readable failure.
@@ -135,11 +132,11 @@ TEST_F(SpreadsheetTest, TheFileIsTheHeadTheHeaderRowTheRowsAndTheTailWithNothing
         "<tr><td style=\"text-align: left;\">Anna</td><td style=\"text-align: left;\">30</td></tr>"
         "<tr><td style=\"text-align: left;\"></td><td style=\"text-align: left;\">Zo\xEB</td></tr>"
         "</table></body></html>";
-    EXPECT_EQ(bytesOf(file("Prova.xls")), expected);
+    EXPECT_EQ(fileBytes(file("Prova.xls")), expected);
 
     // No rows: the head, the header row and the tail.
     ASSERT_TRUE(writeAll(file("Prova.xls"), table, {}));
-    const QByteArray empty = bytesOf(file("Prova.xls"));
+    const QByteArray empty = fileBytes(file("Prova.xls"));
     EXPECT_EQ(empty.count("<tr>"), 1);
     EXPECT_TRUE(empty.endsWith("width=80>Et\xE0</td></tr></table></body></html>"));
 }
@@ -303,7 +300,7 @@ TEST_F(SpreadsheetTest, AnIncompleteWorkIsWrittenAsSiInOneByte) {
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].back(), QStringLiteral("Sì"));
     ASSERT_TRUE(writeAll(file("Lavori.xls"), kWorkExport, rows));
-    EXPECT_TRUE(bytesOf(file("Lavori.xls"))
+    EXPECT_TRUE(fileBytes(file("Lavori.xls"))
                     .endsWith("<td style=\"text-align: left;\">S\xEC</td></tr></table></body></html>"));
 }
 
@@ -347,7 +344,7 @@ TEST_F(SpreadsheetTest, AWriteTheDiskRefusesIsAFailureAndKeepsWhatWasWritten) {
         if (!code)
             GTEST_SKIP() << test::kNoFileSizeLimit;
         EXPECT_EQ(*code, 0);
-        const QByteArray written = bytesOf(path);
+        const QByteArray written = fileBytes(path);
         EXPECT_EQ(written.size(), qsizetype(kLimit));
         EXPECT_TRUE(written.startsWith("<html xmlns:o="));
     }
@@ -461,7 +458,7 @@ TEST_F(SpreadsheetTest, ExportingAnArchiveWritesEveryRecordAsItsTextsWouldBe) {
     const ArchiveExport empty = exportArchive(year, kWorkExport, target);
     EXPECT_TRUE(empty.ok());
     EXPECT_EQ(empty.rows, 0);
-    EXPECT_EQ(bytesOf(target).count("<tr>"), 1);
+    EXPECT_EQ(fileBytes(target).count("<tr>"), 1);
     EXPECT_EQ(QFile(year).size(), 0);
 
     const char* const surnames[] = {"Rossi", " De Luca ", "O'Neil & figli", ""};
@@ -487,7 +484,7 @@ TEST_F(SpreadsheetTest, ExportingAnArchiveWritesEveryRecordAsItsTextsWouldBe) {
     const ArchiveExport done = exportArchive(year, kWorkExport, target);
     EXPECT_TRUE(done.ok());
     EXPECT_EQ(done.rows, 5);
-    const QByteArray exported = bytesOf(target);
+    const QByteArray exported = fileBytes(target);
 
     // The same rows written from the texts of every column.
     QFile f(year);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "support/files.h"
 #include "support/printers.h"
 #include "support/processes.h"
 
@@ -17,6 +18,7 @@
 #include "core/archive/recordfile.h"
 
 using namespace orvelia;
+using orvelia::test::fileBytes;
 
 namespace {
 
@@ -39,10 +41,6 @@ protected:
         return r;
     }
     static qint64 sizeOf(const QString& path) { return QFileInfo(path).size(); }
-    static QByteArray bytesOf(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
 };
 
 } // namespace
@@ -82,9 +80,9 @@ TEST_F(RecordFileTest, AppendOverwriteAndReadByNumber) {
         EXPECT_EQ(*k, i);
         EXPECT_EQ(sizeOf(employees()), 4043 * i);
     }
-    const QByteArray before = bytesOf(employees());
+    const QByteArray before = fileBytes(employees());
     ASSERT_EQ(archive::overwrite(employees(), 3, worker("Tre")), ArchiveError::None);
-    const QByteArray after = bytesOf(employees());
+    const QByteArray after = fileBytes(employees());
     ASSERT_EQ(after.size(), before.size());
     EXPECT_EQ(after.left(2 * 4043), before.left(2 * 4043));
     EXPECT_EQ(after.mid(3 * 4043), before.mid(3 * 4043));

@@ -24,9 +24,11 @@
 #include "core/system/system.h"
 #include "support/churn.h"
 #include "support/faults.h"
+#include "support/files.h"
 #include "support/printers.h"
 
 using namespace orvelia;
+using orvelia::test::fileBytes;
 using namespace std::chrono_literals;
 using F = TSchedaLavoro;
 using sys::Fault;
@@ -48,10 +50,7 @@ class SavesTest : public ::testing::Test {
 protected:
     QTemporaryDir dir = fastFolder();
     QString year() const { return workArchivePath(dir.path(), QStringLiteral("2026")); }
-    QByteArray bytes() const {
-        QFile f(year());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray bytes() const { return fileBytes(year()); }
     void put(const QByteArray& content) const {
         QFile f(year());
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/printers.h"
+#include "support/records.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,26 +15,13 @@
 
 using namespace orvelia;
 using namespace orvelia::summary;
+using orvelia::test::workRecord;
 using F = TSchedaLavoro;
 
 namespace {
 
 const QString kValidDate =
     QStringLiteral("\n\r\n\rPer poter visualizzare il riepilogo è necessario indicare una data valida.");
-
-Record workRecord(const QString& activity, const QString& date, const QString& codFisc, const QString& amount,
-                  const QString& surname = QStringLiteral("Rossi"),
-                  const QString& name = QStringLiteral("Mario")) {
-    Record r(F::layout);
-    r[F::Attivita] = activity;
-    r[F::Data] = date;
-    r[F::Cognome] = surname;
-    r[F::Nome] = name;
-    r[F::CodFisc] = codFisc;
-    r[F::Recapito] = QStringLiteral("3331234567");
-    r[F::TotDovuto] = amount;
-    return r;
-}
 
 QString lineOf(const Record& r) {
     QByteArray bytes(F::kSize, '\0');

@@ -2,6 +2,7 @@
 
 #include "support/fake_platform.h"
 #include "support/printers.h"
+#include "support/windows.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -17,6 +18,7 @@
 #include "windows/common/listwindow.h"
 
 using namespace orvelia;
+using orvelia::test::centreOfRow;
 using orvelia::test::ScopedFakePlatform;
 using orvelia::test::ShownMessage;
 
@@ -36,10 +38,6 @@ QStringList manyLines() {
                      QStringLiteral("  Note: riga ") + QString::number(n);
     }
     return lines;
-}
-
-QPoint centreOfRow(const ListView& list, int row) {
-    return list.visualRect(list.model()->index(row, 0)).center();
 }
 
 } // namespace

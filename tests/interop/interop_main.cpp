@@ -43,7 +43,6 @@
 #include "windows/registry/tfrmallegacartella.h"
 #include "windows/registry/tfrmistruttori.h"
 #include "windows/work/tfrmlavori.h"
-#include "windows/work/tfrmmenulavori.h"
 
 using namespace orvelia;
 using namespace orvelia::test;
@@ -123,11 +122,10 @@ protected:
         app = std::make_unique<OrveliaApp>();
     }
 
+    /// Types @p text into @p box in place of what it holds.
     static void type(QLineEdit* box, const QString& text) {
-        box->setFocus();
         box->clear();
-        QApplication::processEvents();
-        typeText(box, text);
+        typeInto(box, text);
     }
     template <typename Window> static QLineEdit* box(Window* w, const char* name) {
         auto* found = w->template findChild<QLineEdit*>(QString::fromLatin1(name));
@@ -146,30 +144,12 @@ protected:
             }
         }
     }
-    std::vector<ShownMessage> messages() { return fake->takeMessages(); }
-    static std::vector<ShownMessage> one(MessageKind kind, const QString& text) { return {{kind, text}}; }
 
     void logIn(const QString& password) {
         auto* login = app->window<TfrmPassword>();
         activate(login);
         typeText(login->txtPassword, password);
         click(login->cmdOK);
-    }
-    void openRegistry() {
-        auto* menu = app->window<TfrmAvvio>();
-        ASSERT_TRUE(menu->isVisible());
-        click(menu->btnLavoratori);
-        activate(app->window<TfrmIstruttori>());
-    }
-    void openYear(const QString& year) {
-        auto* main = app->window<TfrmAvvio>();
-        app->showWindow(main);
-        click(main->btnLavori);
-        auto* menu = app->window<TfrmMenuLavori>();
-        activate(menu);
-        type(menu->txtAnnoPreventivi, year);
-        click(menu->btnApriPreventivi);
-        activate(app->window<TfrmLavori>());
     }
 
     void writeFolder(const QString& folder);
@@ -196,6 +176,7 @@ void Interop::writeFolder(const QString& folder) {
     ASSERT_EQ(messages(), one(MessageKind::Plain, kChanged));
     logIn(kNewPassword);
     ASSERT_TRUE(messages().empty());
+    ASSERT_TRUE(app->window<TfrmAvvio>()->isVisible());
 
     // Two workers appended, the first with an attached document, then the first corrected.
     openRegistry();
@@ -239,7 +220,7 @@ void Interop::writeFolder(const QString& folder) {
     click(registry->cmdEsci);
 
     // One work of 2025, its pay computed by the window on Save, then marked incomplete.
-    openYear(QStringLiteral("2025"));
+    openWorkYear(QStringLiteral("2025"));
     auto* lavori = app->window<TfrmLavori>();
     fill(lavori, work());
     lavori->txtData->setText(QStringLiteral("14/06/2025"));
@@ -265,6 +246,7 @@ void Interop::checkFolder(const QString& folder) {
     ASSERT_EQ(messages(), one(MessageKind::Plain, kWrongPassword));
     logIn(kNewPassword);
     ASSERT_TRUE(messages().empty());
+    ASSERT_TRUE(app->window<TfrmAvvio>()->isVisible());
 
     openRegistry();
     auto* registry = app->window<TfrmIstruttori>();
@@ -288,7 +270,7 @@ void Interop::checkFolder(const QString& folder) {
     EXPECT_EQ(document.readAll(), kDocumentBytes);
     click(registry->cmdEsci);
 
-    openYear(QStringLiteral("2025"));
+    openWorkYear(QStringLiteral("2025"));
     auto* lavori = app->window<TfrmLavori>();
     click(lavori->cmdUltimo);
     EXPECT_EQ(lavori->lblPosizione->text(), "1");

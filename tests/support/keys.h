@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QString>
 #include <QTest>
@@ -15,6 +16,13 @@ inline void typeText(QWidget* widget, const QString& text) {
         else
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
+}
+
+/// Gives @p box the focus and types @p text into it, after what it holds.
+inline void typeInto(QWidget* box, const QString& text) {
+    box->setFocus();
+    QApplication::processEvents();
+    typeText(box, text);
 }
 
 /// How many characters @p box keeps when @p attempt digits are typed into it, empty at first.

@@ -30,4 +30,20 @@ inline Record fullRecord(const RecordLayout& layout, const std::map<int, QString
     return record;
 }
 
+/// A work of Mario Rossi, or of the worker named, with what the payment summaries read of it.
+inline Record workRecord(const QString& activity, const QString& date, const QString& codFisc,
+                         const QString& amount, const QString& surname = QStringLiteral("Rossi"),
+                         const QString& name = QStringLiteral("Mario")) {
+    using F = TSchedaLavoro;
+    Record r(F::layout);
+    r[F::Attivita] = activity;
+    r[F::Data] = date;
+    r[F::Cognome] = surname;
+    r[F::Nome] = name;
+    r[F::CodFisc] = codFisc;
+    r[F::Recapito] = QStringLiteral("3331234567");
+    r[F::TotDovuto] = amount;
+    return r;
+}
+
 } // namespace orvelia::test

@@ -7,6 +7,7 @@
 
 #include "core/access/password.h"
 #include "support/app_fixture.h"
+#include "support/files.h"
 #include "support/keys.h"
 #include "windows/access/tfrmcambiapassword.h"
 #include "windows/access/tfrmpassword.h"
@@ -46,10 +47,7 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(text);
     }
-    QByteArray storeBytes() const {
-        QFile f(passwordStorePath(folder.path()));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray storeBytes() const { return fileBytes(passwordStorePath(folder.path())); }
     void startAndType(const QString& password) {
         app->start();
         activate(login);

@@ -12,12 +12,11 @@
 #include "framework/commandbar.h"
 #include "framework/widgets.h"
 #include "support/app_fixture.h"
+#include "support/files.h"
 #include "support/keys.h"
-#include "windows/app/tfrmavvio.h"
 #include "windows/registry/tfrmallegacartella.h"
 #include "windows/registry/tfrmistruttori.h"
 #include "windows/work/tfrmlavori.h"
-#include "windows/work/tfrmmenulavori.h"
 
 using namespace orvelia;
 using namespace orvelia::test;
@@ -62,12 +61,7 @@ protected:
         p = platform.get();
         m_fake = Platform::install(std::move(platform));
         ASSERT_TRUE(sources.isValid());
-        registry = app->window<TfrmIstruttori>();
-        auto* menu = app->window<TfrmAvvio>();
-        app->showWindow(menu);
-        click(menu->btnLavoratori);
-        ASSERT_TRUE(registry->isVisible());
-        activate(registry);
+        registry = openRegistry();
     }
     void TearDown() override {
         Platform::install(std::move(m_fake));
@@ -88,10 +82,7 @@ protected:
     }
     QString attachmentFolder() const { return QDir(folder.path()).filePath("Documenti_Allegati"); }
     QString stored(const QString& name) const { return QDir(attachmentFolder()).filePath(name); }
-    static QByteArray contents(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-    }
+    static QByteArray contents(const QString& path) { return fileBytes(path, "(missing)"); }
     QStringList storedNames() const {
         return QDir(attachmentFolder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
     }
@@ -122,8 +113,6 @@ protected:
         return {registry->lblFile01->text(), registry->lblDesc01->text(), registry->lblFile02->text(),
                 registry->lblDesc02->text(), registry->lblFile03->text(), registry->lblDesc03->text()};
     }
-    std::vector<ShownMessage> messages() { return p->takeMessages(); }
-    static std::vector<ShownMessage> one(MessageKind kind, const QString& text) { return {{kind, text}}; }
 
     QTemporaryDir sources;
     DialogRecordingPlatform* p = nullptr;

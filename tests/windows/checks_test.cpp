@@ -12,6 +12,7 @@
 #include "support/fake_platform.h"
 #include "support/keys.h"
 #include "support/printers.h"
+#include "support/windows.h"
 #include "windows/checks/tfrmcarta.h"
 #include "windows/checks/tfrmcodfisc.h"
 #include "windows/checks/tfrmiban.h"
@@ -105,13 +106,7 @@ protected:
     }
     static void show(QDialog* w) {
         w->show();
-        QApplication::setActiveWindow(w);
-        QApplication::processEvents();
-    }
-    static void click(QPushButton* b) {
-        ASSERT_TRUE(b->isVisible());
-        QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
-        QApplication::processEvents();
+        activate(w);
     }
     /// Clicks Controlla and expects @p message, the window closed or still open with the focus on @p field.
     void control(CheckWindow* w, QLineEdit* field, const ShownMessage& message, bool closes) {

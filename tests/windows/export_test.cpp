@@ -11,6 +11,7 @@
 #include "core/archive/recordfile.h"
 #include "framework/commandbar.h"
 #include "support/app_fixture.h"
+#include "support/files.h"
 #include "support/keys.h"
 #include "windows/export/tfrmexpistruttori.h"
 #include "windows/export/tfrmexplavori.h"
@@ -120,11 +121,6 @@ QString cell(ExportWindow* x, int row, const char* column) {
     return x->model()->index(row, c).data().toString();
 }
 
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // What a spreadsheet reading the file shows: its text as HTML in Windows-1252.
 QString shownText(const QByteArray& bytes) {
     QTextDocument document;
@@ -166,19 +162,12 @@ protected:
     void runExport(QWidget* caller, CommandButton* command, const std::function<void(X*)>& body) {
         app->showWindow(caller);
         activate(caller);
-        bool ran = false;
-        fake->modalHandlers.push_back([&](QDialog* d) {
-            auto* x = qobject_cast<X*>(d);
-            ASSERT_NE(x, nullptr) << d->objectName().toStdString();
+        withWindow<X>(command, [&](X* x) {
             body(x);
             EXPECT_TRUE(x->isVisible()); // exporting leaves the window open
             click(x->cmdEsci);
             EXPECT_FALSE(x->isVisible());
-            ran = true;
         });
-        click(command);
-        EXPECT_TRUE(ran);
-        EXPECT_TRUE(fake->modalHandlers.empty());
     }
     void registryExport(const std::function<void(TfrmExpIstruttori*)>& body) {
         auto* registry = app->window<TfrmIstruttori>();
@@ -220,7 +209,7 @@ TEST_F(ExportWindowTest, RegistryExportShowsTheArchiveAndWritesItAsTyped) {
         EXPECT_EQ(fake->takeMessages(), (std::vector<ShownMessage>{kAskedExport, kAskedOpen}));
         EXPECT_EQ(fake->opened, QStringList{quoted(registryXls())});
     });
-    const QByteArray bytes = bytesOf(registryXls());
+    const QByteArray bytes = fileBytes(registryXls());
     EXPECT_TRUE(bytes.startsWith("<html xmlns:o="));
     EXPECT_TRUE(bytes.endsWith("</table></body></html>"));
     EXPECT_FALSE(bytes.contains('\n'));
@@ -274,7 +263,7 @@ TEST_F(ExportWindowTest, AnEmptyArchiveGivesAnEmptyGridAndTheHeaderRowOnly) {
         click(x->cmdEsporta);
     });
     EXPECT_TRUE(QFile::exists(archive)); // created empty
-    const QByteArray bytes = bytesOf(registryXls());
+    const QByteArray bytes = fileBytes(registryXls());
     EXPECT_EQ(bytes.count("<tr>"), 1);
     EXPECT_TRUE(bytes.endsWith("width=300>Note</td></tr></table></body></html>"));
 }
@@ -313,7 +302,7 @@ TEST_F(ExportWindowTest, EditsInTheGridChangeTheExportButNeverTheArchive) {
         click(x->cmdEsporta);
         EXPECT_EQ(cell(x, 0, "colIva"), "99999999999");
     });
-    const QByteArray bytes = bytesOf(registryXls());
+    const QByteArray bytes = fileBytes(registryXls());
     EXPECT_TRUE(bytes.contains(">99999999999</td>"));
     EXPECT_TRUE(bytes.contains(">nuova: pi\xF9 &lt;urgente&gt;</td></tr>"));
     EXPECT_FALSE(bytes.contains("vecchia"));
@@ -354,7 +343,7 @@ TEST_F(ExportWindowTest, WorkExportWritesTheOpenYearAndEachExportOverwritesLavor
         click(x->cmdEsporta);
         EXPECT_EQ(fake->takeMessages(), (std::vector<ShownMessage>{kAskedExport, kAskedOpen}));
     });
-    QByteArray bytes = bytesOf(workXls());
+    QByteArray bytes = fileBytes(workXls());
     EXPECT_EQ(bytes.count("<tr>"), 3);
     EXPECT_TRUE(bytes.contains("<x:Name>Registro Lavori</x:Name>"));
     EXPECT_TRUE(bytes.contains("<tr><td style=\"text-align: left; font-weight: bold;\" width=200>"
@@ -368,7 +357,7 @@ TEST_F(ExportWindowTest, WorkExportWritesTheOpenYearAndEachExportOverwritesLavor
         ASSERT_EQ(x->model()->rowCount(), 1);
         click(x->cmdEsporta);
     });
-    bytes = bytesOf(workXls());
+    bytes = fileBytes(workXls());
     EXPECT_EQ(bytes.count("<tr>"), 2);
     EXPECT_TRUE(bytes.contains("<x:Name>Registro Lavori</x:Name>"));
     EXPECT_TRUE(bytes.contains(">Neri Mario</td>"));
@@ -380,7 +369,7 @@ TEST_F(ExportWindowTest, WorkExportWritesTheOpenYearAndEachExportOverwritesLavor
         click(x->cmdEsporta);
     });
     EXPECT_TRUE(QFile::exists(workArchivePath(folder.path(), QStringLiteral("2027"))));
-    EXPECT_EQ(bytesOf(workXls()).count("<tr>"), 1);
+    EXPECT_EQ(fileBytes(workXls()).count("<tr>"), 1);
     EXPECT_EQ(fake->opened, QStringList(3, quoted(workXls())));
 }
 

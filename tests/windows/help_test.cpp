@@ -37,37 +37,16 @@ struct ShownPage {
 
 class HelpTest : public AppFixture {
 public:
-    void openMainMenu() {
-        auto* menu = app->window<TfrmAvvio>();
-        app->showWindow(menu);
-        activate(menu);
-    }
-    void openYearSelection() {
-        openMainMenu();
-        click(app->window<TfrmAvvio>()->btnLavori);
-        activate(app->window<TfrmMenuLavori>());
-    }
+    using AppFixture::openMainMenu;
+    using AppFixture::openReportsMenu;
+    using AppFixture::openYearSelection;
     void openWorkWindow() {
-        openYearSelection();
-        auto* menu = app->window<TfrmMenuLavori>();
-        menu->txtAnnoPreventivi->clear();
-        typeText(menu->txtAnnoPreventivi, QStringLiteral("2026"));
-        click(menu->btnApriPreventivi);
-        ASSERT_EQ(visibleWindows(), QStringList{"TfrmLavori"});
-        activate(app->window<TfrmLavori>());
+        openWorkYear();
         fake->takeMessages();
     }
     void openRegistry() {
-        openMainMenu();
-        click(app->window<TfrmAvvio>()->btnLavoratori);
-        activate(app->window<TfrmIstruttori>());
+        AppFixture::openRegistry();
         fake->takeMessages();
-    }
-
-    void openReportsMenu() {
-        openMainMenu();
-        click(app->window<TfrmAvvio>()->btnCompensi);
-        activate(app->window<TfrmMenuPagamenti>());
     }
     void openStatistics() {
         auto* stats = app->window<TfrmStatistiche>();

@@ -11,6 +11,7 @@
 #include "framework/commandbar.h"
 #include "framework/widgets.h"
 #include "support/app_fixture.h"
+#include "support/files.h"
 #include "support/keys.h"
 #include "support/records.h"
 #include "support/faults.h"
@@ -37,14 +38,7 @@ protected:
         AppFixture::SetUp();
         w = app->window<TfrmIstruttori>();
         ASSERT_NE(w, nullptr);
-        openFromMenu();
-    }
-    void openFromMenu() {
-        auto* menu = app->window<TfrmAvvio>();
-        app->showWindow(menu);
-        click(menu->btnLavoratori);
-        ASSERT_TRUE(w->isVisible());
-        activate(w);
+        openRegistry();
     }
     QString path() const { return employeeArchivePath(folder.path()); }
     qint64 count() const { return *archive::count(path(), F::layout); }
@@ -59,17 +53,10 @@ protected:
         r[F::Preavviso] = QStringLiteral("30");
         ASSERT_TRUE(archive::append(path(), r).ok());
     }
-    void type(QWidget* box, const QString& text) {
-        box->setFocus();
-        QApplication::processEvents();
-        typeText(box, text);
-    }
     void fillRequired(const QString& surname = QStringLiteral("Rossi")) {
-        type(w->txtCognome, surname);
-        type(w->txtNome, QStringLiteral("Mario"));
+        typeInto(w->txtCognome, surname);
+        typeInto(w->txtNome, QStringLiteral("Mario"));
     }
-    std::vector<ShownMessage> messages() { return fake->takeMessages(); }
-    static std::vector<ShownMessage> one(MessageKind kind, const QString& text) { return {{kind, text}}; }
 
     TfrmIstruttori* w = nullptr;
 };
@@ -99,7 +86,7 @@ TEST_F(RegistryTest, EveryShowAndNewResetTheWindow) {
     // leave by the exit command, come back from the menu
     click(w->cmdEsci);
     EXPECT_EQ(visibleWindows(), QStringList{"TfrmAvvio"});
-    openFromMenu();
+    openRegistry();
     EXPECT_EQ(w->txtCognome->text(), "");
     EXPECT_EQ(w->txtProvNasc->currentText(), "");
     EXPECT_EQ(w->txtProvNasc->currentIndex(), -1);
@@ -108,7 +95,7 @@ TEST_F(RegistryTest, EveryShowAndNewResetTheWindow) {
     EXPECT_EQ(w->txtPreavviso->text(), "0");
 
     click(w->cmdPrimo);
-    type(w->txtTotale, "12");
+    typeInto(w->txtTotale, "12");
     click(w->cmdNuovo);
     EXPECT_EQ(w->txtCognome->text(), "");
     EXPECT_EQ(w->txtTotale->text(), "0,00");
@@ -126,7 +113,7 @@ TEST_F(RegistryTest, FieldsTakeTheirInputRules) {
     for (QLineEdit* box : {w->txtIva, w->txtCarta, w->txtPreavviso}) {
         SCOPED_TRACE(box->objectName().toStdString());
         box->clear();
-        type(box, "1a-2. b3");
+        typeInto(box, "1a-2. b3");
         EXPECT_EQ(box->text(), "123");
     }
     struct Case {
@@ -138,17 +125,17 @@ TEST_F(RegistryTest, FieldsTakeTheirInputRules) {
                           Case{w->txtRata, "", "0,00"}, Case{w->txtRata, "7a", "7,00"}}) {
         SCOPED_TRACE(c.typed);
         c.box->clear();
-        type(c.box, c.typed);
+        typeInto(c.box, c.typed);
         key(c.box, Qt::Key_Tab);
         EXPECT_EQ(c.box->text(), c.shown);
     }
-    type(w->txtCodFisc, "rssmra80a01h501u");
+    typeInto(w->txtCodFisc, "rssmra80a01h501u");
     EXPECT_EQ(w->txtCodFisc->text(), "RSSMRA80A01H501U");
-    type(w->txtSesso, "mf");
+    typeInto(w->txtSesso, "mf");
     EXPECT_EQ(w->txtSesso->text(), "M");
-    type(w->txtIban, " it60x");
+    typeInto(w->txtIban, " it60x");
     EXPECT_EQ(w->txtIban->text(), "IT60X");
-    type(w->txtEmail, " mario@rossi.it ");
+    typeInto(w->txtEmail, " mario@rossi.it ");
     EXPECT_EQ(w->txtEmail->text(), "mario@rossi.it");
     // Typing stops at the capacity; Rata takes 15 characters although its field holds 50.
     const std::pair<QLineEdit*, int> limits[] = {{w->txtCognome, 50},    {w->txtFamiliari, 250},
@@ -180,7 +167,7 @@ TEST_F(RegistryTest, ProvinceBoxesOfferTheListAndUpperCaseWhatIsTyped) {
     EXPECT_EQ(w->txtProvNasc->itemText(0), "AG");
     EXPECT_EQ(w->txtProvNasc->itemText(111), "VV");
     EXPECT_EQ(w->txtProvRes->itemText(85), "RM");
-    type(w->txtProvNasc, "rmx");
+    typeInto(w->txtProvNasc, "rmx");
     EXPECT_EQ(w->txtProvNasc->currentText(), "RM");
     // The list selection is cleared on entry; what the box shows stays.
     w->txtProvRes->setCurrentIndex(10);
@@ -218,7 +205,7 @@ TEST_F(RegistryTest, EnterVisitsEveryFieldOnceAndWraps) {
 }
 
 TEST_F(RegistryTest, EmptyArchiveAnswersEveryBrowseCommand) {
-    type(w->txtCognome, "Bozza");
+    typeInto(w->txtCognome, "Bozza");
     for (CommandButton* command : {w->cmdPrimo, w->cmdUltimo, w->cmdAvanti, w->cmdIndietro}) {
         SCOPED_TRACE(command->objectName().toStdString());
         click(command);
@@ -236,7 +223,7 @@ TEST_F(RegistryTest, SaveAppendsThenOverwritesTheSameRecord) {
     EXPECT_EQ(messages(), one(MessageKind::Information, kAdded));
     EXPECT_EQ(w->lblPosizione->text(), "1");
     EXPECT_EQ(count(), 1);
-    type(w->txtNome, "Giuseppe");
+    typeInto(w->txtNome, "Giuseppe");
     click(w->cmdSalva);
     EXPECT_EQ(messages(), one(MessageKind::Information, kUpdated));
     EXPECT_EQ(w->lblPosizione->text(), "1");
@@ -274,7 +261,7 @@ TEST_F(RegistryTest, BrowsingMovesThroughTheArchive) {
     EXPECT_EQ(messages(), one(MessageKind::Information, kAdded));
 
     // Edits are dropped by a browse command without a question.
-    type(w->txtCognome, "Modificato");
+    typeInto(w->txtCognome, "Modificato");
     click(w->cmdIndietro);
     click(w->cmdAvanti);
     EXPECT_EQ(w->txtCognome->text(), "Quattro");
@@ -293,9 +280,9 @@ TEST_F(RegistryTest, SaveChecksInOrder) {
         QStringLiteral(" non esiste.\n\r\n\rPer poter salvare la scheda è necessario indicare "
                        "una data valida nel formato gg/mm/aaaa.");
     const std::vector<Case> cases = {
-        {"surname of blanks", [&] { type(w->txtCognome, "   "); }, MessageKind::Warning,
+        {"surname of blanks", [&] { typeInto(w->txtCognome, "   "); }, MessageKind::Warning,
          "Attenzione: per salvare la scheda è necessario indicare il cognome del lavoratore.", w->txtCognome},
-        {"no first name", [&] { type(w->txtCognome, "Rossi"); }, MessageKind::Warning,
+        {"no first name", [&] { typeInto(w->txtCognome, "Rossi"); }, MessageKind::Warning,
          "Attenzione: per salvare la scheda è necessario indicare il nome del lavoratore.", w->txtNome},
         {"no start date",
          [&] {
@@ -373,12 +360,12 @@ TEST_F(RegistryTest, SaveChecksInOrder) {
 }
 
 TEST_F(RegistryTest, SavedBytesAreTheStoredFormOfWhatWasTyped) {
-    type(w->txtCognome, "  D'Angelo  ");
-    type(w->txtNome, QStringLiteral("Nicolò"));
-    type(w->txtNote, QString(60, u'n'));
-    type(w->txtComuneNasc, QStringLiteral("Forlì € Ω"));
+    typeInto(w->txtCognome, "  D'Angelo  ");
+    typeInto(w->txtNome, QStringLiteral("Nicolò"));
+    typeInto(w->txtNote, QString(60, u'n'));
+    typeInto(w->txtComuneNasc, QStringLiteral("Forlì € Ω"));
     w->txtTotale->clear();
-    type(w->txtTotale, "1250,5");
+    typeInto(w->txtTotale, "1250,5");
     key(w->txtTotale, Qt::Key_Tab);
     w->lblDesc03->setText("  Carta d'identità ");
     click(w->cmdSalva);
@@ -413,7 +400,7 @@ TEST_F(RegistryTest, SavedBytesAreTheStoredFormOfWhatWasTyped) {
 TEST_F(RegistryTest, AnAmountStillBeingTypedIsSavedAsTheScreenThenShowsIt) {
     fillRequired();
     w->txtTotale->clear();
-    type(w->txtTotale, "1,5");
+    typeInto(w->txtTotale, "1,5");
     ASSERT_TRUE(w->txtTotale->hasFocus());
     click(w->cmdSalva);
     ASSERT_EQ(messages(), one(MessageKind::Information, kAdded));
@@ -462,11 +449,7 @@ TEST_F(RegistryTest, ARecordFullToEveryCapacityIsShownWholeAndSavedByteForByte) 
                                                {F::Scadenza, QStringLiteral("31/12/2026")},
                                                {F::Preavviso, QStringLiteral("999")}});
     ASSERT_TRUE(archive::append(path(), full).ok());
-    const auto bytes = [&] {
-        QFile f(path());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    };
-    const QByteArray before = bytes();
+    const QByteArray before = fileBytes(path());
     click(w->cmdPrimo);
     for (int i = 0; i < F::FieldCount; ++i) {
         const auto field = F::Field(i);
@@ -475,11 +458,11 @@ TEST_F(RegistryTest, ARecordFullToEveryCapacityIsShownWholeAndSavedByteForByte) 
     EXPECT_EQ(w->txtRata->text().size(), 50);
     click(w->cmdSalva);
     EXPECT_EQ(messages(), one(MessageKind::Information, kUpdated));
-    EXPECT_EQ(bytes(), before);
+    EXPECT_EQ(fileBytes(path()), before);
 
     // A money box keeps its normalised amount whole where its field holds it.
     w->txtRata->clear();
-    type(w->txtRata, "1234567890123456789");
+    typeInto(w->txtRata, "1234567890123456789");
     key(w->txtRata, Qt::Key_Tab);
     EXPECT_EQ(w->txtRata->text(), "123456789012345,00");
 }
@@ -565,7 +548,7 @@ TEST_F(RegistryTest, ARecordNumberPastTheEndIsNeverWritten) {
 }
 
 TEST_F(RegistryTest, EmailButtonOpensAMessageToTheTrimmedAddress) {
-    type(w->txtEmail, "mario@rossi.it");
+    typeInto(w->txtEmail, "mario@rossi.it");
     click(w->btnEmail);
     w->txtEmail->clear();
     click(w->btnEmail);

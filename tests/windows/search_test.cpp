@@ -14,6 +14,7 @@
 #include "framework/widgets.h"
 #include "support/app_fixture.h"
 #include "support/keys.h"
+#include "support/windows.h"
 #include "windows/common/listwindow.h"
 #include "windows/app/tfrmavvio.h"
 #include "windows/registry/tfrmdarinnovare.h"
@@ -75,48 +76,11 @@ protected:
             ASSERT_TRUE(archive::append(path(), record(w)).ok());
     }
     QString path() const { return employeeArchivePath(folder.path()); }
-    void openRegistry() {
-        auto* menu = app->window<TfrmAvvio>();
-        app->showWindow(menu);
-        click(menu->btnLavoratori);
-        activate(registryWindow);
+    void withSearch(const std::function<void(TfrmTrovaIstruttori*)>& body) {
+        withWindow<TfrmTrovaIstruttori>(registryWindow->cmdTrova, body);
     }
-
-    // Runs @p body against the window that @p opens brings up; the body closes it.
-    template <typename W> void withWindow(const std::function<void()>& opens, std::function<void(W*)> body) {
-        bool ran = false;
-        fake->modalHandlers.push_back([&](QDialog* d) {
-            auto* window = qobject_cast<W*>(d);
-            ASSERT_NE(window, nullptr);
-            activate(window);
-            ran = true;
-            body(window);
-        });
-        opens();
-        EXPECT_TRUE(ran);
-        EXPECT_TRUE(fake->modalHandlers.empty());
-    }
-    void withSearch(std::function<void(TfrmTrovaIstruttori*)> body) {
-        withWindow<TfrmTrovaIstruttori>([&] { click(registryWindow->cmdTrova); }, std::move(body));
-    }
-    void withExpiring(std::function<void(TfrmDaRinnovare*)> body) {
-        withWindow<TfrmDaRinnovare>([&] { click(registryWindow->cmdScaduti); }, std::move(body));
-    }
-    static void type(QLineEdit* box, const QString& text) {
-        box->setFocus();
-        typeText(box, text);
-    }
-    static void doubleClickRow(ListView* list, int row) {
-        list->selectRow(row);
-        const QPoint centre = list->visualRect(list->model()->index(row, 0)).center();
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
-        QApplication::processEvents();
-    }
-    static int rowOf(ListView* list, const QString& part) {
-        for (int i = 0; i < list->count(); ++i)
-            if (list->lines().at(i).contains(part))
-                return i;
-        return -1;
+    void withExpiring(const std::function<void(TfrmDaRinnovare*)>& body) {
+        withWindow<TfrmDaRinnovare>(registryWindow->cmdScaduti, body);
     }
 
     TfrmIstruttori* registryWindow = nullptr;
@@ -277,8 +241,8 @@ TEST_F(SearchTest, TheWorkWindowReceivesSixFieldsOnly) {
     typeText(years->txtAnnoPreventivi, QStringLiteral("2026"));
     click(years->btnApriPreventivi);
     activate(work);
-    type(work->txtAttivita, QStringLiteral("Potatura"));
-    type(work->txtCognome, QStringLiteral("Altro"));
+    typeInto(work->txtAttivita, QStringLiteral("Potatura"));
+    typeInto(work->txtCognome, QStringLiteral("Altro"));
 
     withWindow<TfrmTrovaIstruttori>([&] { click(work->impLavoratore); },
                                     [&](TfrmTrovaIstruttori* d) {

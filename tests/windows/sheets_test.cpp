@@ -11,12 +11,10 @@
 #include "framework/widgets.h"
 #include "support/app_fixture.h"
 #include "support/keys.h"
-#include "windows/app/tfrmavvio.h"
 #include "windows/registry/tfrmanteprimaistruttore.h"
 #include "windows/registry/tfrmistruttori.h"
 #include "windows/registry/tfrmstampaistruttore.h"
 #include "windows/work/tfrmlavori.h"
-#include "windows/work/tfrmmenulavori.h"
 #include "windows/work/tfrmstampalavoro.h"
 
 using namespace orvelia;
@@ -68,31 +66,10 @@ protected:
         // Whatever is printed goes to a file, never to a printer of this machine.
         fake->printFile = folder.filePath(QStringLiteral("stampa.pdf"));
     }
-    TfrmIstruttori* openRegistry() {
-        auto* menu = app->window<TfrmAvvio>();
-        app->showWindow(menu);
-        click(menu->btnLavoratori);
-        auto* w = app->window<TfrmIstruttori>();
-        activate(w);
-        return w;
-    }
-    TfrmLavori* openWorkYear() {
-        auto* main = app->window<TfrmAvvio>();
-        app->showWindow(main);
-        click(main->btnLavori);
-        auto* menu = app->window<TfrmMenuLavori>();
-        activate(menu);
-        menu->txtAnnoPreventivi->clear();
-        typeText(menu->txtAnnoPreventivi, QStringLiteral("2026"));
-        click(menu->btnApriPreventivi);
-        auto* w = app->window<TfrmLavori>();
-        activate(w);
-        return w;
-    }
     /// Clicks @p command of the data window, and @p button of the sheet window it opens.
     void openAndPress(QWidget* command, const char* className, const char* button,
                       const QString& caption = QStringLiteral(" Stampa scheda")) {
-        fake->modalHandlers.push_back([=](QDialog* d) {
+        withWindow<QDialog>(command, [&](QDialog* d) {
             EXPECT_EQ(d->objectName(), className);
             EXPECT_EQ(d->windowTitle(), caption);
             auto* pressed = d->findChild<QPushButton*>(QString::fromLatin1(button));
@@ -100,13 +77,6 @@ protected:
             QTest::mouseClick(pressed, Qt::LeftButton);
             EXPECT_FALSE(d->isVisible());
         });
-        click(command);
-        EXPECT_TRUE(fake->modalHandlers.empty());
-    }
-    static void type(QWidget* box, const QString& text) {
-        box->setFocus();
-        QApplication::processEvents();
-        typeText(box, text);
     }
 
     report::Capture capture;
@@ -173,8 +143,8 @@ const EmployeeRow kEmployeeRows[] = {
 TEST_F(SheetsTest, EmployeeSheetPrintsEveryRowAsItStandsOnScreen) {
     TfrmIstruttori* w = openRegistry();
     // Nothing saved: the sheet comes from the screen only.
-    type(w->txtCognome, QStringLiteral("  Rossi "));
-    type(w->txtNome, QStringLiteral("Mario  "));
+    typeInto(w->txtCognome, QStringLiteral("  Rossi "));
+    typeInto(w->txtNome, QStringLiteral("Mario  "));
     w->txtComuneNasc->setText(QStringLiteral("Roma"));
     w->txtProvNasc->setCurrentText(QStringLiteral("RM"));
     w->txtComuneRes->setText(QStringLiteral(" Milano"));
@@ -274,7 +244,7 @@ TEST_F(SheetsTest, AnnullaClosesWithoutPrinting) {
     openAndPress(w->cmdStampa, "TfrmStampaIstruttore", "btnAnnulla");
     openAndPress(w->cmdAnteprima, "TfrmAnteprimaIstruttore", "btnAnnulla",
                  QStringLiteral(" Anteprima di stampa"));
-    TfrmLavori* work = openWorkYear();
+    TfrmLavori* work = openWorkYear(QStringLiteral("2026"), {"TfrmIstruttori"}); // the registry stays open
     openAndPress(work->cmdStampa, "TfrmStampaLavoro", "btnAnnulla");
     EXPECT_TRUE(capture.printed.empty());
     EXPECT_TRUE(capture.previewed.empty());
@@ -284,9 +254,9 @@ TEST_F(SheetsTest, AnnullaClosesWithoutPrinting) {
 
 TEST_F(SheetsTest, WorkSheetPrintsTheScreenWithLongTextsFitted) {
     TfrmLavori* w = openWorkYear();
-    type(w->txtCognome, QStringLiteral("Rossi"));
-    type(w->txtNome, QStringLiteral(" Mario"));
-    type(w->txtCodFisc, QStringLiteral("rssmra80a01h501u"));
+    typeInto(w->txtCognome, QStringLiteral("Rossi"));
+    typeInto(w->txtNome, QStringLiteral(" Mario"));
+    typeInto(w->txtCodFisc, QStringLiteral("rssmra80a01h501u"));
     w->txtLuogo->setText(QStringLiteral(" Sede di Roma [B] "));
     w->txtRecapito->setText(QStringLiteral("333 1234567"));
     w->txtMansione->setText(QStringLiteral("Manutenzione"));
@@ -386,7 +356,7 @@ TEST_F(SheetsTest, BothSheetsRenderToPdf) {
     fake->printFile = employeePdf;
     openAndPress(registry->cmdStampa, "TfrmStampaIstruttore", "btnStampa");
 
-    TfrmLavori* work = openWorkYear();
+    TfrmLavori* work = openWorkYear(QStringLiteral("2026"), {"TfrmIstruttori"}); // the registry stays open
     work->txtCognome->setText(QStringLiteral("Rossi"));
     work->txtNote->setText(longText(QStringLiteral("nota")));
     const QString workPdf = folder.filePath(QStringLiteral("scheda_lavoro.pdf"));

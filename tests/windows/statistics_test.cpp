@@ -42,11 +42,7 @@ protected:
         r[TSchedaLavoro::TotDovuto] = QString::fromUtf8(amount);
         ASSERT_TRUE(archive::append(workArchivePath(folder.path(), year), r).ok());
     }
-    void openYear(const QString& year) {
-        w->txtAnno->clear();
-        typeText(w->txtAnno, year);
-        click(w->btnApri);
-    }
+    void openYear(const QString& year) { typeAndPress(w->txtAnno, year, w->btnApri); }
     QStringList monthTexts() const {
         QStringList texts;
         for (QLabel* label : w->monthLabels())

@@ -13,6 +13,7 @@
 #include "framework/widgets.h"
 #include "support/app_fixture.h"
 #include "support/keys.h"
+#include "support/records.h"
 #include "windows/app/tfrmavvio.h"
 #include "windows/help/tfrmguida.h"
 #include "windows/registry/tfrmtrovaistruttori.h"
@@ -22,7 +23,6 @@
 
 using namespace orvelia;
 using namespace orvelia::test;
-using F = TSchedaLavoro;
 
 namespace {
 
@@ -32,19 +32,6 @@ const QString kPrintEmpty =
     QStringLiteral("Operazione di stampa non applicabile: il riepilogo non contiene nessuna voce.");
 const QString kPrintQuestion = QStringLiteral("Si vuole stampare il presente riepilogo?");
 
-Record work(const QString& activity, const QString& date, const QString& codFisc, const QString& amount,
-            const QString& surname = QStringLiteral("Rossi"), const QString& name = QStringLiteral("Mario")) {
-    Record r(F::layout);
-    r[F::Attivita] = activity;
-    r[F::Data] = date;
-    r[F::Cognome] = surname;
-    r[F::Nome] = name;
-    r[F::CodFisc] = codFisc;
-    r[F::Recapito] = QStringLiteral("3331234567");
-    r[F::TotDovuto] = amount;
-    return r;
-}
-
 class SummaryWindows : public AppFixture {
 protected:
     void SetUp() override {
@@ -53,18 +40,9 @@ protected:
         criteria = app->window<TfrmMenuRiepilogoPagamenti>();
         ASSERT_TRUE(reports && criteria);
     }
-    void openReports() {
-        auto* main = app->window<TfrmAvvio>();
-        app->showWindow(main);
-        click(main->btnCompensi);
-        ASSERT_EQ(visibleWindows(), QStringList{"TfrmMenuPagamenti"});
-        activate(reports);
-    }
     void openCriteria() {
-        openReports();
-        click(reports->btnRiepiloghi);
-        ASSERT_EQ(visibleWindows(), QStringList{"TfrmMenuRiepilogoPagamenti"});
-        activate(criteria);
+        click(openReportsMenu()->btnRiepiloghi);
+        arriveAt(criteria);
     }
     void add(const Record& r, const QString& year = QStringLiteral("2026")) {
         ASSERT_TRUE(archive::append(workArchivePath(folder.path(), year), r).ok());
@@ -85,15 +63,11 @@ protected:
     }
     /// Presses "Visualizza riepilogo" and runs @p inside while the list window is shown.
     void showSummary(const std::function<void(TfrmRiepPagamenti*)>& inside) {
-        fake->modalHandlers.push_back([&](QDialog* d) {
-            auto* list = qobject_cast<TfrmRiepPagamenti*>(d);
-            ASSERT_NE(list, nullptr);
+        withWindow<TfrmRiepPagamenti>(criteria->btnVisualizza, [&](TfrmRiepPagamenti* list) {
             inside(list);
             if (list->isVisible())
                 click(list->btnEsci);
         });
-        click(criteria->btnVisualizza);
-        EXPECT_TRUE(fake->modalHandlers.empty());
         EXPECT_FALSE(criteria->lblAttendere->isVisible());
     }
     TfrmMenuPagamenti* reports = nullptr;
@@ -103,7 +77,7 @@ protected:
 } // namespace
 
 TEST_F(SummaryWindows, ReportsMenuGoesWhereItsTagSays) {
-    openReports();
+    openReportsMenu();
     EXPECT_EQ(reports->windowTitle(), " Orvelia - Riepilogo compensi");
     EXPECT_TRUE(reports->windowState() & Qt::WindowMaximized);
     EXPECT_EQ(reports->lblMemory->text(), "avvio");
@@ -123,7 +97,7 @@ TEST_F(SummaryWindows, ReportsMenuGoesWhereItsTagSays) {
     click(reports->imgEsci);
     EXPECT_EQ(visibleWindows(), QStringList{"TfrmAvvio"});
 
-    openReports();
+    openReportsMenu();
     click(reports->icoLibri);
     EXPECT_EQ(visibleWindows(), QStringList{"TfrmMenuRiepilogoPagamenti"});
     // Leaving the criteria goes to the main menu, not back to the reports menu.
@@ -131,14 +105,14 @@ TEST_F(SummaryWindows, ReportsMenuGoesWhereItsTagSays) {
     EXPECT_EQ(visibleWindows(), QStringList{"TfrmAvvio"});
 
     // The tag chosen before is forgotten: the menu shows "avvio" again and its close box leads back.
-    openReports();
+    openReportsMenu();
     EXPECT_EQ(reports->lblMemory->text(), "avvio");
     reports->close();
     EXPECT_EQ(visibleWindows(), QStringList{"TfrmAvvio"});
 
     for (QWidget* statistics :
          {static_cast<QWidget*>(reports->btnStatistiche), static_cast<QWidget*>(reports->icoDVD)}) {
-        openReports();
+        openReportsMenu();
         click(statistics);
         EXPECT_EQ(reports->lblMemory->text(), "statistiche");
         const QString expected =
@@ -166,7 +140,7 @@ TEST_F(SummaryWindows, CriteriaWindowStartsAfreshAndGuardsItsKeys) {
     typeText(criteria->txtTipologia, "rss");
     interval("01", "Marzo", "31", "Marzo");
     click(criteria->btnEsci);
-    openReports();
+    openReportsMenu();
     click(reports->btnRiepiloghi);
     activate(criteria);
     EXPECT_EQ(criteria->txtAnno->text(), "2026");
@@ -289,13 +263,14 @@ TEST_F(SummaryWindows, RefusedCriteriaSayWhyAndMoveTheFocus) {
 }
 
 TEST_F(SummaryWindows, SummaryListsSortedLinesWithWorkerIntervalAndTotal) {
-    add(work("Potatura siepi", "15/03/2026", "RSSMRA80A01H501U", "10,10"));
-    add(work("Potatura siepi", "02/03/2026", "RSSMRA80A01H501U", "20,20"));
-    add(work("irrigazione", "20/03/2026", "crsrss70c01l219k", "5,00", "Corsi", "Rossana"));
-    add(work("Lavaggio vetri", "10/03/2026", "BNCLRA85B41F205X", "7,00", "Bianchi", "Laura"));
-    add(work("Potatura siepi", "10/03/2025", "RSSMRA80A01H501U", "99,00"));         // another year's date
-    add(work("Potatura siepi", "01/04/2026", "RSSMRA80A01H501U", "99,00"));         // after the interval
-    add(work("Potatura siepi", "12/03/2026", "RSSMRA80A01H501U", "99,00"), "2025"); // another year's file
+    add(workRecord("Potatura siepi", "15/03/2026", "RSSMRA80A01H501U", "10,10"));
+    add(workRecord("Potatura siepi", "02/03/2026", "RSSMRA80A01H501U", "20,20"));
+    add(workRecord("irrigazione", "20/03/2026", "crsrss70c01l219k", "5,00", "Corsi", "Rossana"));
+    add(workRecord("Lavaggio vetri", "10/03/2026", "BNCLRA85B41F205X", "7,00", "Bianchi", "Laura"));
+    add(workRecord("Potatura siepi", "10/03/2025", "RSSMRA80A01H501U", "99,00")); // another year's date
+    add(workRecord("Potatura siepi", "01/04/2026", "RSSMRA80A01H501U", "99,00")); // after the interval
+    add(workRecord("Potatura siepi", "12/03/2026", "RSSMRA80A01H501U", "99,00"),
+        "2025"); // another year's file
 
     openCriteria();
     interval("01", "Marzo", "31", "Marzo");
@@ -322,7 +297,7 @@ TEST_F(SummaryWindows, SummaryListsSortedLinesWithWorkerIntervalAndTotal) {
     });
 
     // All workers: the label says so and 02/03 sorts before 15/01 by its text.
-    add(work("Potatura siepi", "15/01/2026", "RSSMRA80A01H501U", "1,00"));
+    add(workRecord("Potatura siepi", "15/01/2026", "RSSMRA80A01H501U", "1,00"));
     criteria->txtTipologia->clear();
     interval("01", "Gennaio", "31", "Dicembre");
     showSummary([&](TfrmRiepPagamenti* list) {
@@ -359,9 +334,9 @@ TEST_F(SummaryWindows, EmptyYearGivesAnEmptySummaryThatCannotBePrinted) {
 }
 
 TEST_F(SummaryWindows, UnreadableAmountStopsTheSummaryAndSaysSo) {
-    add(work("Potatura siepi", "02/03/2026", "RSSMRA80A01H501U", "10,00"));
-    add(work("Potatura siepi", "05/03/2026", "BNCLRA85B41F205X", "12.50", "Bianchi", "Laura"));
-    add(work("Potatura siepi", "09/03/2026", "RSSMRA80A01H501U", "20,00"));
+    add(workRecord("Potatura siepi", "02/03/2026", "RSSMRA80A01H501U", "10,00"));
+    add(workRecord("Potatura siepi", "05/03/2026", "BNCLRA85B41F205X", "12.50", "Bianchi", "Laura"));
+    add(workRecord("Potatura siepi", "09/03/2026", "RSSMRA80A01H501U", "20,00"));
     openCriteria();
     interval("01", "Marzo", "31", "Marzo");
     showSummary([&](TfrmRiepPagamenti* list) {
@@ -384,8 +359,9 @@ TEST_F(SummaryWindows, PrintAsksThenPrintsTheLinesAndTheClosingLines) {
     // More lines than one landscape page holds.
     for (int day = 1; day <= 28; ++day)
         for (int k = 0; k < 3; ++k)
-            add(work(QStringLiteral("Attività %1").arg(k),
-                     QStringLiteral("%1/02/2026").arg(day, 2, 10, QChar('0')), "RSSMRA80A01H501U", "0,10"));
+            add(workRecord(QStringLiteral("Attività %1").arg(k),
+                           QStringLiteral("%1/02/2026").arg(day, 2, 10, QChar('0')), "RSSMRA80A01H501U",
+                           "0,10"));
     openCriteria();
     interval("01", "Febbraio", "28", "Febbraio");
     typeText(criteria->txtTipologia, "rssmra");
@@ -427,9 +403,9 @@ TEST_F(SummaryWindows, PrintAsksThenPrintsTheLinesAndTheClosingLines) {
 }
 
 TEST_F(SummaryWindows, QuickFindKeyOutlivesTheListWindow) {
-    add(work("Potatura siepi", "02/03/2026", "RSSMRA80A01H501U", "1,00"));
-    add(work("Potatura siepi", "03/03/2026", "RSSMRA80A01H501U", "1,00"));
-    add(work("Semina prato", "04/03/2026", "RSSMRA80A01H501U", "1,00"));
+    add(workRecord("Potatura siepi", "02/03/2026", "RSSMRA80A01H501U", "1,00"));
+    add(workRecord("Potatura siepi", "03/03/2026", "RSSMRA80A01H501U", "1,00"));
+    add(workRecord("Semina prato", "04/03/2026", "RSSMRA80A01H501U", "1,00"));
     openCriteria();
     interval("01", "Marzo", "31", "Marzo");
     auto find = [](TfrmRiepPagamenti* list, const QString& text) {

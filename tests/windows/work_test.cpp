@@ -44,28 +44,8 @@ protected:
         w = app->window<TfrmLavori>();
         ASSERT_TRUE(menu && w);
     }
-    void openYearSelection() {
-        auto* main = app->window<TfrmAvvio>();
-        app->showWindow(main);
-        click(main->btnLavori);
-        ASSERT_EQ(visibleWindows(), QStringList{"TfrmMenuLavori"});
-        activate(menu);
-    }
-    void openYear(const QString& year = QStringLiteral("2026")) {
-        openYearSelection();
-        menu->txtAnnoPreventivi->clear();
-        typeText(menu->txtAnnoPreventivi, year);
-        click(menu->btnApriPreventivi);
-        ASSERT_EQ(visibleWindows(), QStringList{"TfrmLavori"});
-        activate(w);
-    }
     QString path(const QString& year = QStringLiteral("2026")) const {
         return workArchivePath(folder.path(), year);
-    }
-    void type(QWidget* box, const QString& text) {
-        box->setFocus();
-        QApplication::processEvents();
-        typeText(box, text);
     }
     static void choose(QComboBox* box, const QString& value) { box->setCurrentText(value); }
     void times(const char* start, const char* end) {
@@ -76,18 +56,16 @@ protected:
         choose(w->txtAMin, e.right(2));
     }
     void fillRequired() {
-        type(w->txtCognome, "Rossi");
-        type(w->txtNome, "Mario");
-        type(w->txtCodFisc, "rssmra80a01h501u");
-        type(w->txtAttivita, "Manutenzione del giardino");
+        typeInto(w->txtCognome, "Rossi");
+        typeInto(w->txtNome, "Mario");
+        typeInto(w->txtCodFisc, "rssmra80a01h501u");
+        typeInto(w->txtAttivita, "Manutenzione del giardino");
     }
     void typeRate(const QString& rate) {
         w->txtCompensoOra->clear();
-        type(w->txtCompensoOra, rate);
+        typeInto(w->txtCompensoOra, rate);
         key(w->txtCompensoOra, Qt::Key_Return); // Enter leaves for the amount button
     }
-    std::vector<ShownMessage> messages() { return fake->takeMessages(); }
-    static std::vector<ShownMessage> one(MessageKind kind, const QString& text) { return {{kind, text}}; }
     Record stored(qint64 k, const QString& year = QStringLiteral("2026")) const {
         return *archive::read(path(year), k, F::layout);
     }
@@ -133,9 +111,9 @@ TEST_F(WorkTest, YearSelectionLeadsToTheWorkWindowOrBack) {
 }
 
 TEST_F(WorkTest, ANewRecordHasItsDefaults) {
-    openYear();
+    openWorkYear();
     EXPECT_EQ(w->panInfo->text(), "Pronto per archiviare una nuova scheda...");
-    type(w->txtCognome, "Bozza");
+    typeInto(w->txtCognome, "Bozza");
     w->chkIncompleto->setChecked(true);
     choose(w->txtAOre, "12");
     click(w->cmdNuovo);
@@ -157,7 +135,7 @@ TEST_F(WorkTest, ANewRecordHasItsDefaults) {
 }
 
 TEST_F(WorkTest, ANewYearsFirstBrowseCreatesItsEmptyFile) {
-    openYear("2031");
+    openWorkYear("2031");
     EXPECT_FALSE(QFile::exists(path("2031")));
     for (CommandButton* command : {w->cmdPrimo, w->cmdUltimo, w->cmdAvanti, w->cmdIndietro}) {
         SCOPED_TRACE(command->objectName().toStdString());
@@ -169,7 +147,7 @@ TEST_F(WorkTest, ANewYearsFirstBrowseCreatesItsEmptyFile) {
 }
 
 TEST_F(WorkTest, HoursAndPayThroughTheWindow) {
-    openYear();
+    openWorkYear();
     struct Case {
         const char* start;
         const char* end;
@@ -201,7 +179,7 @@ TEST_F(WorkTest, HoursAndPayThroughTheWindow) {
 }
 
 TEST_F(WorkTest, RatesAsTypedAndAsShown) {
-    openYear();
+    openWorkYear();
     struct Case {
         const char* typed;
         const char* shown;
@@ -214,13 +192,13 @@ TEST_F(WorkTest, RatesAsTypedAndAsShown) {
         EXPECT_EQ(w->txtCompensoOra->text(), c.shown);
     }
     // Tab does not leave the rate box
-    type(w->txtCompensoOra, "");
+    typeInto(w->txtCompensoOra, "");
     key(w->txtCompensoOra, Qt::Key_Tab);
     EXPECT_TRUE(w->txtCompensoOra->hasFocus());
 }
 
 TEST_F(WorkTest, UnreadableRateGivesZerosWithoutAMessage) {
-    openYear();
+    openWorkYear();
     times("08:00", "12:00");
     w->txtCompensoOra->setText("");
     click(w->btnCalcolaDovuto);
@@ -232,7 +210,7 @@ TEST_F(WorkTest, UnreadableRateGivesZerosWithoutAMessage) {
 }
 
 TEST_F(WorkTest, StartAfterEnd) {
-    openYear();
+    openWorkYear();
     times("08:00", "10:00");
     w->txtCompensoOra->setText("10");
     click(w->btnCalcolaOre);
@@ -253,7 +231,7 @@ TEST_F(WorkTest, StartAfterEnd) {
 }
 
 TEST_F(WorkTest, SaveChecksInOrder) {
-    openYear();
+    openWorkYear();
     const QString need = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
     struct Step {
         QString text;
@@ -263,11 +241,11 @@ TEST_F(WorkTest, SaveChecksInOrder) {
     w->txtData->clear();
     const std::vector<Step> steps = {
         {need + "la data della prestazione lavorativa.", w->txtData, [&] { click(w->impData); }},
-        {need + "il cognome del lavoratore.", w->txtCognome, [&] { type(w->txtCognome, "Rossi"); }},
-        {need + "il nome del lavoratore.", w->txtNome, [&] { type(w->txtNome, "Mario"); }},
-        {need + "il codice fiscale del lavoratore.", w->txtCodFisc, [&] { type(w->txtCodFisc, "RSS"); }},
+        {need + "il cognome del lavoratore.", w->txtCognome, [&] { typeInto(w->txtCognome, "Rossi"); }},
+        {need + "il nome del lavoratore.", w->txtNome, [&] { typeInto(w->txtNome, "Mario"); }},
+        {need + "il codice fiscale del lavoratore.", w->txtCodFisc, [&] { typeInto(w->txtCodFisc, "RSS"); }},
         {need + "l'attività svolta dal lavoratore.", w->txtAttivita,
-         [&] { type(w->txtAttivita, "Pulizie"); }},
+         [&] { typeInto(w->txtAttivita, "Pulizie"); }},
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(s.text.toStdString());
@@ -281,7 +259,7 @@ TEST_F(WorkTest, SaveChecksInOrder) {
 }
 
 TEST_F(WorkTest, SaveAppendsThenOverwritesAndEqualTimesGiveZeroHours) {
-    openYear();
+    openWorkYear();
     fillRequired();
     times("08:00", "08:00");
     w->txtCompensoOra->setText("10");
@@ -300,7 +278,7 @@ TEST_F(WorkTest, SaveAppendsThenOverwritesAndEqualTimesGiveZeroHours) {
 }
 
 TEST_F(WorkTest, AFailedSaveLeavesNothingAndTheNextSaveStoresTheRecordOnce) {
-    openYear();
+    openWorkYear();
     fillRequired();
     {
         ScopedFaults faults(failFirst(sys::FileOp::Flush, path()));
@@ -315,7 +293,7 @@ TEST_F(WorkTest, AFailedSaveLeavesNothingAndTheNextSaveStoresTheRecordOnce) {
 }
 
 TEST_F(WorkTest, DuplicateMakesASecondShift) {
-    openYear();
+    openWorkYear();
     click(w->cmdDuplica);
     EXPECT_EQ(messages(), one(MessageKind::Warning,
                               "Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
@@ -323,7 +301,7 @@ TEST_F(WorkTest, DuplicateMakesASecondShift) {
     fillRequired();
     times("08:00", "12:00");
     w->txtCompensoOra->setText("12,5");
-    type(w->txtNomeProg, "Villa Ada");
+    typeInto(w->txtNomeProg, "Villa Ada");
     w->chkIncompleto->setChecked(true);
     w->lblFile01->setText("foto.jpg");
     w->lblDesc01->setText("Foto del cantiere");
@@ -362,23 +340,23 @@ TEST_F(WorkTest, DuplicateMakesASecondShift) {
 }
 
 TEST_F(WorkTest, EveryFieldIsStoredByteExact) {
-    openYear();
-    type(w->txtCognome, "  Esposito ");
-    type(w->txtNome, QStringLiteral("Nicolò"));
-    type(w->txtCodFisc, "spsncl85c12f839k");
-    type(w->txtRecapito, "081 555 1234");
-    type(w->txtMansione, "Giardiniere");
-    type(w->txtCategoria, "Operaio");
-    type(w->txtLuogo, "Napoli");
-    type(w->txtAttivita, QStringLiteral("Potatura è pulizia"));
+    openWorkYear();
+    typeInto(w->txtCognome, "  Esposito ");
+    typeInto(w->txtNome, QStringLiteral("Nicolò"));
+    typeInto(w->txtCodFisc, "spsncl85c12f839k");
+    typeInto(w->txtRecapito, "081 555 1234");
+    typeInto(w->txtMansione, "Giardiniere");
+    typeInto(w->txtCategoria, "Operaio");
+    typeInto(w->txtLuogo, "Napoli");
+    typeInto(w->txtAttivita, QStringLiteral("Potatura è pulizia"));
     times("09:15", "17:45");
     w->txtCompensoOra->setText("12,5");
-    type(w->txtNomeProg, "Parco");
-    type(w->txtCodiceProg, "P-01");
-    type(w->txtAmbitoProg, "Verde");
-    type(w->txtPostazione, "Serra 2");
-    type(w->txtMateriali, "Forbici");
-    type(w->txtNote, QString(300, u'x'));
+    typeInto(w->txtNomeProg, "Parco");
+    typeInto(w->txtCodiceProg, "P-01");
+    typeInto(w->txtAmbitoProg, "Verde");
+    typeInto(w->txtPostazione, "Serra 2");
+    typeInto(w->txtMateriali, "Forbici");
+    typeInto(w->txtNote, QString(300, u'x'));
     w->chkIncompleto->setChecked(true);
     w->lblFile02->setText("doc.pdf");
     w->lblDesc03->setText("Descrizione");
@@ -446,7 +424,7 @@ TEST_F(WorkTest, ARecordFullToEveryCapacityIsShownWholeAndSavedAsItWas) {
     QFile f(path());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray before = f.readAll();
-    openYear();
+    openWorkYear();
     click(w->cmdPrimo);
     for (QLineEdit* box : w->findChildren<QLineEdit*>()) {
         const QByteArray name = box->objectName().mid(3).toLatin1();
@@ -490,7 +468,7 @@ TEST_F(WorkTest, ARecordWrittenAsRawBytesIsDisplayed) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(raw);
     }
-    openYear();
+    openWorkYear();
     click(w->cmdPrimo);
     EXPECT_EQ(w->lblPosizione->text(), "1");
     EXPECT_EQ(w->txtCognome->text(), "Neri");
@@ -519,7 +497,7 @@ TEST_F(WorkTest, ARecordWrittenAsRawBytesIsDisplayed) {
 }
 
 TEST_F(WorkTest, TimeListsTakeNoKeys) {
-    openYear();
+    openWorkYear();
     w->txtDaOre->setFocus();
     QApplication::processEvents();
     for (Qt::Key k : {Qt::Key_5, Qt::Key_Down, Qt::Key_End, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Space})
@@ -529,7 +507,7 @@ TEST_F(WorkTest, TimeListsTakeNoKeys) {
 }
 
 TEST_F(WorkTest, DateFieldOpensTheCalendar) {
-    openYear();
+    openWorkYear();
     w->txtData->setFocus();
     QApplication::processEvents();
     key(w->txtData, Qt::Key_Backspace);
@@ -564,7 +542,7 @@ TEST_F(WorkTest, DateFieldOpensTheCalendar) {
 }
 
 TEST_F(WorkTest, CalendarWithAnotherTagDoesNothing) {
-    openYear();
+    openWorkYear();
     w->txtData->setText("01/01/2026");
     TfrmCalendario cal(w);
     writeCallerTag(&cal, "altro");
@@ -575,7 +553,7 @@ TEST_F(WorkTest, CalendarWithAnotherTagDoesNothing) {
 }
 
 TEST_F(WorkTest, EnterFollowsTheChain) {
-    openYear();
+    openWorkYear();
     const std::vector<std::pair<QWidget*, QWidget*>> steps = {
         {w->txtCognome, w->txtNome},          {w->txtNome, w->txtCodFisc},
         {w->txtCodFisc, w->txtRecapito},      {w->txtRecapito, w->txtMansione},
@@ -614,7 +592,7 @@ TEST_F(WorkTest, TabVisitsTheFieldsInTheOrderOfTheRecord) {
 }
 
 TEST_F(WorkTest, FocusColours) {
-    openYear();
+    openWorkYear();
     w->txtLuogo->setFocus();
     QApplication::processEvents();
     const QColor aliceBlue(0xF0, 0xF8, 0xFF), beige(0xF5, 0xF5, 0xDC);

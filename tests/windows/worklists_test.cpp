@@ -16,11 +16,10 @@
 #include "framework/widgets.h"
 #include "support/app_fixture.h"
 #include "support/keys.h"
+#include "support/windows.h"
 #include "windows/common/listwindow.h"
-#include "windows/app/tfrmavvio.h"
 #include "windows/work/tfrmlavincompleti.h"
 #include "windows/work/tfrmlavori.h"
-#include "windows/work/tfrmmenulavori.h"
 #include "windows/work/tfrmtrovalavori.h"
 
 using namespace orvelia;
@@ -69,45 +68,9 @@ protected:
     void openYear(const std::vector<Work>& records) {
         for (const Work& r : records)
             ASSERT_TRUE(archive::append(path(), record(r)).ok());
-        auto* main = app->window<TfrmAvvio>();
-        auto* menu = app->window<TfrmMenuLavori>();
-        app->showWindow(main);
-        click(main->btnLavori);
-        activate(menu);
-        menu->txtAnnoPreventivi->clear();
-        typeText(menu->txtAnnoPreventivi, QStringLiteral("2026"));
-        click(menu->btnApriPreventivi);
-        ASSERT_EQ(visibleWindows(), QStringList{"TfrmLavori"});
-        activate(w);
+        openWorkYear();
     }
     QString path() const { return workArchivePath(folder.path(), QStringLiteral("2026")); }
-
-    // Runs @p body against the window opened by @p command, which the body must close.
-    template <typename W> void withWindow(CommandButton* command, std::function<void(W*)> body) {
-        bool ran = false;
-        fake->modalHandlers.push_back([&](QDialog* d) {
-            auto* window = qobject_cast<W*>(d);
-            ASSERT_NE(window, nullptr);
-            activate(window);
-            ran = true;
-            body(window);
-        });
-        click(command);
-        EXPECT_TRUE(ran);
-        EXPECT_TRUE(fake->modalHandlers.empty());
-    }
-    static void doubleClickRow(ListView* list, int row) {
-        list->selectRow(row);
-        const QPoint centre = list->visualRect(list->model()->index(row, 0)).center();
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
-        QApplication::processEvents();
-    }
-    static int rowOf(ListView* list, const QString& part) {
-        for (int i = 0; i < list->count(); ++i)
-            if (list->lines().at(i).contains(part))
-                return i;
-        return -1;
-    }
 
     TfrmLavori* w = nullptr;
 };
