@@ -1,10 +1,13 @@
 #include "framework/commandbar.h"
 
 #include <QHBoxLayout>
+#include <QRegularExpression>
+#include <QVBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "framework/editing.h"
 #include "framework/widgets.h"
 
 namespace orvelia {
@@ -131,6 +134,29 @@ QLabel* recordNumberLabel(QWidget* parent) {
     label->setFixedSize(64, 30);
     theme::setRole(label, theme::Role::Position);
     return label;
+}
+
+CommandPage frameCommandPage(QWidget* window, QWidget* header, CommandBar* bar, QWidget* body,
+                             const QString& standing) {
+    auto* panInfo = new QLabel(window);
+    panInfo->setObjectName(QStringLiteral("panInfo"));
+    panInfo->setMinimumHeight(26);
+    theme::setRole(panInfo, theme::Role::Status);
+    auto* status = new StatusLine(panInfo, standing);
+    status->clearOver(window);
+    if (header)
+        status->clearOver(header);
+    status->clearOver(bar);
+    for (QWidget* shape : bar->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^shp"))))
+        status->clearOver(shape);
+
+    QVBoxLayout* root = pageLayout(window);
+    if (header)
+        root->addWidget(header);
+    root->addWidget(bar);
+    root->addWidget(body, 1);
+    root->addWidget(panInfo);
+    return {panInfo, status};
 }
 
 } // namespace orvelia

@@ -99,4 +99,41 @@ QLabel* fillCommandBar(W* window, CommandBar* bar, const CommandDef<W> (&defs)[N
     return position;
 }
 
+class StatusLine;
+
+/// The status line of a window with a command bar, made by frameCommandPage.
+struct CommandPage {
+    QLabel* panInfo;
+    StatusLine* status;
+};
+
+/**
+ * Lays out a window whose commands stand in a bar: the header band (none
+ * when null), @p bar, @p body filling the rest and the status line panInfo
+ * at the foot, edge to edge. The status line shows @p standing, and empties
+ * when the mouse moves over the window, the header, the bar or its shapes.
+ */
+CommandPage frameCommandPage(QWidget* window, QWidget* header, CommandBar* bar, QWidget* body,
+                             const QString& standing);
+
+/// As above; the status line also tells what each command of @p defs does while the mouse is over it.
+template <typename W, std::size_t N>
+CommandPage frameCommandPage(W* window, QWidget* header, CommandBar* bar, QWidget* body,
+                             const QString& standing, const CommandDef<W> (&defs)[N]);
+
+} // namespace orvelia
+
+#include "framework/editing.h"
+
+namespace orvelia {
+
+template <typename W, std::size_t N>
+CommandPage frameCommandPage(W* window, QWidget* header, CommandBar* bar, QWidget* body,
+                             const QString& standing, const CommandDef<W> (&defs)[N]) {
+    const CommandPage page = frameCommandPage(static_cast<QWidget*>(window), header, bar, body, standing);
+    for (const CommandDef<W>& c : defs)
+        page.status->describe(window->*c.member, QString::fromUtf8(c.status));
+    return page;
+}
+
 } // namespace orvelia

@@ -332,4 +332,11 @@ QHBoxLayout* helpExitFooter(QWidget* parent, ClickablePicture*& imgGuida, Clicka
     return footer;
 }
 
+QVBoxLayout* pageLayout(QWidget* window, int bottomMargin) {
+    auto* root = new QVBoxLayout(window);
+    root->setContentsMargins(0, 0, 0, bottomMargin);
+    root->setSpacing(0);
+    return root;
+}
+
 } // namespace orvelia

@@ -164,8 +164,16 @@ void addToRow(QWidget* holder, std::initializer_list<QWidget*> widgets, bool str
 } // namespace orvelia
 
 class QHBoxLayout;
+class QVBoxLayout;
 
 namespace orvelia {
+
+/**
+ * The frame of a window: a layout that lays its parts one under the other,
+ * edge to edge (the header band, a command bar, the body, the status line);
+ * @p bottomMargin leaves room under the last.
+ */
+QVBoxLayout* pageLayout(QWidget* window, int bottomMargin = 0);
 
 /// The row of the menu windows with the help and exit pictures and their captions, centred.
 QHBoxLayout* helpExitFooter(QWidget* parent, ClickablePicture*& imgGuida, ClickablePicture*& imgEsci);

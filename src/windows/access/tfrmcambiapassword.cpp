@@ -76,9 +76,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(WindowShell& shell)
     body->addLayout(form);
     body->addSpacing(12);
     body->addLayout(buttons);
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
+    QVBoxLayout* root = pageLayout(this);
     root->addWidget(header);
     root->addLayout(body);
 

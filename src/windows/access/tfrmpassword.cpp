@@ -68,9 +68,7 @@ TfrmPassword::TfrmPassword(WindowShell& shell)
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdEsci);
     body->addLayout(buttons);
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
+    QVBoxLayout* root = pageLayout(this);
     root->addWidget(header);
     root->addLayout(body);
 

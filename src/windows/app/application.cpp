@@ -1,5 +1,7 @@
 #include "windows/app/application.h"
 
+#include <ranges>
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -38,8 +40,9 @@ OrveliaApp::OrveliaApp(QObject* parent)
 }
 
 OrveliaApp::~OrveliaApp() {
-    for (auto it = m_windows.rbegin(); it != m_windows.rend(); ++it)
-        delete *it;
+    // The last made goes first: a window may still refer to one made before it.
+    for (QWidget* window : std::views::reverse(m_windows))
+        delete window;
 }
 
 template <typename W> void OrveliaApp::create() {

@@ -158,9 +158,7 @@ TfrmAvvio::TfrmAvvio(WindowShell& shell)
     footerLayout->addWidget(makeFooterCommand(imgEsci, "imgEsci", "esci", QStringLiteral("Esci")));
     footerLayout->addStretch();
 
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
+    QVBoxLayout* root = pageLayout(this);
     root->addWidget(band);
     root->addStretch(1);
     root->addLayout(cards, 8);

@@ -60,9 +60,7 @@ ProductWindow::ProductWindow(QWidget* caller, const char* className, const QStri
     content->addLayout(link);
     content->addSpacing(8);
     content->addLayout(buttons);
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
+    QVBoxLayout* root = pageLayout(this);
     root->addWidget(header);
     root->addLayout(content);
     setMinimumWidth(460);

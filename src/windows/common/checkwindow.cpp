@@ -96,9 +96,7 @@ CheckWindow::CheckWindow(QWidget* caller, const Setup& setup)
     body->addWidget(rule);
     body->addSpacing(2);
     body->addLayout(buttons);
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
+    QVBoxLayout* root = pageLayout(this);
     root->addWidget(header);
     root->addLayout(body);
     setMinimumWidth(kMinimumWidth);

@@ -205,29 +205,11 @@ ExportWindow::ExportWindow(QWidget* caller, const char* className, const QString
     bodyLayout->addLayout(infoRow);
     bodyLayout->addWidget(grdRecords, 1);
 
-    panInfo = new QLabel(this);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setMinimumHeight(26);
-    theme::setRole(panInfo, theme::Role::Status);
-    m_status = new StatusLine(panInfo, kStanding);
-    for (const auto& c : kCommands)
-        m_status->describe(this->*c.member, QString::fromUtf8(c.status));
-    m_status->clearOver(this);
-    m_status->clearOver(header);
-    m_status->clearOver(bar);
-    m_status->clearOver(body);
-    m_status->clearOver(grdRecords->viewport());
-    m_status->clearOver(grdRecords->horizontalHeader()->viewport());
-    for (QWidget* shape : bar->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^shp"))))
-        m_status->clearOver(shape);
-
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
-    root->addWidget(header);
-    root->addWidget(bar);
-    root->addWidget(body, 1);
-    root->addWidget(panInfo);
+    const CommandPage page = frameCommandPage(this, header, bar, body, kStanding, kCommands);
+    panInfo = page.panInfo;
+    m_status = page.status;
+    for (QWidget* area : {body, grdRecords->viewport(), grdRecords->horizontalHeader()->viewport()})
+        m_status->clearOver(area);
     setMinimumSize(1160, 700);
 
     connect(cmdEsporta, &CommandButton::clicked, this, &ExportWindow::cmdEsportaClick);

@@ -1,5 +1,6 @@
 #include "windows/common/recordwindow.h"
 
+#include <QScrollArea>
 #include <QLabel>
 
 #include "core/archive/recordfile.h"
@@ -80,12 +81,15 @@ void save(QWidget* window, const QString& path, const Record& record, QLabel* po
     noticeUnlockedSaves(window);
 }
 
-QLabel* statusLabel(QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QStringLiteral("panInfo"));
-    label->setMinimumHeight(26);
-    theme::setRole(label, theme::Role::Status);
-    return label;
+QScrollArea* scrollingForm(QWidget* window, QWidget* page) {
+    auto* scroll = new QScrollArea(window);
+    scroll->setObjectName(QStringLiteral("panScorrimento"));
+    scroll->setWidget(page);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    page->setAutoFillBackground(false);
+    scroll->viewport()->setAutoFillBackground(false);
+    return scroll;
 }
 
 QStringList texts(const QList<QLabel*>& labels) {

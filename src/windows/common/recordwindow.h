@@ -11,6 +11,7 @@
 #include "core/archive/recordfile.h"
 
 class QLabel;
+class QScrollArea;
 class QWidget;
 
 namespace orvelia {
@@ -36,8 +37,9 @@ void save(QWidget* window, const QString& path, const Record& record, QLabel* po
  */
 void reportFailure(QWidget* window, ArchiveError error, const QString& accessMessage);
 
-/// The status line at the bottom of a data window.
-QLabel* statusLabel(QWidget* parent);
+/// The form @p page of a data window in a scroll area (panScorrimento) without a frame, on the window's
+/// ground.
+QScrollArea* scrollingForm(QWidget* window, QWidget* page);
 
 /// The texts of @p labels, trimmed, in their order.
 QStringList texts(const QList<QLabel*>& labels);

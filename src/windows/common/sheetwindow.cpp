@@ -58,9 +58,7 @@ SheetPrintWindow::SheetPrintWindow(QWidget* caller, const Setup& setup, sheet::F
     body->addLayout(message);
     body->addWidget(rule);
     body->addLayout(buttons);
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
+    QVBoxLayout* root = pageLayout(this);
     root->addWidget(header);
     root->addLayout(body);
     setMinimumWidth(470);

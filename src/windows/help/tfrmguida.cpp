@@ -71,9 +71,7 @@ TfrmGuida::TfrmGuida(QWidget* caller)
     content->addWidget(txtGuida);
     content->addSpacing(4);
     content->addLayout(bottom);
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
+    QVBoxLayout* root = pageLayout(this);
     root->addWidget(header);
     root->addLayout(content);
     theme::setRole(this, theme::Role::Ground);

@@ -171,9 +171,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* caller)
     body->addWidget(hint);
     body->addWidget(rule);
     body->addLayout(buttons);
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
+    QVBoxLayout* root = pageLayout(this);
     root->addWidget(header);
     root->addLayout(body);
     setMinimumWidth(720);

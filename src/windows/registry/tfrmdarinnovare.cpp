@@ -39,9 +39,7 @@ TfrmDaRinnovare::TfrmDaRinnovare(QWidget* caller)
 
     const ListBody body = makeListBody(this, QStringLiteral("TfrmDaRinnovare"));
     adoptListBody(this, body);
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
+    QVBoxLayout* root = pageLayout(this);
     root->addWidget(header);
     root->addLayout(body.layout, 1);
 

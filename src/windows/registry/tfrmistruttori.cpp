@@ -240,37 +240,19 @@ TfrmIstruttori::TfrmIstruttori(WindowShell& shell)
     m_attachmentLabels =
         records::attachmentLabels(this, lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03);
 
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName("panScorrimento");
-    scroll->setWidget(page);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    page->setAutoFillBackground(false);
-    scroll->viewport()->setAutoFillBackground(false);
+    QScrollArea* scroll = records::scrollingForm(this, page);
 
-    panInfo = records::statusLabel(this);
-    m_status = new StatusLine(panInfo, kStanding);
-    for (const auto& c : kCommands)
-        m_status->describe(this->*c.member, QString::fromUtf8(c.status));
+    const CommandPage framed = frameCommandPage(this, nullptr, bar, scroll, kStanding, kCommands);
+    panInfo = framed.panInfo;
+    m_status = framed.status;
     m_status->describe(btnCodFisc, QStringLiteral("Controlla il codice fiscale."));
     m_status->describe(btnIva, QStringLiteral("Controlla il numero di partita IVA."));
     m_status->describe(btnEmail, QStringLiteral("Invia una e-mail all'indirizzo indicato."));
     m_status->describe(btnIban, QStringLiteral("Controlla l'IBAN."));
     m_status->describe(btnCarta, QStringLiteral("Controlla il numero di carta di credito."));
-    m_status->clearOver(this);
-    m_status->clearOver(bar);
     m_status->clearOver(page);
     for (SectionPanel* panel : panels)
         m_status->clearOver(panel);
-    for (QWidget* shape : bar->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^shp"))))
-        m_status->clearOver(shape);
-
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
-    root->addWidget(bar);
-    root->addWidget(scroll, 1);
-    root->addWidget(panInfo);
 
     connect(cmdNuovo, &CommandButton::clicked, this, &TfrmIstruttori::newRecord);
     connect(cmdSalva, &CommandButton::clicked, this, &TfrmIstruttori::cmdSalvaClick);

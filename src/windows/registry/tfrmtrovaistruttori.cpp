@@ -71,9 +71,7 @@ TfrmTrovaIstruttori::TfrmTrovaIstruttori(QWidget* caller)
     m_pages->addWidget(buildCriteria());
     m_pages->addWidget(buildResults());
 
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
+    QVBoxLayout* root = pageLayout(this);
     root->addWidget(header);
     root->addWidget(m_pages, 1);
 

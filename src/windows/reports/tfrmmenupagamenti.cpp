@@ -66,9 +66,7 @@ TfrmMenuPagamenti::TfrmMenuPagamenti(WindowShell& shell)
 
     QHBoxLayout* footer = helpExitFooter(this, imgGuida, imgEsci);
 
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 24);
-    root->setSpacing(0);
+    QVBoxLayout* root = pageLayout(this, 24);
     root->addWidget(header);
     root->addStretch(2);
     root->addLayout(info);

@@ -148,9 +148,7 @@ TfrmMenuRiepilogoPagamenti::TfrmMenuRiepilogoPagamenti(WindowShell& shell)
     centre->addStretch();
     centre->addWidget(card);
     centre->addStretch();
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 24);
-    root->setSpacing(0);
+    QVBoxLayout* root = pageLayout(this, 24);
     root->addWidget(header);
     root->addStretch(2);
     root->addLayout(centre);

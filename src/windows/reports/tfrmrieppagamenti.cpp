@@ -110,9 +110,7 @@ TfrmRiepPagamenti::TfrmRiepPagamenti(QWidget* caller, const summary::Request& re
     body->addWidget(facts);
     body->addWidget(m_list, 1);
     body->addLayout(commands);
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
+    QVBoxLayout* root = pageLayout(this);
     root->addWidget(header);
     root->addLayout(body, 1);
 

@@ -197,9 +197,7 @@ TfrmStatistiche::TfrmStatistiche(WindowShell& shell)
     chartLayout->addLayout(body, 1);
     chartLayout->addWidget(panInfo);
 
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
+    QVBoxLayout* root = pageLayout(this);
     root->addWidget(header);
     root->addWidget(panAvvio, 1);
     root->addWidget(panContainer, 1);

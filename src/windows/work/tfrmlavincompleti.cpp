@@ -32,9 +32,7 @@ TfrmLavIncompleti::TfrmLavIncompleti(QWidget* caller, const QString& yearFile)
 
     const ListBody body = makeListBody(this, QStringLiteral("TfrmLavIncompleti"));
     adoptListBody(this, body);
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
+    QVBoxLayout* root = pageLayout(this);
     root->addWidget(header);
     root->addLayout(body.layout, 1);
 

@@ -132,13 +132,8 @@ TfrmLavori::TfrmLavori(WindowShell& shell)
     bar->setObjectName("panComandi");
     lblPosizione = fillCommandBar(this, bar, kCommands);
 
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName("panScorrimento");
     QWidget* page = buildForm();
-    scroll->setWidget(page);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->viewport()->setAutoFillBackground(false);
+    QScrollArea* scroll = records::scrollingForm(this, page);
 
     lblFile = hiddenLabel(QStringLiteral("lblFile"), this);
     lblOraInizio = hiddenLabel(QStringLiteral("lblOraInizio"), this, QStringLiteral("00:00"));
@@ -146,10 +141,9 @@ TfrmLavori::TfrmLavori(WindowShell& shell)
     m_attachmentLabels =
         records::attachmentLabels(this, lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03);
 
-    panInfo = records::statusLabel(this);
-    m_status = new StatusLine(panInfo, kStanding);
-    for (const auto& c : kCommands)
-        m_status->describe(this->*c.member, QString::fromUtf8(c.status));
+    const CommandPage framed = frameCommandPage(this, nullptr, bar, scroll, kStanding, kCommands);
+    panInfo = framed.panInfo;
+    m_status = framed.status;
     const std::pair<QWidget*, const char*> described[] = {
         {impLavoratore, "Importa i dati dall'archivio anagrafico dei lavoratori."},
         {btnCodFisc, "Controlla il codice fiscale."},
@@ -163,20 +157,9 @@ TfrmLavori::TfrmLavori(WindowShell& shell)
     };
     for (const auto& [widget, text] : described)
         m_status->describe(widget, QString::fromUtf8(text));
-    m_status->clearOver(this);
-    m_status->clearOver(bar);
     m_status->clearOver(page);
     for (auto* panel : page->findChildren<SectionPanel*>())
         m_status->clearOver(panel);
-    for (QWidget* shape : bar->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^shp"))))
-        m_status->clearOver(shape);
-
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
-    root->addWidget(bar);
-    root->addWidget(scroll, 1);
-    root->addWidget(panInfo);
 
     // The Enter chain; the date opens the calendar instead, the buttons compute.
     const std::pair<QWidget*, QWidget*> chain[] = {

@@ -82,9 +82,7 @@ TfrmTrovaLavori::TfrmTrovaLavori(QWidget* caller, const QString& yearFile)
     lblConta = hiddenLabel(QStringLiteral("lblConta"), this, QStringLiteral("0"));
     lblMemory = hiddenLabel(QStringLiteral("lblMemory"), this);
 
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(0, 0, 0, 0);
-    root->setSpacing(0);
+    QVBoxLayout* root = pageLayout(this);
     root->addWidget(header);
     root->addWidget(panPagine, 1);
 
