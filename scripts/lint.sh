@@ -49,8 +49,9 @@ layer_rule src/framework '^(windows|cli|help|setup)/' "the framework knows no wi
 
 # 3. Window folders. A header of another subsystem folder may be included only by a .cpp file,
 # and only if it declares a tool window; windows/app may include any window.
-is_tool_header() {
-    grep -qE 'class [A-Za-z]+ : public (ToolWindow|CheckWindow|ExportWindow|SheetPrintWindow|ProductWindow)\b' "src/$1"
+is_tool_header() { # a window of one of the families of windows/common other than the navigation windows
+    grep -qE 'class [A-Za-z]+ : public [A-Za-z]+Window\b' "src/$1" &&
+        ! grep -qE 'class [A-Za-z]+ : public NavigationWindow\b' "src/$1"
 }
 while read -r file; do
     folder=$(echo "$file" | cut -d/ -f3)

@@ -3,8 +3,6 @@
 #include <map>
 
 #include <QColor>
-#include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
@@ -17,6 +15,7 @@
 #include "framework/appearance.h"
 #include "framework/editing.h"
 #include "framework/widgets.h"
+#include "windows/common/toolwindow.h"
 
 namespace orvelia {
 
@@ -46,129 +45,70 @@ QPushButton* listButton(const QString& name, const QString& icon, const QString&
     return b;
 }
 
-ListBody makeListBody(QWidget* parent, const QString& className, bool foundCount) {
-    ListBody body{};
-    body.panel = new ListPanel(parent, rememberedFind(className), FindBox::EnterMovesToTrova, true);
-    body.btnStampa =
-        listButton(QStringLiteral("btnStampa"), QStringLiteral("stampa"), QStringLiteral("Stampa"), parent);
-    body.btnChiudi =
-        listButton(QStringLiteral("btnChiudi"), QStringLiteral("chiudi"), QStringLiteral("Chiudi"), parent);
+ListWindow::ListWindow(QWidget* caller, const Setup& setup)
+    : ToolWindow(caller, setup.className, setup.caption)
+    , m_printTitle(setup.printTitle) {
+    auto* header = new BrandHeader(setup.title, setup.subtitle, this);
+    panContainer = buildListPage(QString::fromLatin1(setup.className), setup.foundCount);
+    QVBoxLayout* root = pageLayout(this);
+    root->addWidget(header);
+    root->addWidget(panContainer, 1);
+    paintGround(this, colours::kWhite);
+    setMinimumSize(setup.minimumSize);
+
+    connect(btnStampa, &QPushButton::clicked, this, &ListWindow::btnStampaClick);
+    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+    connect(lstRecords, &ListView::lineDoubleClicked, this, [this](int row, const QString& line) {
+        lineChosen(row, line);
+        accept();
+    });
+}
+
+QWidget* ListWindow::buildListPage(const QString& className, bool foundCount) {
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("panContainer"));
+    panLista = new ListPanel(page, rememberedFind(className), FindBox::EnterMovesToTrova, true);
+    txtTrova = panLista->txtTrova;
+    btnTrova = panLista->btnTrova;
+    lstRecords = panLista->lstRecords;
+    btnStampa =
+        listButton(QStringLiteral("btnStampa"), QStringLiteral("stampa"), QStringLiteral("Stampa"), page);
+    btnChiudi =
+        listButton(QStringLiteral("btnChiudi"), QStringLiteral("chiudi"), QStringLiteral("Chiudi"), page);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(10);
     if (foundCount) {
-        body.lblTrovate = new QLabel(parent);
-        body.lblTrovate->setObjectName(QStringLiteral("lblTrovate"));
-        theme::setRole(body.lblTrovate, theme::Role::Heading);
-        buttons->addWidget(body.lblTrovate);
+        lblTrovate = new QLabel(page);
+        lblTrovate->setObjectName(QStringLiteral("lblTrovate"));
+        theme::setRole(lblTrovate, theme::Role::Heading);
+        buttons->addWidget(lblTrovate);
     }
     buttons->addStretch();
-    buttons->addWidget(body.btnStampa);
-    buttons->addWidget(body.btnChiudi);
-    body.layout = new QVBoxLayout;
-    body.layout->setContentsMargins(26, 16, 26, 20);
-    body.layout->setSpacing(10);
-    body.layout->addWidget(body.panel, 1);
-    body.layout->addLayout(buttons);
-    return body;
+    buttons->addWidget(btnStampa);
+    buttons->addWidget(btnChiudi);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(26, 16, 26, 20);
+    layout->setSpacing(10);
+    layout->addWidget(panLista, 1);
+    layout->addLayout(buttons);
+    return page;
 }
 
-SearchCriteria makeSearchCriteria(QWidget* parent, const QString& pictureName, const QString& icon,
-                                  std::span<const SearchFilter> filters) {
-    SearchCriteria c;
-    c.page = new QWidget(parent);
-    c.page->setObjectName(QStringLiteral("panAvvio"));
+void ListWindow::showLines(const QStringList& lines) {
+    lstRecords->setLines(lines);
+    panLista->prepareShow(true);
+    if (lblTrovate)
+        lblTrovate->setText(lists::foundCountText(lstRecords->count()));
+    txtTrova->setFocus();
+}
 
-    auto* picture = new ClickablePicture(pictureName, iconPath(icon), c.page);
-    picture->setDecorative(true);
-    picture->setFixedSize(40, 40);
-    auto* lines = new QVBoxLayout;
-    lines->setSpacing(4);
-    const char* instructions[] = {
-        "Immettere nei campi prescelti una o più parole consecutive presenti nelle schede da trovare e "
-        "premere il pulsante Cerca.",
-        "Lasciare in bianco tutti gli altri campi.",
-        "Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."};
-    for (const char* text : instructions) {
-        auto* line = new QLabel(QString::fromUtf8(text), c.page);
-        line->setWordWrap(true);
-        theme::setRole(line, text == instructions[0] ? theme::Role::Heading : theme::Role::Body);
-        lines->addWidget(line);
-    }
-    auto* intro = new QHBoxLayout;
-    intro->setSpacing(14);
-    intro->addWidget(picture, 0, Qt::AlignTop);
-    intro->addLayout(lines, 1);
+void ListWindow::btnStampaClick() {
+    printList(this, m_printTitle, lstRecords->lines());
+}
 
-    // Two columns of five filters; the boxes keep room around them for their focus frames.
-    constexpr int kRowsPerColumn = 5;
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(12);
-    grid->setVerticalSpacing(12);
-    grid->setColumnMinimumWidth(2, 24);
-    std::vector<QWidget*> chain;
-    for (std::size_t i = 0; i < filters.size(); ++i) {
-        const SearchFilter& f = filters[i];
-        auto* box = new QLineEdit(c.page);
-        box->setObjectName(QString::fromLatin1(f.box));
-        box->setMinimumHeight(28);
-        box->setMinimumWidth(230);
-        EditBehaviour::of(box)->setFocusMark(FocusMark::Frame, QString::fromLatin1(f.frame));
-        auto* label = new QLabel(QString::fromUtf8(f.caption), c.page);
-        label->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(f.box).mid(3));
-        label->setBuddy(box);
-        theme::setRole(label, theme::Role::Navy);
-        const int row = int(i) % kRowsPerColumn;
-        const int column = int(i) < kRowsPerColumn ? 0 : 3;
-        grid->addWidget(label, row, column, Qt::AlignRight | Qt::AlignVCenter);
-        grid->addWidget(box, row, column + 1);
-        c.boxes.push_back(box);
-        chain.push_back(box);
-    }
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(4, 1);
-    chainEnter(chain);
-    for (std::size_t i = 0; i + 1 < chain.size(); ++i)
-        QWidget::setTabOrder(chain[i], chain[i + 1]);
-
-    c.lblAttendere = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), c.page);
-    c.lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
-    theme::setRole(c.lblAttendere, theme::Role::Wait);
-    c.lblAttendere->hide();
-    c.btnCerca =
-        listButton(QStringLiteral("btnCerca"), QStringLiteral("trova"), QStringLiteral("Cerca"), c.page);
-    c.btnAnnulla =
-        listButton(QStringLiteral("btnAnnulla"), QStringLiteral("chiudi"), QStringLiteral("Chiudi"), c.page);
-    if (!chain.empty())
-        QWidget::setTabOrder(chain.back(), c.btnCerca);
-    QWidget::setTabOrder(c.btnCerca, c.btnAnnulla);
-    // The wait line shows as soon as the mouse button goes down, before the search starts.
-    QLabel* wait = c.lblAttendere;
-    QObject::connect(c.btnCerca, &QPushButton::pressed, wait, [wait] {
-        wait->show();
-        wait->repaint();
-    });
-
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(10);
-    buttons->addWidget(c.lblAttendere);
-    buttons->addStretch();
-    buttons->addWidget(c.btnCerca);
-    buttons->addWidget(c.btnAnnulla);
-
-    auto* rule = new QFrame(c.page);
-    rule->setFrameShape(QFrame::HLine);
-    theme::setRole(rule, theme::Role::Rule);
-
-    auto* layout = new QVBoxLayout(c.page);
-    layout->setContentsMargins(26, 20, 26, 20);
-    layout->setSpacing(14);
-    layout->addLayout(intro);
-    layout->addSpacing(6);
-    layout->addLayout(grid);
-    layout->addStretch();
-    layout->addWidget(rule);
-    layout->addLayout(buttons);
-    return c;
+void ListWindow::done(int result) {
+    lstRecords->clear();
+    ToolWindow::done(result);
 }
 
 ListPanel::ListPanel(QWidget* parent, lists::QuickFind& remembered, FindBox findBox, bool recallHint)

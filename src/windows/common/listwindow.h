@@ -1,20 +1,18 @@
 #pragma once
 
-#include <span>
-#include <vector>
-
 #include <QString>
 #include <QStringList>
+#include <QSize>
 #include <QWidget>
 
 #include "core/lists/quickfind.h"
 #include "framework/listview.h"
 #include "framework/report.h"
+#include "windows/common/toolwindow.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QVBoxLayout;
 
 namespace orvelia {
 
@@ -59,59 +57,54 @@ protected:
 /// A command button of the list and search windows: icon and text, at least 110 x 30, never the default.
 QPushButton* listButton(const QString& name, const QString& icon, const QString& text, QWidget* parent);
 
-/// The body of a list window, built by makeListBody.
-struct ListBody {
-    ListPanel* panel;
-    QLabel* lblTrovate;     ///< the count of the lines found, left of the buttons; nullptr when not asked for
-    QPushButton* btnStampa; ///< "Stampa"
-    QPushButton* btnChiudi; ///< "Chiudi"
-    QVBoxLayout* layout;    ///< not yet set on a widget
-};
-
 /**
- * The body of the list windows: the list panel of the window of class
- * @p className (its remembered key, Enter moving to btnTrova, the
- * double-click hint), over a row with the count of the lines found
- * (lblTrovate, when @p foundCount) at the left and btnStampa and btnChiudi
- * at the right, with the margins of the list windows.
+ * A tool window that shows a list of fixed-width lines under its header:
+ * the list panel (panLista: the find box remembering its key for the
+ * window's class, Enter moving to btnTrova, the double-click hint), the
+ * count of the lines found (lblTrovate) when the window asks for it,
+ * btnStampa, which prints the lines under the window's print title, and
+ * btnChiudi. The list is emptied when the window closes; a double-click
+ * on a line calls lineChosen and closes the window.
  */
-ListBody makeListBody(QWidget* parent, const QString& className, bool foundCount = false);
+class ListWindow : public ToolWindow {
+    Q_OBJECT
+public:
+    QWidget* panContainer; ///< the page of the list, under the header
+    ListPanel* panLista;
+    QLineEdit* txtTrova;
+    QPushButton* btnTrova;
+    ListView* lstRecords;
+    QLabel* lblTrovate = nullptr;
+    QPushButton* btnStampa;
+    QPushButton* btnChiudi;
 
-/// Gives the list window @p w its members from @p body: panLista, lstRecords, txtTrova, btnTrova, btnStampa,
-/// btnChiudi.
-template <typename W> void adoptListBody(W* w, const ListBody& body) {
-    w->panLista = body.panel;
-    w->lstRecords = body.panel->lstRecords;
-    w->txtTrova = body.panel->txtTrova;
-    w->btnTrova = body.panel->btnTrova;
-    w->btnStampa = body.btnStampa;
-    w->btnChiudi = body.btnChiudi;
-}
+    /// Prints the lines of the list (btnStampa).
+    void btnStampaClick();
 
-/// One filter box of a search window: its caption and the objectNames of the box and of its focus frame.
-struct SearchFilter {
-    const char* caption; ///< UTF-8
-    const char* box;
-    const char* frame;
+protected:
+    /// What tells one list window from another.
+    struct Setup {
+        const char* className;
+        QString caption;    ///< the title bar
+        QString title;      ///< the header
+        QString subtitle;   ///< the header's second line
+        QString printTitle; ///< the title of the printed list
+        QSize minimumSize;
+        bool foundCount = false; ///< lblTrovate left of the buttons
+    };
+    ListWindow(QWidget* caller, const Setup& setup);
+
+    /// Lists @p lines with the first selected, the find key forgotten and the find box empty and focused.
+    void showLines(const QStringList& lines);
+    /// The double-clicked line; @p row is -1 when no line is selected. The window closes afterwards.
+    virtual void lineChosen(int row, const QString& line) = 0;
+    void done(int result) override;
+
+private:
+    QWidget* buildListPage(const QString& className, bool foundCount);
+
+    QString m_printTitle;
 };
-
-/// The criteria page of a search window, built by makeSearchCriteria.
-struct SearchCriteria {
-    QWidget* page;
-    std::vector<QLineEdit*> boxes; ///< in the order of the filters
-    QLabel* lblAttendere;          ///< the wait line, hidden; shown as soon as btnCerca goes down
-    QPushButton* btnCerca;         ///< "Cerca"
-    QPushButton* btnAnnulla;       ///< "Chiudi"
-};
-
-/**
- * The criteria page of the search windows (objectName panAvvio): the picture
- * @p pictureName with the icon @p icon beside the three instructions, the
- * filter boxes in two columns of five with Enter and Tab moving from one to
- * the next, a rule, and the wait line with btnCerca and btnAnnulla below.
- */
-SearchCriteria makeSearchCriteria(QWidget* parent, const QString& pictureName, const QString& icon,
-                                  std::span<const SearchFilter> filters);
 
 /// Names in the list print template.
 namespace listprint {

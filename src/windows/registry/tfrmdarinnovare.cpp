@@ -34,39 +34,22 @@ const QString kPrintTitle = QStringLiteral("Riepilogo contratti in scadenza o sc
 } // namespace
 
 TfrmDaRinnovare::TfrmDaRinnovare(QWidget* caller)
-    : ToolWindow(caller, "TfrmDaRinnovare", kCaption) {
-    auto* header = new BrandHeader(kTitle, kSubtitle.arg(formatDate(Platform::instance().today())), this, 72);
-
-    const ListBody body = makeListBody(this, QStringLiteral("TfrmDaRinnovare"));
-    adoptListBody(this, body);
-    QVBoxLayout* root = pageLayout(this);
-    root->addWidget(header);
-    root->addLayout(body.layout, 1);
-
-    paintGround(this, colours::kWhite);
-    setMinimumSize(960, 560);
-
-    connect(btnStampa, &QPushButton::clicked, this, &TfrmDaRinnovare::btnStampaClick);
-    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
-    connect(lstRecords, &ListView::lineDoubleClicked, this, &TfrmDaRinnovare::lstRecordsDblClick);
-}
+    : ListWindow(caller, {.className = "TfrmDaRinnovare",
+                          .caption = kCaption,
+                          .title = kTitle,
+                          .subtitle = kSubtitle.arg(formatDate(Platform::instance().today())),
+                          .printTitle = kPrintTitle,
+                          .minimumSize = QSize(960, 560)}) {}
 
 void TfrmDaRinnovare::showEvent(QShowEvent* event) {
-    ToolWindow::showEvent(event);
+    ListWindow::showEvent(event);
     if (event->spontaneous())
         return;
-    buildList();
-}
-
-void TfrmDaRinnovare::buildList() {
-    panLista->prepareShow(true);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const registry::ExpiringContracts due =
         registry::expiringContracts(employeeArchivePath(programFolder()), Platform::instance().today());
     QApplication::restoreOverrideCursor();
-    lstRecords->setLines(due.lines);
-    lstRecords->selectRow(0);
-    txtTrova->setFocus();
+    showLines(due.lines);
     // Say what could not be judged: a silent gap would hide contracts that are due.
     if (due.error != ArchiveError::None)
         records::reportFailure(this, due.error, kArchiveAccessMessage);
@@ -74,24 +57,14 @@ void TfrmDaRinnovare::buildList() {
         Platform::instance().plain(registry::unreadableExpiryMessage(due.unreadable), this);
 }
 
-void TfrmDaRinnovare::btnStampaClick() {
-    printList(this, kPrintTitle, lstRecords->lines());
-}
-
-void TfrmDaRinnovare::lstRecordsDblClick() {
+void TfrmDaRinnovare::lineChosen(int row, const QString& line) {
     // A failure, or a double-click with no line selected, closes the window silently.
-    if (lstRecords->selectedRow() >= 0) {
+    if (row >= 0) {
         lists::findRecordOfLine(
-            employeeArchivePath(programFolder()), F::layout, lstRecords->selectedLine(),
+            employeeArchivePath(programFolder()), F::layout, line,
             [](const RecordView& r) { return registry::expiryLine(r); },
             [this](qint64 number, const RecordView& r) { emit workerChosen(r.toRecord(), number); });
     }
-    accept();
-}
-
-void TfrmDaRinnovare::done(int result) {
-    lstRecords->clear();
-    ToolWindow::done(result);
 }
 
 } // namespace orvelia

@@ -41,131 +41,57 @@ const QString kTagWork = QStringLiteral("lavori");
 const QString kTagSummary = QStringLiteral("riep_pagamenti");
 
 // The ten filter boxes, in the order of the Enter chain and of the search fields.
-struct Filter {
-    QLineEdit* TfrmTrovaIstruttori::*edit;
-    SearchFilter box;
-};
-const Filter kFilters[] = {
-    {&T::txtCognome, {"Cognome:", "txtCognome", "effCognome"}},
-    {&T::txtNome, {"Nome:", "txtNome", "effNome"}},
-    {&T::txtCodice, {"Mansione:", "txtCodice", "effCodice"}},
-    {&T::txtCategoria, {"Categoria:", "txtCategoria", "effCategoria"}},
-    {&T::txtCodFisc, {"Codice fiscale:", "txtCodFisc", "effCodFisc"}},
-    {&T::txtIva, {"Partita IVA:", "txtIva", "effIva"}},
-    {&T::txtFamiliari, {"Giorni e orari disponibilità:", "txtFamiliari", "effFamiliari"}},
-    {&T::txtProdotti, {"Equipaggiamento assegnato:", "txtProdotti", "effProdotti"}},
-    {&T::txtAcquisto, {"Tipo contratto:", "txtAcquisto", "effAcquisto"}},
-    {&T::txtNote, {"Note:", "txtNote", "effNote"}},
+const SearchFilter kFilters[] = {
+    {"Cognome:", "txtCognome", "effCognome"},
+    {"Nome:", "txtNome", "effNome"},
+    {"Mansione:", "txtCodice", "effCodice"},
+    {"Categoria:", "txtCategoria", "effCategoria"},
+    {"Codice fiscale:", "txtCodFisc", "effCodFisc"},
+    {"Partita IVA:", "txtIva", "effIva"},
+    {"Giorni e orari disponibilità:", "txtFamiliari", "effFamiliari"},
+    {"Equipaggiamento assegnato:", "txtProdotti", "effProdotti"},
+    {"Tipo contratto:", "txtAcquisto", "effAcquisto"},
+    {"Note:", "txtNote", "effNote"},
 };
 static_assert(std::size(kFilters) == registry::kSearchFields.size());
 
 } // namespace
 
 TfrmTrovaIstruttori::TfrmTrovaIstruttori(QWidget* caller)
-    : ToolWindow(caller, "TfrmTrovaIstruttori", kCaption) {
-    lblMemory = hiddenLabel(QStringLiteral("lblMemory"), this);
-    lblConta = hiddenLabel(QStringLiteral("lblConta"), this, QStringLiteral("0"));
-
-    auto* header = new BrandHeader(kTitle, kSubtitle, this, 72);
-    m_pages = new QStackedWidget(this);
-    m_pages->addWidget(buildCriteria());
-    m_pages->addWidget(buildResults());
-
-    QVBoxLayout* root = pageLayout(this);
-    root->addWidget(header);
-    root->addWidget(m_pages, 1);
-
-    paintGround(this, colours::kWhite);
-    setMinimumSize(960, 560);
-
-    connect(btnCerca, &QPushButton::clicked, this, &T::btnCercaClick);
-    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnStampa, &QPushButton::clicked, this, &T::btnStampaClick);
-    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
-    connect(lstRecords, &ListView::lineDoubleClicked, this, &T::lstRecordsDblClick);
+    : SearchWindow(caller,
+                   {.className = "TfrmTrovaIstruttori",
+                    .caption = kCaption,
+                    .title = kTitle,
+                    .subtitle = kSubtitle,
+                    .printTitle = kPrintTitle,
+                    .minimumSize = QSize(960, 560),
+                    .foundCount = true},
+                   {QStringLiteral("imgIcona"), QStringLiteral("persona"), kFilters}) {
+    bindBoxes(this, {&T::txtCognome, &T::txtNome, &T::txtCodice, &T::txtCategoria, &T::txtCodFisc, &T::txtIva,
+                     &T::txtFamiliari, &T::txtProdotti, &T::txtAcquisto, &T::txtNote});
 }
 
-QWidget* TfrmTrovaIstruttori::buildCriteria() {
-    std::vector<SearchFilter> boxes;
-    for (const Filter& f : kFilters)
-        boxes.push_back(f.box);
-    const SearchCriteria criteria =
-        makeSearchCriteria(this, QStringLiteral("imgIcona"), QStringLiteral("persona"), boxes);
-    for (std::size_t i = 0; i < std::size(kFilters); ++i)
-        this->*kFilters[i].edit = criteria.boxes[i];
-    panAvvio = criteria.page;
-    lblAttendere = criteria.lblAttendere;
-    btnCerca = criteria.btnCerca;
-    btnAnnulla = criteria.btnAnnulla;
-    return panAvvio;
+ArchiveResult<QStringList> TfrmTrovaIstruttori::search(const QStringList& typed, int& filtersInUse) {
+    std::array<QString, registry::kSearchFields.size()> texts;
+    std::copy(typed.begin(), typed.end(), texts.begin());
+    const registry::EmployeeSearch search(texts);
+    filtersInUse = search.filtersInUse();
+    return registry::searchEmployees(employeeArchivePath(programFolder()), search);
 }
 
-QWidget* TfrmTrovaIstruttori::buildResults() {
-    panContainer = new QWidget(this);
-    panContainer->setObjectName(QStringLiteral("panContainer"));
-    const ListBody body = makeListBody(panContainer, QStringLiteral("TfrmTrovaIstruttori"), true);
-    adoptListBody(this, body);
-    lblTrovate = body.lblTrovate;
-    panContainer->setLayout(body.layout);
-    return panContainer;
-}
-
-void TfrmTrovaIstruttori::showEvent(QShowEvent* event) {
-    ToolWindow::showEvent(event);
-    if (event->spontaneous())
-        return;
-    panLista->prepareShow(true);
-    txtCognome->setFocus();
-}
-
-void TfrmTrovaIstruttori::btnCercaClick() {
-    std::array<QString, 10> typed;
-    for (std::size_t i = 0; i < typed.size(); ++i)
-        typed[i] = (this->*kFilters[i].edit)->text();
-    const registry::EmployeeSearch search(typed);
-    lblConta->setText(QString::number(search.filtersInUse()));
-    lstRecords->clear();
-
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto found = registry::searchEmployees(employeeArchivePath(programFolder()), search);
-    QApplication::restoreOverrideCursor();
-    lblAttendere->hide();
-    if (!found) {
-        records::reportFailure(this, found.error(), kArchiveAccessMessage);
-        return;
-    }
-    lstRecords->setLines(*found);
-    lblTrovate->setText(lists::foundCountText(lstRecords->count()));
-    m_pages->setCurrentWidget(panContainer);
-    lstRecords->selectRow(0);
-    txtTrova->clear();
-    txtTrova->setFocus();
-}
-
-void TfrmTrovaIstruttori::btnStampaClick() {
-    printList(this, kPrintTitle, lstRecords->lines());
-}
-
-void TfrmTrovaIstruttori::lstRecordsDblClick() {
+void TfrmTrovaIstruttori::lineChosen(int row, const QString& line) {
     // A failure, or a double-click with no line selected, closes the window silently;
     // what was loaded before it stays loaded.
-    if (lstRecords->selectedRow() >= 0) {
-        lists::findRecordOfLine(
-            employeeArchivePath(programFolder()), F::layout, lstRecords->selectedLine(),
-            [](const RecordView& r) { return registry::searchLine(r); },
-            [this](qint64 number, const RecordView& r) {
-                const QString tag = trimText(lblMemory->text());
-                if (tag == kTagRegistry || tag == kTagWork || tag == kTagSummary)
-                    emit workerChosen(r.toRecord(), number);
-            });
-    }
-    accept();
-}
-
-void TfrmTrovaIstruttori::done(int result) {
-    lstRecords->clear();
-    lblAttendere->hide();
-    ToolWindow::done(result);
+    if (row < 0)
+        return;
+    lists::findRecordOfLine(
+        employeeArchivePath(programFolder()), F::layout, line,
+        [](const RecordView& r) { return registry::searchLine(r); },
+        [this](qint64 number, const RecordView& r) {
+            const QString tag = trimText(lblMemory->text());
+            if (tag == kTagRegistry || tag == kTagWork || tag == kTagSummary)
+                emit workerChosen(r.toRecord(), number);
+        });
 }
 
 } // namespace orvelia

@@ -26,49 +26,27 @@ const QString kPrintTitle = QStringLiteral("Riepilogo lavori incompleti");
 } // namespace
 
 TfrmLavIncompleti::TfrmLavIncompleti(QWidget* caller, const QString& yearFile)
-    : ToolWindow(caller, "TfrmLavIncompleti", kCaption)
-    , m_yearFile(yearFile) {
-    auto* header = new BrandHeader(kTitle, kSubtitle.arg(QFileInfo(m_yearFile).completeBaseName()), this);
-
-    const ListBody body = makeListBody(this, QStringLiteral("TfrmLavIncompleti"));
-    adoptListBody(this, body);
-    QVBoxLayout* root = pageLayout(this);
-    root->addWidget(header);
-    root->addLayout(body.layout, 1);
-
-    paintGround(this, colours::kWhite);
-    setMinimumSize(940, 540);
-
-    connect(btnStampa, &QPushButton::clicked, this, &TfrmLavIncompleti::btnStampaClick);
-    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
-    connect(lstRecords, &ListView::lineDoubleClicked, this, &TfrmLavIncompleti::loadLine);
-}
+    : ListWindow(caller, {.className = "TfrmLavIncompleti",
+                          .caption = kCaption,
+                          .title = kTitle,
+                          .subtitle = kSubtitle.arg(QFileInfo(yearFile).completeBaseName()),
+                          .printTitle = kPrintTitle,
+                          .minimumSize = QSize(940, 540)})
+    , m_yearFile(yearFile) {}
 
 void TfrmLavIncompleti::showEvent(QShowEvent* event) {
-    ToolWindow::showEvent(event);
+    ListWindow::showEvent(event);
     if (event->spontaneous())
         return;
     // A failure part way keeps, without a word, what was listed before it.
-    lstRecords->setLines(work::incompleteWorks(m_yearFile).lines);
-    panLista->prepareShow(true);
-    txtTrova->setFocus();
+    showLines(work::incompleteWorks(m_yearFile).lines);
 }
 
-void TfrmLavIncompleti::btnStampaClick() {
-    printList(this, kPrintTitle, lstRecords->lines());
-}
-
-void TfrmLavIncompleti::loadLine(int row, const QString& line) {
+void TfrmLavIncompleti::lineChosen(int row, const QString& line) {
     // A failure, or a double-click with no line selected, closes the window silently.
     if (row >= 0)
         findWorkOfLine(m_yearFile, line,
                        [this](const Record& work, qint64 number) { emit workChosen(work, number); });
-    accept();
-}
-
-void TfrmLavIncompleti::done(int result) {
-    lstRecords->clear();
-    ToolWindow::done(result);
 }
 
 } // namespace orvelia

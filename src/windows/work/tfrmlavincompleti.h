@@ -1,34 +1,16 @@
 #pragma once
 
 #include "core/archive/layout.h"
-#include "windows/common/toolwindow.h"
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include "windows/common/listwindow.h"
 
 namespace orvelia {
 
-class ListPanel;
-class ListView;
-
 /// The list of the records of the year file it is opened on whose work was left incomplete; a
 /// double-click gives the record through workChosen.
-class TfrmLavIncompleti : public ToolWindow {
+class TfrmLavIncompleti : public ListWindow {
     Q_OBJECT
 public:
     TfrmLavIncompleti(QWidget* caller, const QString& yearFile);
-
-    ListPanel* panLista;
-    ListView* lstRecords;
-    QLineEdit* txtTrova;
-    QPushButton *btnTrova, *btnStampa, *btnChiudi;
-
-    void btnStampaClick();
-    /// Gives the record of @p line and closes (a double-click on the list).
-    void loadLine(int row, const QString& line);
-
-    void done(int result) override;
 
 signals:
     /// The record of the double-clicked line and its number in the year file.
@@ -36,6 +18,8 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    /// Gives the record of the line.
+    void lineChosen(int row, const QString& line) override;
 
 private:
     QString m_yearFile;

@@ -37,23 +37,18 @@ const QString kSubtitle = QStringLiteral("Registro lavori dell'anno %1");
 const QString kPrintTitle = QStringLiteral("Riepilogo prestazioni lavorative");
 const QString kCallerWork = QStringLiteral("lavori");
 
-struct Filter {
-    QLineEdit* TfrmTrovaLavori::*member;
-    SearchFilter box;
-};
-
 // The filter boxes in tab order, box i looking in work::kSearchFields[i].
-const std::array<Filter, work::kSearchFields.size()> kFilters = {{
-    {&T::txtData, {"Data prestazione (gg/mm/aaaa):", "txtData", "effData"}},
-    {&T::txtLuogo, {"Sede operativa:", "txtLuogo", "effLuogo"}},
-    {&T::txtAttivita, {"Attività svolta:", "txtAttivita", "effAttivita"}},
-    {&T::txtPostazione, {"Postazione di lavoro:", "txtPostazione", "effPostazione"}},
-    {&T::txtCognome, {"Cognome:", "txtCognome", "effCognome"}},
-    {&T::txtNome, {"Nome:", "txtNome", "effNome"}},
-    {&T::txtCodFisc, {"Codice fiscale:", "txtCodFisc", "effCodFisc"}},
-    {&T::txtMansione, {"Mansione:", "txtMansione", "effMansione"}},
-    {&T::txtCodiceProg, {"Codice identificativo progetto:", "txtCodiceProg", "effCodiceProg"}},
-    {&T::txtNote, {"Note:", "txtNote", "effNote"}},
+const std::array<SearchFilter, work::kSearchFields.size()> kFilters = {{
+    {"Data prestazione (gg/mm/aaaa):", "txtData", "effData"},
+    {"Sede operativa:", "txtLuogo", "effLuogo"},
+    {"Attività svolta:", "txtAttivita", "effAttivita"},
+    {"Postazione di lavoro:", "txtPostazione", "effPostazione"},
+    {"Cognome:", "txtCognome", "effCognome"},
+    {"Nome:", "txtNome", "effNome"},
+    {"Codice fiscale:", "txtCodFisc", "effCodFisc"},
+    {"Mansione:", "txtMansione", "effMansione"},
+    {"Codice identificativo progetto:", "txtCodiceProg", "effCodiceProg"},
+    {"Note:", "txtNote", "effNote"},
 }};
 
 } // namespace
@@ -68,105 +63,36 @@ bool findWorkOfLine(const QString& yearFile, const QString& line,
 }
 
 TfrmTrovaLavori::TfrmTrovaLavori(QWidget* caller, const QString& yearFile)
-    : ToolWindow(caller, "TfrmTrovaLavori", kCaption)
+    : SearchWindow(caller,
+                   {.className = "TfrmTrovaLavori",
+                    .caption = kCaption,
+                    .title = kTitle,
+                    .subtitle = kSubtitle.arg(QFileInfo(yearFile).completeBaseName()),
+                    .printTitle = kPrintTitle,
+                    .minimumSize = QSize(940, 560),
+                    .foundCount = true},
+                   {QStringLiteral("imgTrova"), QStringLiteral("trova"), kFilters})
     , m_yearFile(yearFile) {
-    auto* header = new BrandHeader(kTitle, kSubtitle.arg(QFileInfo(m_yearFile).completeBaseName()), this);
-
-    panPagine = new QStackedWidget(this);
-    panPagine->setObjectName(QStringLiteral("panPagine"));
-    panAvvio = buildCriteria();
-    panContainer = buildResults();
-    panPagine->addWidget(panAvvio);
-    panPagine->addWidget(panContainer);
-
-    lblConta = hiddenLabel(QStringLiteral("lblConta"), this, QStringLiteral("0"));
-    lblMemory = hiddenLabel(QStringLiteral("lblMemory"), this);
-
-    QVBoxLayout* root = pageLayout(this);
-    root->addWidget(header);
-    root->addWidget(panPagine, 1);
-
-    paintGround(this, colours::kWhite);
-    setMinimumSize(940, 560);
+    bindBoxes(this, {&T::txtData, &T::txtLuogo, &T::txtAttivita, &T::txtPostazione, &T::txtCognome,
+                     &T::txtNome, &T::txtCodFisc, &T::txtMansione, &T::txtCodiceProg, &T::txtNote});
 }
 
-QWidget* TfrmTrovaLavori::buildCriteria() {
-    std::vector<SearchFilter> boxes;
-    for (const Filter& f : kFilters)
-        boxes.push_back(f.box);
-    const SearchCriteria criteria =
-        makeSearchCriteria(panPagine, QStringLiteral("imgTrova"), QStringLiteral("trova"), boxes);
-    for (std::size_t i = 0; i < kFilters.size(); ++i)
-        this->*kFilters[i].member = criteria.boxes[i];
-    lblAttendere = criteria.lblAttendere;
-    btnCerca = criteria.btnCerca;
-    btnAnnulla = criteria.btnAnnulla;
-    connect(btnCerca, &QPushButton::clicked, this, &T::btnCercaClick);
-    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
-    return criteria.page;
+ArchiveResult<QStringList> TfrmTrovaLavori::search(const QStringList& typed, int& filtersInUse) {
+    std::array<QString, work::kSearchFields.size()> texts;
+    std::copy(typed.begin(), typed.end(), texts.begin());
+    const work::WorkSearch search(texts);
+    filtersInUse = search.filledCount();
+    work::WorkLines found = work::searchWorks(m_yearFile, search);
+    if (found.error != ArchiveError::None)
+        return found.error;
+    return std::move(found.lines);
 }
 
-QWidget* TfrmTrovaLavori::buildResults() {
-    auto* panel = new QWidget(panPagine);
-    panel->setObjectName(QStringLiteral("panContainer"));
-
-    const ListBody body = makeListBody(panel, QStringLiteral("TfrmTrovaLavori"), true);
-    adoptListBody(this, body);
-    lblTrovate = body.lblTrovate;
-    panel->setLayout(body.layout);
-
-    connect(btnStampa, &QPushButton::clicked, this, &T::btnStampaClick);
-    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
-    connect(lstRecords, &ListView::lineDoubleClicked, this, &T::loadLine);
-    return panel;
-}
-
-void TfrmTrovaLavori::showEvent(QShowEvent* event) {
-    ToolWindow::showEvent(event);
-    if (event->spontaneous())
-        return;
-    panLista->prepareShow(true);
-    txtData->setFocus();
-}
-
-void TfrmTrovaLavori::btnCercaClick() {
-    std::array<QString, work::kSearchFields.size()> typed;
-    for (std::size_t i = 0; i < kFilters.size(); ++i)
-        typed[i] = (this->*kFilters[i].member)->text();
-    const work::WorkSearch search(typed);
-    lblConta->setText(QString::number(search.filledCount()));
-
-    lstRecords->clear();
-    const work::WorkLines found = work::searchWorks(m_yearFile, search);
-    lblAttendere->hide();
-    if (found.error != ArchiveError::None) {
-        records::reportFailure(this, found.error, kArchiveAccessMessage);
-        return;
-    }
-    lstRecords->setLines(found.lines);
-    lstRecords->selectRow(0);
-    lblTrovate->setText(lists::foundCountText(lstRecords->count()));
-    panPagine->setCurrentWidget(panContainer);
-    txtTrova->clear();
-    txtTrova->setFocus();
-}
-
-void TfrmTrovaLavori::btnStampaClick() {
-    printList(this, kPrintTitle, lstRecords->lines());
-}
-
-void TfrmTrovaLavori::loadLine(int row, const QString& line) {
+void TfrmTrovaLavori::lineChosen(int row, const QString& line) {
     // A failure, or a double-click with no line selected, closes the window silently.
     if (row >= 0 && callerTag(this) == kCallerWork)
         findWorkOfLine(m_yearFile, line,
                        [this](const Record& work, qint64 number) { emit workChosen(work, number); });
-    accept();
-}
-
-void TfrmTrovaLavori::done(int result) {
-    lstRecords->clear();
-    lblAttendere->hide();
-    ToolWindow::done(result);
 }
 
 } // namespace orvelia

@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "core/archive/layout.h"
-#include "windows/common/toolwindow.h"
+#include "windows/common/searchwindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -27,40 +27,24 @@ bool findWorkOfLine(const QString& yearFile, const QString& line,
  * The work search: finds the records of the year file it is opened on by parts of ten of their
  * fields; a double-click gives the record through workChosen, under the caller tag "lavori".
  */
-class TfrmTrovaLavori : public ToolWindow {
+class TfrmTrovaLavori : public SearchWindow {
     Q_OBJECT
 public:
     TfrmTrovaLavori(QWidget* caller, const QString& yearFile);
 
-    QStackedWidget* panPagine;
-    QWidget *panAvvio, *panContainer;
     QLineEdit *txtData, *txtLuogo, *txtAttivita, *txtPostazione, *txtCognome, *txtNome, *txtCodFisc,
         *txtMansione, *txtCodiceProg, *txtNote;
-    QPushButton *btnCerca, *btnAnnulla, *btnStampa, *btnChiudi;
-    QLabel *lblAttendere, *lblConta, *lblMemory, *lblTrovate;
-    ListPanel* panLista;
-    ListView* lstRecords;
-    QLineEdit* txtTrova;
-    QPushButton* btnTrova;
-
-    void btnCercaClick();
-    void btnStampaClick();
-    /// Gives the record of @p line and closes (a double-click on the list).
-    void loadLine(int row, const QString& line);
-
-    void done(int result) override;
 
 signals:
     /// The record of the double-clicked line and its number in the year file.
     void workChosen(const Record& work, qint64 number);
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    ArchiveResult<QStringList> search(const QStringList& typed, int& filtersInUse) override;
+    /// Gives the record of the line, when the caller is the work window.
+    void lineChosen(int row, const QString& line) override;
 
 private:
-    QWidget* buildCriteria();
-    QWidget* buildResults();
-
     QString m_yearFile;
 };
 
