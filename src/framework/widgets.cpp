@@ -254,22 +254,26 @@ void SectionPanel::addCaptionedRow(const QString& caption, QLayout* field) {
 }
 
 void SectionPanel::paintEvent(QPaintEvent*) {
-    QPainter p(this);
+    paintSection(this, m_title, m_accent);
+}
+
+void paintSection(QWidget* widget, const QString& title, const QColor& accent) {
+    QPainter p(widget);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRectF r = QRectF(widget->rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     p.setPen(QPen(colours::kLine, 1));
     p.setBrush(colours::kWhite);
     p.drawRoundedRect(r, 8, 8);
     p.setPen(Qt::NoPen);
-    p.setBrush(m_accent);
+    p.setBrush(accent);
     p.drawRoundedRect(QRectF(r.left() + 12, r.top() + 11, 4, 14), 2, 2);
-    QFont f = font();
+    QFont f = widget->font();
     f.setBold(true);
     f.setPointSizeF(f.pointSizeF() + 0.5);
     p.setFont(f);
     p.setPen(colours::kNavy);
     p.drawText(QRectF(r.left() + 22, r.top() + 6, r.width() - 30, 24), Qt::AlignLeft | Qt::AlignVCenter,
-               m_title);
+               title);
 }
 
 } // namespace orvelia

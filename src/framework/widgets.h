@@ -149,6 +149,10 @@ private:
     QFormLayout* m_form;
 };
 
+/// Paints @p widget as a section panel: a white rounded panel with @p title at its top, beside a bar
+/// of @p accent.
+void paintSection(QWidget* widget, const QString& title, const QColor& accent);
+
 } // namespace orvelia
 
 namespace orvelia {

@@ -4,12 +4,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QPainterPath>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 
 #include "framework/platform.h"
 #include "framework/widgets.h"
+#include "windows/common/menucard.h"
 #include "windows/common/toolwindow.h"
 #include "windows/app/tfrminfo.h"
 #include "windows/help/tfrmguida.h"
@@ -60,45 +60,27 @@ private:
     QSvgRenderer* m_art;
 };
 
-// The white card of one application.
-class Card : public QWidget {
-public:
-    Card(theme::Accent accent, QWidget* parent)
-        : QWidget(parent)
-        , m_accent(theme::colourOf(accent)) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        const QRectF r = QRectF(rect()).adjusted(4, 4, -4, -4);
-        for (int i = 3; i > 0; --i) { // soft shadow
-            p.setPen(Qt::NoPen);
-            p.setBrush(colours::shadow(i));
-            p.drawRoundedRect(r.translated(0, 4 - i), 14, 14);
-        }
-        p.setBrush(colours::kWhite);
-        p.setPen(QPen(colours::kLine, 1));
-        p.drawRoundedRect(r, 14, 14);
-        QPainterPath top;
-        top.addRoundedRect(QRectF(r.left(), r.top(), r.width(), 28), 14, 14);
-        p.setClipRect(QRectF(r.left(), r.top(), r.width(), 7));
-        p.setBrush(m_accent);
-        p.setPen(Qt::NoPen);
-        p.drawPath(top);
-    }
-
-private:
-    QColor m_accent;
-};
-
 } // namespace
 
 TfrmAvvio::TfrmAvvio(WindowShell& shell)
     : NavigationWindow(shell, "TfrmAvvio", kCaption) {
     paintGround(this, colours::kPaper);
+    QVBoxLayout* root = pageLayout(this);
+    root->addWidget(buildBand());
+    root->addStretch(1);
+    root->addLayout(buildCards(), 8);
+    root->addStretch(1);
+    root->addWidget(buildFooter());
 
-    // Title band
+    connect(imgGuida, &ClickablePicture::clicked, this, [this] { showHelp(this, HelpPage::Overview); });
+    connect(imgInfo, &ClickablePicture::clicked, this, [this] { openToolWindow<TfrmInfo>(this); });
+    connect(imgProdotto, &ClickablePicture::clicked, this, [this] { openToolWindow<TfrmSplash>(this); });
+    connect(icoSito, &ClickablePicture::clicked, this, [] { TMisc::Open(kProductWebSite); });
+    connect(imgEsci, &ClickablePicture::clicked, this, [this] { this->shell().quit(); });
+    setMinimumSize(1000, 640);
+}
+
+QWidget* TfrmAvvio::buildBand() {
     auto* band = new TitleBand(this);
     band->setFixedHeight(150);
     icoIcona = new ClickablePicture(QStringLiteral("icoIcona"), artPath("logo"), band);
@@ -127,23 +109,53 @@ TfrmAvvio::TfrmAvvio(WindowShell& shell)
     bandLayout->setSpacing(26);
     bandLayout->addWidget(logoFrame);
     bandLayout->addLayout(titles, 1);
+    return band;
+}
 
-    // The three applications
+QLayout* TfrmAvvio::buildCards() {
+    struct Application {
+        MenuCard::Content content;
+        ClickableLabel* TfrmAvvio::*command;
+        ClickablePicture* TfrmAvvio::*picture;
+        QLabel* TfrmAvvio::*words;
+        Screen screen;
+    };
+    const Application applications[] = {
+        {{"panLavoratori", "imgLavoratori", "btnLavoratori", "infLavoratori", kLavoratoriTitle,
+          kLavoratoriInfo, artPath(QStringLiteral("app_lavoratori")), theme::Accent::Workers},
+         &TfrmAvvio::btnLavoratori,
+         &TfrmAvvio::imgLavoratori,
+         &TfrmAvvio::infLavoratori,
+         Screen::Registry},
+        {{"panLavori", "imgLavori", "btnLavori", "infLavori", kLavoriTitle, kLavoriInfo,
+          artPath(QStringLiteral("app_lavori")), theme::Accent::Work},
+         &TfrmAvvio::btnLavori,
+         &TfrmAvvio::imgLavori,
+         &TfrmAvvio::infLavori,
+         Screen::YearSelection},
+        {{"panCompensi", "imgCompensi", "btnCompensi", "infCompensi", kCompensiTitle, kCompensiInfo,
+          artPath(QStringLiteral("app_compensi")), theme::Accent::Pay},
+         &TfrmAvvio::btnCompensi,
+         &TfrmAvvio::imgCompensi,
+         &TfrmAvvio::infCompensi,
+         Screen::ReportsMenu},
+    };
     auto* cards = new QHBoxLayout;
     cards->setSpacing(36);
     cards->addStretch(1);
-    cards->addWidget(makeCard(QStringLiteral("Lavoratori"), kLavoratoriTitle, kLavoratoriInfo,
-                              theme::Accent::Workers, btnLavoratori, imgLavoratori, infLavoratori),
-                     4);
-    cards->addWidget(makeCard(QStringLiteral("Lavori"), kLavoriTitle, kLavoriInfo, theme::Accent::Work,
-                              btnLavori, imgLavori, infLavori),
-                     4);
-    cards->addWidget(makeCard(QStringLiteral("Compensi"), kCompensiTitle, kCompensiInfo, theme::Accent::Pay,
-                              btnCompensi, imgCompensi, infCompensi),
-                     4);
+    for (const Application& a : applications) {
+        auto* card = new MenuCard(MenuCard::Shape::Tall, a.content, this);
+        this->*a.command = card->titleCommand;
+        this->*a.picture = card->picture;
+        this->*a.words = card->words;
+        connect(card, &MenuCard::chosen, this, [this, screen = a.screen] { showInsteadOfThis(screen); });
+        cards->addWidget(card, 4);
+    }
     cards->addStretch(1);
+    return cards;
+}
 
-    // Footer with the smaller commands
+QWidget* TfrmAvvio::buildFooter() {
     auto* footer = new QWidget(this);
     footer->setObjectName("panComandi");
     paintGround(footer, colours::kWhite);
@@ -157,61 +169,7 @@ TfrmAvvio::TfrmAvvio(WindowShell& shell)
     footerLayout->addWidget(makeFooterCommand(icoSito, "icoSito", "sito", QStringLiteral("www.orvelia.it")));
     footerLayout->addWidget(makeFooterCommand(imgEsci, "imgEsci", "esci", QStringLiteral("Esci")));
     footerLayout->addStretch();
-
-    QVBoxLayout* root = pageLayout(this);
-    root->addWidget(band);
-    root->addStretch(1);
-    root->addLayout(cards, 8);
-    root->addStretch(1);
-    root->addWidget(footer);
-
-    for (auto [button, picture, panel, target] :
-         {std::tuple{btnLavoratori, imgLavoratori, infLavoratori, Screen::Registry},
-          std::tuple{btnLavori, imgLavori, infLavori, Screen::YearSelection},
-          std::tuple{btnCompensi, imgCompensi, infCompensi, Screen::ReportsMenu}}) {
-        auto go = [this, screen = target] { showInsteadOfThis(screen); };
-        connect(button, &ClickableLabel::clicked, this, go);
-        connect(picture, &ClickablePicture::clicked, this, go);
-        connect(panel, &ClickableLabel::clicked, this, go);
-    }
-    connect(imgGuida, &ClickablePicture::clicked, this, [this] { showHelp(this, HelpPage::Overview); });
-    connect(imgInfo, &ClickablePicture::clicked, this, [this] { openToolWindow<TfrmInfo>(this); });
-    connect(imgProdotto, &ClickablePicture::clicked, this, [this] { openToolWindow<TfrmSplash>(this); });
-    connect(icoSito, &ClickablePicture::clicked, this, [] { TMisc::Open(kProductWebSite); });
-    connect(imgEsci, &ClickablePicture::clicked, this, [this] { this->shell().quit(); });
-    setMinimumSize(1000, 640);
-}
-
-QWidget* TfrmAvvio::makeCard(const QString& name, const QString& title, const QString& info,
-                             theme::Accent accent, ClickableLabel*& button, ClickablePicture*& picture,
-                             ClickableLabel*& panel) {
-    auto* card = new Card(accent, this);
-    card->setObjectName(QStringLiteral("pan") + name);
-    card->setMaximumWidth(440);
-    card->setMinimumWidth(280);
-    picture = new ClickablePicture(QStringLiteral("img") + name,
-                                   artPath(QStringLiteral("app_") + name.toLower()), card);
-    picture->setMinimumSize(120, 120);
-    picture->setMaximumSize(220, 220);
-    picture->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    button = new ClickableLabel(QStringLiteral("btn") + name, title, card);
-    button->setAlignment(Qt::AlignCenter);
-    theme::setRole(button, theme::Role::CardButton, theme::variantOf(accent));
-    button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    panel = new ClickableLabel(QStringLiteral("inf") + name, info, card);
-    panel->setWordWrap(true);
-    panel->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    theme::setRole(panel, theme::Role::CardText);
-    panel->setMinimumHeight(110);
-    panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
-    auto* layout = new QVBoxLayout(card);
-    layout->setContentsMargins(26, 30, 26, 26);
-    layout->setSpacing(18);
-    layout->addWidget(picture, 3, Qt::AlignHCenter);
-    layout->addWidget(button);
-    layout->addWidget(panel);
-    card->setMaximumHeight(600);
-    return card;
+    return footer;
 }
 
 QWidget* TfrmAvvio::makeFooterCommand(ClickablePicture*& picture, const QString& name, const QString& icon,

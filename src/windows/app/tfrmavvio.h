@@ -1,9 +1,9 @@
 #pragma once
 
-#include "framework/theme.h"
 #include "windows/common/navigationwindow.h"
 
 class QLabel;
+class QLayout;
 
 namespace orvelia {
 
@@ -18,13 +18,13 @@ public:
 
     ClickableLabel* btnLavoratori;
     ClickablePicture* imgLavoratori;
-    ClickableLabel* infLavoratori;
+    QLabel* infLavoratori;
     ClickableLabel* btnLavori;
     ClickablePicture* imgLavori;
-    ClickableLabel* infLavori;
+    QLabel* infLavori;
     ClickableLabel* btnCompensi;
     ClickablePicture* imgCompensi;
-    ClickableLabel* infCompensi;
+    QLabel* infCompensi;
     ClickablePicture* imgGuida;
     ClickablePicture* imgInfo;
     ClickablePicture* imgProdotto;
@@ -38,8 +38,9 @@ protected:
     QWidget* closeHandler() override;
 
 private:
-    QWidget* makeCard(const QString& name, const QString& title, const QString& info, theme::Accent accent,
-                      ClickableLabel*& button, ClickablePicture*& picture, ClickableLabel*& panel);
+    QWidget* buildBand();
+    QLayout* buildCards();
+    QWidget* buildFooter();
     QWidget* makeFooterCommand(ClickablePicture*& picture, const QString& name, const QString& icon,
                                const QString& caption);
 };

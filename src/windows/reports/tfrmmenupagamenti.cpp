@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "framework/widgets.h"
+#include "windows/common/menucard.h"
 #include "windows/help/tfrmguida.h"
 #include "windows/reports/tfrmmenuriepilogopagamenti.h"
 
@@ -26,7 +27,6 @@ const QString kSummaryInfo = QStringLiteral("L'elenco dei compensi dovuti tra du
 const QString kStatisticsHeading = QStringLiteral("Statistiche rimunerazioni mensili");
 const QString kStatisticsInfo = QStringLiteral("I compensi di ogni mese dell'anno in un grafico "
                                                "tridimensionale a barre o a torta, da stampare.");
-const QString kApri = QStringLiteral("Apri");
 const QString kTagBack = QStringLiteral("avvio");
 const QString kTagSummary = QStringLiteral("riepiloghi");
 const QString kTagStatistics = QStringLiteral("statistiche");
@@ -37,12 +37,7 @@ TfrmMenuPagamenti::TfrmMenuPagamenti(WindowShell& shell)
     paintGround(this, colours::kPaper);
 
     auto* header = new BrandHeader(kHeaderTitle, kHeaderSubtitle, this, 96);
-    QWidget* summary = makeChoice(QStringLiteral("panRiepiloghi"), kSummaryHeading, kSummaryInfo,
-                                  colours::kAmber.darker(112), btnRiepiloghi, "btnRiepiloghi", icoLibri,
-                                  "icoLibri", QStringLiteral("riepilogo"));
-    QWidget* statistics =
-        makeChoice(QStringLiteral("panStatistiche"), kStatisticsHeading, kStatisticsInfo, colours::kBlue,
-                   btnStatistiche, "btnStatistiche", icoDVD, "icoDVD", QStringLiteral("statistiche"));
+    QLayout* choices = buildChoices();
 
     lblInformazioni = new QLabel(kInformazioni, this);
     lblInformazioni->setObjectName("lblInformazioni");
@@ -51,13 +46,6 @@ TfrmMenuPagamenti::TfrmMenuPagamenti(WindowShell& shell)
     theme::setRole(lblInformazioni, theme::Role::BodyLarge);
     lblInformazioni->setFixedWidth(876); // as wide as the two cards below
     lblMemory = hiddenLabel(QStringLiteral("lblMemory"), this, kTagBack);
-
-    auto* choices = new QHBoxLayout;
-    choices->setSpacing(36);
-    choices->addStretch(1);
-    choices->addWidget(summary);
-    choices->addWidget(statistics);
-    choices->addStretch(1);
 
     auto* info = new QHBoxLayout;
     info->addStretch();
@@ -77,42 +65,35 @@ TfrmMenuPagamenti::TfrmMenuPagamenti(WindowShell& shell)
     root->addStretch(3);
 
     setTabOrder(btnRiepiloghi, btnStatistiche);
-    connect(btnRiepiloghi, &QPushButton::clicked, this, &TfrmMenuPagamenti::btnRiepiloghiClick);
-    connect(icoLibri, &ClickablePicture::clicked, this, &TfrmMenuPagamenti::btnRiepiloghiClick);
-    connect(btnStatistiche, &QPushButton::clicked, this, &TfrmMenuPagamenti::btnStatisticheClick);
-    connect(icoDVD, &ClickablePicture::clicked, this, &TfrmMenuPagamenti::btnStatisticheClick);
     connect(imgGuida, &ClickablePicture::clicked, this, [this] { showHelp(this, HelpPage::Reports); });
     connect(imgEsci, &ClickablePicture::clicked, this, &QWidget::close);
 }
 
-QWidget* TfrmMenuPagamenti::makeChoice(const QString& name, const QString& heading, const QString& info,
-                                       const QColor& accent, QPushButton*& button, const char* buttonName,
-                                       ClickablePicture*& picture, const char* pictureName,
-                                       const QString& icon) {
-    auto* card = new SectionPanel(name, heading, accent, this);
-    card->setFixedWidth(420);
-    picture = new ClickablePicture(QString::fromLatin1(pictureName), iconPath(icon), card);
-    picture->setFixedSize(72, 72);
-    auto* text = new QLabel(info, card);
-    text->setWordWrap(true);
-    theme::setRole(text, theme::Role::Hint);
-    button = new QPushButton(QIcon(iconPath(QStringLiteral("apri"))), kApri, card);
-    button->setObjectName(QString::fromLatin1(buttonName));
-    button->setMinimumSize(120, 34);
-    button->setAutoDefault(true);
+QLayout* TfrmMenuPagamenti::buildChoices() {
+    auto* summary = new MenuCard(MenuCard::Shape::Wide,
+                                 {"panRiepiloghi", "icoLibri", "btnRiepiloghi", nullptr, kSummaryHeading,
+                                  kSummaryInfo, iconPath(QStringLiteral("riepilogo")), theme::Accent::Pay},
+                                 this);
+    // The statistics card in the blue of the registry's.
+    auto* statistics =
+        new MenuCard(MenuCard::Shape::Wide,
+                     {"panStatistiche", "icoDVD", "btnStatistiche", nullptr, kStatisticsHeading,
+                      kStatisticsInfo, iconPath(QStringLiteral("statistiche")), theme::Accent::Workers},
+                     this);
+    btnRiepiloghi = summary->openCommand;
+    icoLibri = summary->picture;
+    btnStatistiche = statistics->openCommand;
+    icoDVD = statistics->picture;
+    connect(summary, &MenuCard::chosen, this, &TfrmMenuPagamenti::btnRiepiloghiClick);
+    connect(statistics, &MenuCard::chosen, this, &TfrmMenuPagamenti::btnStatisticheClick);
 
-    auto* right = new QVBoxLayout;
-    right->setSpacing(12);
-    right->addWidget(text);
-    right->addStretch(); // the two "Apri" buttons line up at the foot of their cards
-    right->addWidget(button, 0, Qt::AlignLeft);
-    auto* row = new QHBoxLayout;
-    row->setSpacing(18);
-    row->addWidget(picture, 0, Qt::AlignTop);
-    row->addLayout(right, 1);
-    card->form()->setContentsMargins(18, 44, 18, 18);
-    card->form()->addRow(row);
-    return card;
+    auto* choices = new QHBoxLayout;
+    choices->setSpacing(36);
+    choices->addStretch(1);
+    choices->addWidget(summary);
+    choices->addWidget(statistics);
+    choices->addStretch(1);
+    return choices;
 }
 
 void TfrmMenuPagamenti::showEvent(QShowEvent* event) {

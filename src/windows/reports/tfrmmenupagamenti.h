@@ -3,6 +3,7 @@
 #include "windows/common/navigationwindow.h"
 
 class QLabel;
+class QLayout;
 class QPushButton;
 
 namespace orvelia {
@@ -31,9 +32,7 @@ protected:
 private:
     void btnRiepiloghiClick();
     void btnStatisticheClick();
-    QWidget* makeChoice(const QString& name, const QString& heading, const QString& info,
-                        const QColor& accent, QPushButton*& button, const char* buttonName,
-                        ClickablePicture*& picture, const char* pictureName, const QString& icon);
+    QLayout* buildChoices();
 };
 
 } // namespace orvelia
