@@ -53,12 +53,6 @@ private:
     QHBoxLayout* m_layout;
 };
 
-} // namespace orvelia
-
-#include <QLabel>
-
-namespace orvelia {
-
 /// One command of a window's bar: the window member it fills, its picture, caption and description.
 template <typename W> struct CommandDef {
     CommandButton* W::*member;

@@ -1,7 +1,5 @@
 #include "windows/app/application.h"
 
-#include <ranges>
-
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -41,8 +39,10 @@ OrveliaApp::OrveliaApp(QObject* parent)
 
 OrveliaApp::~OrveliaApp() {
     // The last made goes first: a window may still refer to one made before it.
-    for (QWidget* window : std::views::reverse(m_windows))
-        delete window;
+    while (!m_windows.empty()) {
+        delete m_windows.back();
+        m_windows.pop_back();
+    }
 }
 
 template <typename W> void OrveliaApp::create() {

@@ -19,14 +19,36 @@
 namespace orvelia {
 
 namespace {
-const char* const kInstructions[] = {
+constexpr char kFirstInstruction[] =
     "Immettere nei campi prescelti una o più parole consecutive presenti nelle schede da trovare e "
-    "premere il pulsante Cerca.",
-    "Lasciare in bianco tutti gli altri campi.",
+    "premere il pulsante Cerca.";
+const char* const kInstructions[] = {
+    kFirstInstruction, "Lasciare in bianco tutti gli altri campi.",
     "Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."};
 const QString kWait = QStringLiteral("Ricerca schede in corso. Attendere...");
 // The filters stand in two columns of this many rows.
 constexpr int kRowsPerColumn = 5;
+
+// The picture beside the instructions, at the top of the criteria page.
+QLayout* buildIntro(QWidget* page, const QString& pictureName, const QString& icon) {
+    auto* picture = new ClickablePicture(pictureName, iconPath(icon), page);
+    picture->setDecorative(true);
+    picture->setFixedSize(40, 40);
+    auto* lines = new QVBoxLayout;
+    lines->setSpacing(4);
+    for (const char* text : kInstructions) {
+        auto* line = new QLabel(QString::fromUtf8(text), page);
+        line->setWordWrap(true);
+        theme::setRole(line, text == kInstructions[0] ? theme::Role::Heading : theme::Role::Body);
+        lines->addWidget(line);
+    }
+    auto* intro = new QHBoxLayout;
+    intro->setSpacing(14);
+    intro->addWidget(picture, 0, Qt::AlignTop);
+    intro->addLayout(lines, 1);
+    return intro;
+}
+
 } // namespace
 
 SearchWindow::SearchWindow(QWidget* caller, const Setup& setup, const Criteria& criteria)
@@ -50,7 +72,7 @@ SearchWindow::SearchWindow(QWidget* caller, const Setup& setup, const Criteria& 
 QWidget* SearchWindow::buildCriteria(const Criteria& criteria) {
     auto* page = new QWidget(panPagine);
     page->setObjectName(QStringLiteral("panAvvio"));
-    QLayout* intro = buildIntro(page, criteria);
+    QLayout* intro = buildIntro(page, criteria.pictureName, criteria.icon);
     QLayout* filters = buildFilters(page, criteria.filters);
     QLayout* commands = buildCommands(page);
     auto* rule = new QFrame(page);
@@ -67,25 +89,6 @@ QWidget* SearchWindow::buildCriteria(const Criteria& criteria) {
     layout->addWidget(rule);
     layout->addLayout(commands);
     return page;
-}
-
-QLayout* SearchWindow::buildIntro(QWidget* page, const Criteria& criteria) {
-    auto* picture = new ClickablePicture(criteria.pictureName, iconPath(criteria.icon), page);
-    picture->setDecorative(true);
-    picture->setFixedSize(40, 40);
-    auto* lines = new QVBoxLayout;
-    lines->setSpacing(4);
-    for (const char* text : kInstructions) {
-        auto* line = new QLabel(QString::fromUtf8(text), page);
-        line->setWordWrap(true);
-        theme::setRole(line, text == kInstructions[0] ? theme::Role::Heading : theme::Role::Body);
-        lines->addWidget(line);
-    }
-    auto* intro = new QHBoxLayout;
-    intro->setSpacing(14);
-    intro->addWidget(picture, 0, Qt::AlignTop);
-    intro->addLayout(lines, 1);
-    return intro;
 }
 
 QLayout* SearchWindow::buildFilters(QWidget* page, std::span<const SearchFilter> filters) {

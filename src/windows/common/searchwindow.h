@@ -68,7 +68,6 @@ protected:
 
 private:
     QWidget* buildCriteria(const Criteria& criteria);
-    QLayout* buildIntro(QWidget* page, const Criteria& criteria);
     QLayout* buildFilters(QWidget* page, std::span<const SearchFilter> filters);
     QLayout* buildCommands(QWidget* page);
 
