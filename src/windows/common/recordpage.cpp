@@ -43,14 +43,16 @@ FormPage formPage(std::span<const FormPanel> panels, int columnCount) {
     return form;
 }
 
-void connectBrowsing(QWidget* window, const BrowseCommands& commands, std::function<QString()> path,
+void connectBrowsing(QWidget* window, const BrowseCommands& commands, const std::function<QString()>& path,
                      const RecordLayout& layout, QLabel* position,
-                     std::function<void(const Record&, qint64)> show) {
-    const BrowseCommand steps[] = {BrowseCommand::First, BrowseCommand::Previous, BrowseCommand::Next,
-                                   BrowseCommand::Last};
-    for (std::size_t i = 0; i < commands.size(); ++i)
-        QObject::connect(commands[i], &CommandButton::clicked, window,
-                         [window, step = steps[i], path, &layout, position, show] {
+                     const std::function<void(const Record&, qint64)>& show) {
+    const std::pair<CommandButton*, BrowseCommand> steps[] = {{commands[0], BrowseCommand::First},
+                                                              {commands[1], BrowseCommand::Previous},
+                                                              {commands[2], BrowseCommand::Next},
+                                                              {commands[3], BrowseCommand::Last}};
+    for (const auto& [command, step] : steps)
+        QObject::connect(command, &CommandButton::clicked, window,
+                         [window, step = step, path, &layout, position, show] {
                              records::browse(window, path(), layout, step, position, show);
                          });
 }

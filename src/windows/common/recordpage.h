@@ -62,11 +62,11 @@ FormPage formPage(std::span<const FormPanel> panels, int columnCount);
 using BrowseCommands = std::array<CommandButton*, 4>;
 
 /**
- * Connects @p commands to browsing the archive that @p path names when the command is given, records
- * of @p layout: @p show shows the record reached, @p position holds its number.
+ * Connects @p commands to browsing an archive of @p layout records: @p path names the archive when a
+ * command is given, @p show shows the record reached and @p position holds its number.
  */
-void connectBrowsing(QWidget* window, const BrowseCommands& commands, std::function<QString()> path,
+void connectBrowsing(QWidget* window, const BrowseCommands& commands, const std::function<QString()>& path,
                      const RecordLayout& layout, QLabel* position,
-                     std::function<void(const Record&, qint64)> show);
+                     const std::function<void(const Record&, qint64)>& show);
 
 } // namespace orvelia
