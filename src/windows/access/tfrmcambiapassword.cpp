@@ -37,20 +37,9 @@ TfrmCambiaPassword::TfrmCambiaPassword(WindowShell& shell)
     auto* header =
         new BrandHeader(QStringLiteral("Cambia password"),
                         QStringLiteral("La password vale per tutti gli utenti del programma"), this, 70);
-    auto makeBox = [this](const char* name, const char* frame) {
-        auto* box = new QLineEdit(this);
-        box->setObjectName(QString::fromLatin1(name));
-        box->setEchoMode(QLineEdit::Password);
-        box->setMinimumHeight(26);
-        box->setMinimumWidth(220);
-        EditBehaviour::of(box)->setFocusMark(FocusMark::Frame, QString::fromLatin1(frame));
-        box->installEventFilter(this);
-        connect(box, &QLineEdit::textChanged, this, &TfrmCambiaPassword::updateOK);
-        return box;
-    };
-    txtPasswordOld = makeBox("txtPasswordOld", "effPasswordOld");
-    txtPasswordNew = makeBox("txtPasswordNew", "effPasswordNew");
-    txtConferma = makeBox("txtConferma", "effConferma");
+    txtPasswordOld = passwordBox("txtPasswordOld", "effPasswordOld");
+    txtPasswordNew = passwordBox("txtPasswordNew", "effPasswordNew");
+    txtConferma = passwordBox("txtConferma", "effConferma");
     cmdEsci = new QPushButton(QStringLiteral("Chiudi"), this);
     cmdEsci->setObjectName("cmdEsci");
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
@@ -89,6 +78,18 @@ TfrmCambiaPassword::TfrmCambiaPassword(WindowShell& shell)
     connect(cmdOK, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdOKClick);
     connect(cmdEsci, &QPushButton::clicked, this, &QWidget::close);
     setFixedSize(470, 262);
+}
+
+QLineEdit* TfrmCambiaPassword::passwordBox(const char* name, const char* frame) {
+    auto* box = new QLineEdit(this);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setEchoMode(QLineEdit::Password);
+    box->setMinimumHeight(26);
+    box->setMinimumWidth(220);
+    EditBehaviour::of(box)->setFocusMark(FocusMark::Frame, QString::fromLatin1(frame));
+    box->installEventFilter(this);
+    connect(box, &QLineEdit::textChanged, this, &TfrmCambiaPassword::updateOK);
+    return box;
 }
 
 void TfrmCambiaPassword::updateOK() {

@@ -32,6 +32,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    /// A box that hides what is typed, with its focus frame; every change may enable OK.
+    QLineEdit* passwordBox(const char* name, const char* frame);
     void cmdOKClick();
     void updateOK();
 };

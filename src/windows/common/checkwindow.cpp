@@ -18,6 +18,7 @@
 #include "framework/editing.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
+#include "windows/common/windowparts.h"
 
 namespace orvelia {
 
@@ -37,14 +38,54 @@ MessageKind messageKind(CheckMessage kind) {
 CheckWindow::CheckWindow(QWidget* caller, const Setup& setup)
     : ToolWindow(caller, setup.className, setup.caption) {
     auto* header = new BrandHeader(setup.title, setup.subtitle, this, 72);
+    QHBoxLayout* promptRow = buildPrompt(setup);
+    buildField(setup);
+    QLabel* hint = roleLabel(QStringLiteral("lblSuggerimento"), setup.hint, theme::Role::Hint, this);
+    QFrame* rule = ruleLine(this);
+    const ButtonPair buttons = buttonPair(
+        {QStringLiteral("btnControlla"), kControlla, QStringLiteral("btnChiudi"), kChiudi, QSize(110, 30)},
+        this);
+    btnControlla = buttons.confirm;
+    btnChiudi = buttons.cancel;
 
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(26, 18, 26, 18);
+    body->setSpacing(8);
+    body->addLayout(promptRow);
+    body->addSpacing(4);
+    body->addWidget(m_field);
+    body->addWidget(hint);
+    body->addSpacing(6);
+    body->addWidget(rule);
+    body->addSpacing(2);
+    body->addLayout(buttons.row);
+    QVBoxLayout* root = pageLayout(this);
+    root->addWidget(header);
+    root->addLayout(body);
+    setMinimumWidth(kMinimumWidth);
+
+    setTabOrder(m_field, btnControlla);
+    setTabOrder(btnControlla, btnChiudi);
+    EditBehaviour::of(m_field)->setEnterTarget(btnControlla).setFocusMark(FocusMark::Frame, setup.frameName);
+    m_field->installEventFilter(this);
+
+    connect(btnControlla, &QPushButton::clicked, this, &CheckWindow::btnControllaClick);
+    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QHBoxLayout* CheckWindow::buildPrompt(const Setup& setup) {
     auto* picture = new ClickablePicture(QStringLiteral("imgIcona"), iconPath(setup.icon), this);
     picture->setDecorative(true);
     picture->setFixedSize(40, 40);
-    auto* prompt = new QLabel(setup.prompt, this);
-    prompt->setObjectName(QStringLiteral("lblIstruzioni"));
-    theme::setRole(prompt, theme::Role::Heading);
+    QLabel* prompt = roleLabel(QStringLiteral("lblIstruzioni"), setup.prompt, theme::Role::Heading, this);
+    auto* promptRow = new QHBoxLayout;
+    promptRow->setSpacing(12);
+    promptRow->addWidget(picture, 0, Qt::AlignTop);
+    promptRow->addWidget(prompt, 1);
+    return promptRow;
+}
 
+void CheckWindow::buildField(const Setup& setup) {
     m_field = new QLineEdit(this);
     m_field->setObjectName(setup.fieldName);
     // The number passed by the caller is shown whole, to be judged whole; typing stops at the length.
@@ -58,56 +99,6 @@ CheckWindow::CheckWindow(QWidget* caller, const Setup& setup)
     const QFontMetrics metrics(fixed);
     m_field->setMinimumWidth(metrics.horizontalAdvance(QString(setup.maxLength + 1, u'W')) + 20);
     m_field->setMinimumHeight(metrics.height() + 14);
-
-    auto* hint = new QLabel(setup.hint, this);
-    hint->setObjectName(QStringLiteral("lblSuggerimento"));
-    theme::setRole(hint, theme::Role::Hint);
-
-    auto* rule = new QFrame(this);
-    rule->setFrameShape(QFrame::HLine);
-    theme::setRole(rule, theme::Role::Rule);
-
-    btnControlla = new QPushButton(QIcon(iconPath(QStringLiteral("controlla"))), kControlla, this);
-    btnControlla->setObjectName(QStringLiteral("btnControlla"));
-    btnChiudi = new QPushButton(QIcon(iconPath(QStringLiteral("chiudi"))), kChiudi, this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    for (QPushButton* b : {btnControlla, btnChiudi}) {
-        b->setMinimumSize(110, 30);
-        b->setIconSize(QSize(18, 18));
-    }
-
-    auto* promptRow = new QHBoxLayout;
-    promptRow->setSpacing(12);
-    promptRow->addWidget(picture, 0, Qt::AlignTop);
-    promptRow->addWidget(prompt, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(10);
-    buttons->addStretch();
-    buttons->addWidget(btnControlla);
-    buttons->addWidget(btnChiudi);
-    auto* body = new QVBoxLayout;
-    body->setContentsMargins(26, 18, 26, 18);
-    body->setSpacing(8);
-    body->addLayout(promptRow);
-    body->addSpacing(4);
-    body->addWidget(m_field);
-    body->addWidget(hint);
-    body->addSpacing(6);
-    body->addWidget(rule);
-    body->addSpacing(2);
-    body->addLayout(buttons);
-    QVBoxLayout* root = pageLayout(this);
-    root->addWidget(header);
-    root->addLayout(body);
-    setMinimumWidth(kMinimumWidth);
-
-    setTabOrder(m_field, btnControlla);
-    setTabOrder(btnControlla, btnChiudi);
-    EditBehaviour::of(m_field)->setEnterTarget(btnControlla).setFocusMark(FocusMark::Frame, setup.frameName);
-    m_field->installEventFilter(this);
-
-    connect(btnControlla, &QPushButton::clicked, this, &CheckWindow::btnControllaClick);
-    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void CheckWindow::showEvent(QShowEvent* event) {

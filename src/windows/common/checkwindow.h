@@ -3,6 +3,7 @@
 #include "core/checks/checkresult.h"
 #include "windows/common/toolwindow.h"
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -47,6 +48,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    /// The picture of the check beside the prompt.
+    QHBoxLayout* buildPrompt(const Setup& setup);
+    /// The large input field, wide enough for every character it takes.
+    void buildField(const Setup& setup);
     void btnControllaClick();
 
     QLineEdit* m_field;

@@ -14,6 +14,8 @@
 #include "framework/editing.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
+#include "windows/common/recordpage.h"
+#include "windows/common/windowparts.h"
 
 namespace orvelia {
 
@@ -180,30 +182,8 @@ ExportWindow::ExportWindow(QWidget* caller, const char* className, const QString
     , m_source(source)
     , m_model(new ExportGridModel(table.columns, grid, this)) {
     auto* header = new BrandHeader(kTitle, subtitle, this, 64);
-
-    auto* bar = new CommandBar(this);
-    bar->setObjectName(QStringLiteral("panComandi"));
-    fillCommandBar(this, bar, kCommands);
-
-    auto* body = new QWidget(this);
-    body->setObjectName(QStringLiteral("panGriglia"));
-    paintGround(body, colours::kPaper);
-    auto* hint = new QLabel(kHint, body);
-    hint->setObjectName(QStringLiteral("lblSuggerimento"));
-    theme::setRole(hint, theme::Role::Hint);
-    m_count = new QLabel(body);
-    m_count->setObjectName(QStringLiteral("lblSchede"));
-    theme::setRole(m_count, theme::Role::Heading);
-    grdRecords = new ExportGrid(m_model, body);
-
-    auto* infoRow = new QHBoxLayout;
-    infoRow->addWidget(hint, 1);
-    infoRow->addWidget(m_count);
-    auto* bodyLayout = new QVBoxLayout(body);
-    bodyLayout->setContentsMargins(14, 10, 14, 12);
-    bodyLayout->setSpacing(8);
-    bodyLayout->addLayout(infoRow);
-    bodyLayout->addWidget(grdRecords, 1);
+    CommandBar* bar = newCommandBar(this, kCommands);
+    QWidget* body = buildBody();
 
     const CommandPage page = frameCommandPage(this, header, bar, body, kStanding, kCommands);
     panInfo = page.panInfo;
@@ -214,6 +194,25 @@ ExportWindow::ExportWindow(QWidget* caller, const char* className, const QString
 
     connect(cmdEsporta, &CommandButton::clicked, this, &ExportWindow::cmdEsportaClick);
     connect(cmdEsci, &CommandButton::clicked, this, &QDialog::reject);
+}
+
+QWidget* ExportWindow::buildBody() {
+    auto* body = new QWidget(this);
+    body->setObjectName(QStringLiteral("panGriglia"));
+    paintGround(body, colours::kPaper);
+    QLabel* hint = roleLabel(QStringLiteral("lblSuggerimento"), kHint, theme::Role::Hint, body);
+    m_count = roleLabel(QStringLiteral("lblSchede"), QString(), theme::Role::Heading, body);
+    grdRecords = new ExportGrid(m_model, body);
+
+    auto* infoRow = new QHBoxLayout;
+    infoRow->addWidget(hint, 1);
+    infoRow->addWidget(m_count);
+    auto* bodyLayout = new QVBoxLayout(body);
+    bodyLayout->setContentsMargins(14, 10, 14, 12);
+    bodyLayout->setSpacing(8);
+    bodyLayout->addLayout(infoRow);
+    bodyLayout->addWidget(grdRecords, 1);
+    return body;
 }
 
 QString ExportWindow::exportPath() const {

@@ -96,6 +96,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    /// The body under the command bar: the hint, the count of records and the grid.
+    QWidget* buildBody();
+
     const ExportTable& m_table;
     QString m_source;
     ExportGridModel* m_model;

@@ -18,6 +18,7 @@
 #include "framework/widgets.h"
 #include "windows/common/recordwindow.h"
 #include "windows/common/toolwindow.h"
+#include "windows/common/windowparts.h"
 
 namespace orvelia {
 
@@ -30,6 +31,7 @@ const QString kTagRegistry = QStringLiteral("istruttori");
 const QString kTagWork = QStringLiteral("lavori");
 
 const char* const kSlotTitles[] = {"Primo allegato", "Secondo allegato", "Terzo allegato"};
+const QColor* const kSlotAccents[] = {&colours::kBlue, &colours::kTeal, &colours::kAmber};
 const char* const kFileCaption = "Nome %1° file allegato:";
 const char* const kDescCaption = "Descrizione %1° file allegato:";
 const QString kRenamed = QStringLiteral(
@@ -77,7 +79,6 @@ QString slotName(const char* prefix, int slot) {
     return QString::fromLatin1(prefix) + QStringLiteral("%1").arg(slot + 1, 2, 10, QLatin1Char('0'));
 }
 
-// The caller's hidden labels in slot order: File01, Desc01, File02, Desc02, File03, Desc03.
 } // namespace
 
 TfrmAllegaCartella::TfrmAllegaCartella(QWidget* caller)
@@ -85,57 +86,12 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* caller)
     paintGround(this, colours::kPaper);
 
     auto* header = new BrandHeader(kTitle, kSubtitle, this, 72);
-    const QColor accents[] = {colours::kBlue, colours::kTeal, colours::kAmber};
-
     auto* body = new QVBoxLayout;
     body->setContentsMargins(18, 16, 18, 16);
     body->setSpacing(12);
     for (int i = 0; i < 3; ++i) {
-        Slot& s = m_slots[std::size_t(i)];
-        auto* panel =
-            new SectionPanel(slotName("panAllegato", i), QString::fromUtf8(kSlotTitles[i]), accents[i], this);
-        s.file = new QLineEdit(panel);
-        s.file->setObjectName(slotName("txtFile", i));
-        s.file->setReadOnly(true);
-        s.file->setFocusPolicy(Qt::NoFocus);
-        theme::setRole(s.file, theme::Role::FixedName);
-        s.desc = new QLineEdit(panel);
-        s.desc->setObjectName(slotName("txtDesc", i));
-        theme::setRole(s.desc, theme::Role::Description);
-        s.browse = new QPushButton(QIcon(iconPath(QStringLiteral("apri"))), kBrowse, panel);
-        s.browse->setObjectName(slotName("btnSfoglia", i));
-        s.open = new QPushButton(QIcon(iconPath(QStringLiteral("documento"))), kOpen, panel);
-        s.open->setObjectName(slotName("btnApri", i));
-        s.open->setEnabled(false);
-        for (QPushButton* b : {s.browse, s.open}) {
-            b->setMinimumHeight(28);
-            b->setAutoDefault(false);
-        }
-        s.browse->setMinimumWidth(104);
-        s.open->setMinimumWidth(80);
-        s.clear = new ClickablePicture(slotName("imgCancella", i), iconPath(QStringLiteral("chiudi")), panel);
-        s.clear->setFixedSize(22, 22);
-        s.clear->setToolTip(kClearTip);
-        for (QLineEdit* box : {s.file, s.desc}) {
-            box->setMinimumHeight(26);
-            box->setMinimumWidth(300);
-        }
-
-        QWidget* row = rowHolder(panel);
-        addToRow(row, {s.file, s.browse, s.open, s.clear}, true);
-        auto* fileLabel = new QLabel(slotText(kFileCaption, i), panel);
-        fileLabel->setObjectName(slotName("lblNomeFile", i));
-        auto* descLabel = new QLabel(slotText(kDescCaption, i), panel);
-        descLabel->setObjectName(slotName("lblDescrizione", i));
-        panel->form()->addRow(fileLabel, row);
-        panel->form()->addRow(descLabel, s.desc);
-        body->addWidget(panel);
-
-        connect(s.file, &QLineEdit::textChanged, s.open,
-                [open = s.open](const QString& text) { open->setEnabled(!trimText(text).isEmpty()); });
-        connect(s.browse, &QPushButton::clicked, this, [this, i] { btnSfogliaClick(i); });
-        connect(s.open, &QPushButton::clicked, this, [this, i] { btnApriClick(i); });
-        connect(s.clear, &ClickablePicture::clicked, this, [this, i] { imgCancellaClick(i); });
+        body->addWidget(buildSlot(i));
+        connectSlot(i);
     }
     txtFile01 = m_slots[0].file, txtFile02 = m_slots[1].file, txtFile03 = m_slots[2].file;
     txtDesc01 = m_slots[0].desc, txtDesc02 = m_slots[1].desc, txtDesc03 = m_slots[2].desc;
@@ -143,34 +99,20 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* caller)
     btnApri01 = m_slots[0].open, btnApri02 = m_slots[1].open, btnApri03 = m_slots[2].open;
     imgCancella01 = m_slots[0].clear, imgCancella02 = m_slots[1].clear, imgCancella03 = m_slots[2].clear;
 
-    auto* hint = new QLabel(kHint, this);
-    hint->setObjectName(QStringLiteral("lblSuggerimento"));
+    auto* hint = roleLabel(QStringLiteral("lblSuggerimento"), kHint, theme::Role::Hint, this);
     hint->setWordWrap(true);
-    theme::setRole(hint, theme::Role::Hint);
-    auto* rule = new QFrame(this);
-    rule->setFrameShape(QFrame::HLine);
-    theme::setRole(rule, theme::Role::Rule);
-
-    btnApplica = new QPushButton(QIcon(iconPath(QStringLiteral("controlla"))), kApply, this);
-    btnApplica->setObjectName(QStringLiteral("btnApplica"));
+    QFrame* rule = ruleLine(this);
+    const ButtonPair buttons = buttonPair(
+        {QStringLiteral("btnApplica"), kApply, QStringLiteral("btnAnnulla"), kCancel, QSize(130, 30)}, this);
+    btnApplica = buttons.confirm;
     btnApplica->setDefault(true);
-    btnAnnulla = new QPushButton(QIcon(iconPath(QStringLiteral("chiudi"))), kCancel, this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    btnAnnulla = buttons.cancel;
     btnAnnulla->setAutoDefault(false);
-    for (QPushButton* b : {btnApplica, btnAnnulla}) {
-        b->setMinimumSize(130, 30);
-        b->setIconSize(QSize(18, 18));
-    }
     lblMemory = hiddenLabel(QStringLiteral("lblMemory"), this);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(10);
-    buttons->addStretch();
-    buttons->addWidget(btnApplica);
-    buttons->addWidget(btnAnnulla);
     body->addWidget(hint);
     body->addWidget(rule);
-    body->addLayout(buttons);
+    body->addLayout(buttons.row);
     QVBoxLayout* root = pageLayout(this);
     root->addWidget(header);
     root->addLayout(body);
@@ -182,6 +124,55 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* caller)
 
     connect(btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+SectionPanel* TfrmAllegaCartella::buildSlot(int i) {
+    Slot& s = m_slots[std::size_t(i)];
+    auto* panel = new SectionPanel(slotName("panAllegato", i), QString::fromUtf8(kSlotTitles[i]),
+                                   *kSlotAccents[i], this);
+    s.file = new QLineEdit(panel);
+    s.file->setObjectName(slotName("txtFile", i));
+    s.file->setReadOnly(true);
+    s.file->setFocusPolicy(Qt::NoFocus);
+    theme::setRole(s.file, theme::Role::FixedName);
+    s.desc = new QLineEdit(panel);
+    s.desc->setObjectName(slotName("txtDesc", i));
+    theme::setRole(s.desc, theme::Role::Description);
+    s.browse = pictureButton(slotName("btnSfoglia", i), QStringLiteral("apri"), kBrowse, panel);
+    s.open = pictureButton(slotName("btnApri", i), QStringLiteral("documento"), kOpen, panel);
+    s.open->setEnabled(false);
+    for (QPushButton* b : {s.browse, s.open}) {
+        b->setMinimumHeight(28);
+        b->setAutoDefault(false);
+    }
+    s.browse->setMinimumWidth(104);
+    s.open->setMinimumWidth(80);
+    s.clear = new ClickablePicture(slotName("imgCancella", i), iconPath(QStringLiteral("chiudi")), panel);
+    s.clear->setFixedSize(22, 22);
+    s.clear->setToolTip(kClearTip);
+    for (QLineEdit* box : {s.file, s.desc}) {
+        box->setMinimumHeight(26);
+        box->setMinimumWidth(300);
+    }
+
+    QWidget* row = rowHolder(panel);
+    addToRow(row, {s.file, s.browse, s.open, s.clear}, true);
+    auto* fileLabel = new QLabel(slotText(kFileCaption, i), panel);
+    fileLabel->setObjectName(slotName("lblNomeFile", i));
+    auto* descLabel = new QLabel(slotText(kDescCaption, i), panel);
+    descLabel->setObjectName(slotName("lblDescrizione", i));
+    panel->form()->addRow(fileLabel, row);
+    panel->form()->addRow(descLabel, s.desc);
+    return panel;
+}
+
+void TfrmAllegaCartella::connectSlot(int i) {
+    const Slot& s = m_slots[std::size_t(i)];
+    connect(s.file, &QLineEdit::textChanged, s.open,
+            [open = s.open](const QString& text) { open->setEnabled(!trimText(text).isEmpty()); });
+    connect(s.browse, &QPushButton::clicked, this, [this, i] { btnSfogliaClick(i); });
+    connect(s.open, &QPushButton::clicked, this, [this, i] { btnApriClick(i); });
+    connect(s.clear, &ClickablePicture::clicked, this, [this, i] { imgCancellaClick(i); });
 }
 
 void TfrmAllegaCartella::btnSfogliaClick(int slot) {
@@ -249,13 +240,12 @@ void TfrmAllegaCartella::setAttachments(const QStringList& values) {
     }
 }
 
-std::function<void(TfrmAllegaCartella&)> TfrmAllegaCartella::onLabels(QObject* receiver,
-                                                                      const QList<QLabel*>& labels) {
-    return [receiver, labels](TfrmAllegaCartella& w) {
+void TfrmAllegaCartella::openOn(QWidget* caller, const QString& tag, const QList<QLabel*>& labels) {
+    openToolWindow<TfrmAllegaCartella>(caller, tag, [caller, labels](TfrmAllegaCartella& w) {
         w.setAttachments(records::texts(labels));
-        connect(&w, &TfrmAllegaCartella::attachmentsChosen, receiver,
+        connect(&w, &TfrmAllegaCartella::attachmentsChosen, caller,
                 [labels](const QStringList& values) { records::setTexts(labels, values); });
-    };
+    });
 }
 
 void TfrmAllegaCartella::btnApplicaClick() {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 
 #include <QList>
 
@@ -14,6 +13,7 @@ class QPushButton;
 namespace orvelia {
 
 class ClickablePicture;
+class SectionPanel;
 
 /**
  * The attachments of the record on screen in the registry or work window: three
@@ -37,10 +37,10 @@ public:
     /// The values the window starts from, in record order: the three file names, then the descriptions.
     void setAttachments(const QStringList& values);
     /**
-     * How a data window opens the window on its six hidden attachment @p labels (record order):
-     * their texts handed over, what is chosen put back into them; @p receiver is the caller.
+     * Opens the window over the data window @p caller, under @p tag, on its six hidden attachment
+     * @p labels (record order): their texts handed over, what is chosen put back into them.
      */
-    static std::function<void(TfrmAllegaCartella&)> onLabels(QObject* receiver, const QList<QLabel*>& labels);
+    static void openOn(QWidget* caller, const QString& tag, const QList<QLabel*>& labels);
 
     void btnSfogliaClick(int slot);
     void btnApriClick(int slot);
@@ -52,6 +52,11 @@ signals:
     void attachmentsChosen(const QStringList& values);
 
 private:
+    /// The panel of attachment slot @p i: the file with its buttons and the description.
+    SectionPanel* buildSlot(int i);
+    /// The buttons and the picture of slot @p i.
+    void connectSlot(int i);
+
     struct Slot {
         QLineEdit* file;
         QLineEdit* desc;

@@ -22,6 +22,7 @@
 #include "framework/platform.h"
 #include "framework/widgets.h"
 #include "windows/common/toolwindow.h"
+#include "windows/common/recordpage.h"
 #include "windows/common/recordwindow.h"
 #include "windows/checks/tfrmcarta.h"
 #include "windows/checks/tfrmcodfisc.h"
@@ -46,18 +47,13 @@ const QString kStanding = QStringLiteral("Pronto per salvare una nuova scheda...
 
 // The panels of the form, in three columns.
 enum Panel { Personal, Contacts, Titles, Bank, Document, Contract, PanelCount };
-struct PanelDef {
-    const char* name;
-    const char* title;
-    int column;
-};
-const PanelDef kPanels[PanelCount] = {
-    {"panAnagrafica", "Dati anagrafici", 0},
-    {"panRecapiti", "Recapiti", 1},
-    {"panQualifiche", "Qualifiche", 1},
-    {"panBanca", "Dati bancari e pagamento", 1},
-    {"panDocumento", "Documento di riconoscimento", 2},
-    {"panContratto", "Contratto", 2},
+const FormPanel kPanels[PanelCount] = {
+    {"panAnagrafica", "Dati anagrafici", &colours::kBlue, 0},
+    {"panRecapiti", "Recapiti", &colours::kTeal, 1},
+    {"panQualifiche", "Qualifiche", &colours::kAmber, 1},
+    {"panBanca", "Dati bancari e pagamento", &colours::kBlue, 1},
+    {"panDocumento", "Documento di riconoscimento", &colours::kTeal, 2},
+    {"panContratto", "Contratto", &colours::kAmber, 2},
 };
 
 struct Row {
@@ -120,17 +116,20 @@ const Row kRows[] = {
     {{F::Rata, "Importo rata: €", 15, Money | RightAligned}, Contract, &T::txtRata, nullptr},
 };
 
-// The check pictures beside the fields they check.
+// The check pictures beside the fields they check, and what the status line says of them.
 struct CheckDef {
     int field;
     ClickablePicture* TfrmIstruttori::*member;
     const char* name;
     const char* icon;
+    const char* status;
 };
 const CheckDef kChecks[] = {
-    {F::CodFisc, &T::btnCodFisc, "btnCodFisc", "controlla"}, {F::Iva, &T::btnIva, "btnIva", "controlla"},
-    {F::Email, &T::btnEmail, "btnEmail", "email"},           {F::Iban, &T::btnIban, "btnIban", "controlla"},
-    {F::Carta, &T::btnCarta, "btnCarta", "controlla"},
+    {F::CodFisc, &T::btnCodFisc, "btnCodFisc", "controlla", "Controlla il codice fiscale."},
+    {F::Iva, &T::btnIva, "btnIva", "controlla", "Controlla il numero di partita IVA."},
+    {F::Email, &T::btnEmail, "btnEmail", "email", "Invia una e-mail all'indirizzo indicato."},
+    {F::Iban, &T::btnIban, "btnIban", "controlla", "Controlla l'IBAN."},
+    {F::Carta, &T::btnCarta, "btnCarta", "controlla", "Controlla il numero di carta di credito."},
 };
 
 const CommandDef<T> kCommands[] = {
@@ -180,36 +179,30 @@ TfrmIstruttori::TfrmIstruttori(WindowShell& shell)
     : NavigationWindow(shell, "TfrmIstruttori", kCaption) {
     paintGround(this, colours::kPaper);
 
-    auto* bar = new CommandBar(this);
-    bar->setObjectName("panComandi");
-    lblPosizione = fillCommandBar(this, bar, kCommands);
+    CommandBar* bar = newCommandBar(this, kCommands, &lblPosizione);
+    const FormPage form = formPage(kPanels, 3);
+    form.closeColumns();
+    buildFields(form);
+    m_attachmentLabels =
+        records::attachmentLabels(this, lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03);
+    QScrollArea* scroll = records::scrollingForm(this, form.page);
 
-    // The form, in three columns of panels.
-    auto* page = new QWidget;
-    page->setObjectName("panScheda");
-    auto* columns = new QHBoxLayout(page);
-    columns->setContentsMargins(14, 12, 14, 12);
-    columns->setSpacing(12);
-    QVBoxLayout* columnLayouts[3];
-    for (auto& column : columnLayouts) {
-        column = new QVBoxLayout;
-        column->setSpacing(12);
-        columns->addLayout(column, 1);
-    }
-    SectionPanel* panels[PanelCount];
-    const QColor accents[PanelCount] = {colours::kBlue, colours::kTeal, colours::kAmber,
-                                        colours::kBlue, colours::kTeal, colours::kAmber};
-    for (int i = 0; i < PanelCount; ++i) {
-        panels[i] = new SectionPanel(QString::fromLatin1(kPanels[i].name),
-                                     QString::fromUtf8(kPanels[i].title), accents[i], page);
-        columnLayouts[kPanels[i].column]->addWidget(panels[i]);
-    }
-    for (auto* column : columnLayouts)
-        column->addStretch();
+    const CommandPage framed = frameCommandPage(this, nullptr, bar, scroll, kStanding, kCommands);
+    panInfo = framed.panInfo;
+    m_status = framed.status;
+    for (const CheckDef& check : kChecks)
+        m_status->describe(this->*check.member, QString::fromUtf8(check.status));
+    form.clearStatusOver(m_status);
 
+    connectCommands();
+    connectChecks();
+    setMinimumSize(1000, 600);
+}
+
+void TfrmIstruttori::buildFields(const FormPage& form) {
     m_form = new FieldForm(F::layout, FocusMark::Frame, 4, this);
     for (const Row& row : kRows) {
-        SectionPanel* panel = panels[row.panel];
+        SectionPanel* panel = form.panels[row.panel];
         const auto* check = std::find_if(std::begin(kChecks), std::end(kChecks),
                                          [&](const CheckDef& c) { return c.field == row.def.field; });
         const bool hasCheck = check != std::end(kChecks);
@@ -236,37 +229,17 @@ TfrmIstruttori::TfrmIstruttori(WindowShell& shell)
         panel->form()->addRow(m_form->label(row.def.field), holder);
     }
     m_form->chainEnter();
+}
 
-    m_attachmentLabels =
-        records::attachmentLabels(this, lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03);
-
-    QScrollArea* scroll = records::scrollingForm(this, page);
-
-    const CommandPage framed = frameCommandPage(this, nullptr, bar, scroll, kStanding, kCommands);
-    panInfo = framed.panInfo;
-    m_status = framed.status;
-    m_status->describe(btnCodFisc, QStringLiteral("Controlla il codice fiscale."));
-    m_status->describe(btnIva, QStringLiteral("Controlla il numero di partita IVA."));
-    m_status->describe(btnEmail, QStringLiteral("Invia una e-mail all'indirizzo indicato."));
-    m_status->describe(btnIban, QStringLiteral("Controlla l'IBAN."));
-    m_status->describe(btnCarta, QStringLiteral("Controlla il numero di carta di credito."));
-    m_status->clearOver(page);
-    for (SectionPanel* panel : panels)
-        m_status->clearOver(panel);
-
+void TfrmIstruttori::connectCommands() {
     connect(cmdNuovo, &CommandButton::clicked, this, &TfrmIstruttori::newRecord);
     connect(cmdSalva, &CommandButton::clicked, this, &TfrmIstruttori::cmdSalvaClick);
-    connect(cmdFile, &CommandButton::clicked, this, [this] {
-        openToolWindow<TfrmAllegaCartella>(this, QStringLiteral("istruttori"),
-                                           TfrmAllegaCartella::onLabels(this, m_attachmentLabels));
-    });
-    for (auto [command, step] :
-         {std::pair{cmdPrimo, BrowseCommand::First}, std::pair{cmdIndietro, BrowseCommand::Previous},
-          std::pair{cmdAvanti, BrowseCommand::Next}, std::pair{cmdUltimo, BrowseCommand::Last}})
-        connect(command, &CommandButton::clicked, this, [this, step] {
-            records::browse(this, employeeArchivePath(programFolder()), F::layout, step, lblPosizione,
-                            [this](const Record& r, qint64 k) { showRecord(r, k); });
-        });
+    connect(cmdFile, &CommandButton::clicked, this,
+            [this] { TfrmAllegaCartella::openOn(this, QStringLiteral("istruttori"), m_attachmentLabels); });
+    connectBrowsing(
+        this, {cmdPrimo, cmdIndietro, cmdAvanti, cmdUltimo},
+        [] { return employeeArchivePath(programFolder()); }, F::layout, lblPosizione,
+        [this](const Record& r, qint64 k) { showRecord(r, k); });
     connect(cmdEsporta, &CommandButton::clicked, this, [this] { openToolWindow<TfrmExpIstruttori>(this); });
     connect(cmdTrova, &CommandButton::clicked, this, [this] {
         openToolWindow<TfrmTrovaIstruttori>(
@@ -290,6 +263,9 @@ TfrmIstruttori::TfrmIstruttori(WindowShell& shell)
     });
     connect(cmdGuida, &CommandButton::clicked, this, [this] { showHelp(this, HelpPage::Registry); });
     connect(cmdEsci, &CommandButton::clicked, this, &QWidget::close);
+}
+
+void TfrmIstruttori::connectChecks() {
     connect(btnEmail, &ClickablePicture::clicked, this, &TfrmIstruttori::btnEmailClick);
     connect(btnCodFisc, &ClickablePicture::clicked, this,
             [this] { openCodFiscCheck(this, txtCodFisc->text()); });
@@ -299,7 +275,6 @@ TfrmIstruttori::TfrmIstruttori(WindowShell& shell)
             [this] { openCheck(this, &TfrmCarta::txtNumero, trimText(txtCarta->text())); });
     connect(btnIban, &ClickablePicture::clicked, this,
             [this] { openCheck(this, &TfrmIban::txtIban, trimText(txtIban->text())); });
-    setMinimumSize(1000, 600);
 }
 
 QWidget* TfrmIstruttori::closeHandler() {

@@ -12,6 +12,7 @@ namespace orvelia {
 class ClickablePicture;
 class CommandButton;
 class FieldForm;
+struct FormPage;
 class StatusLine;
 
 /// The worker registry: one employee record at a time, with its record commands and tools.
@@ -56,7 +57,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QWidget* checkButton(ClickablePicture*& button, const char* name, const char* icon, QWidget* field);
+    /// The fields of the record in the panels of @p form, with the check pictures beside theirs.
+    void buildFields(const FormPage& form);
+    /// The commands of the bar: record, tools, browsing, help and exit.
+    void connectCommands();
+    /// The check pictures beside the fields.
+    void connectChecks();
     void cmdSalvaClick();
     void btnEmailClick();
 

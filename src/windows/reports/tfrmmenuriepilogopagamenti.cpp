@@ -18,6 +18,7 @@
 #include "framework/platform.h"
 #include "framework/widgets.h"
 #include "windows/common/toolwindow.h"
+#include "windows/common/windowparts.h"
 #include "windows/registry/tfrmtrovaistruttori.h"
 #include "windows/reports/tfrmrieppagamenti.h"
 
@@ -56,17 +57,46 @@ TfrmMenuRiepilogoPagamenti::TfrmMenuRiepilogoPagamenti(WindowShell& shell)
     auto* card =
         new SectionPanel(QStringLiteral("panCriteri"), kPanelTitle, colours::kAmber.darker(112), this);
     card->setFixedWidth(680);
+    const CriteriaRows rows = buildCriteria(card);
+    QHBoxLayout* buttons = buildButtons(card);
 
-    lblCampo01 = new QLabel(kCampo01, card);
-    lblCampo01->setObjectName("lblCampo01");
-    lblCampo02 = new QLabel(kCampo02, card);
-    lblCampo02->setObjectName("lblCampo02");
-    lblCampo03 = new QLabel(kCampo03, card);
-    lblCampo03->setObjectName("lblCampo03");
-    for (QLabel* l : {lblCampo01, lblCampo02, lblCampo03}) {
+    lblFile = hiddenLabel(QStringLiteral("lblFile"), this, kFileDesign);
+    lblDataInizio = hiddenLabel(QStringLiteral("lblDataInizio"), this);
+    lblDataFine = hiddenLabel(QStringLiteral("lblDataFine"), this);
+
+    QFormLayout* form = card->form();
+    form->setContentsMargins(22, 46, 22, 20);
+    form->setVerticalSpacing(10);
+    form->setHorizontalSpacing(14);
+    form->addRow(lblCampo01);
+    form->addRow(lblCampo02);
+    card->addCaptionedRow(kAnno, rows.year);
+    card->addCaptionedRow(kCodiceFiscale, rows.worker);
+    form->addItem(new QSpacerItem(0, 6));
+    form->addRow(lblCampo03);
+    form->addRow(rows.dates);
+    form->addItem(new QSpacerItem(0, 8));
+    form->addRow(buttons);
+
+    QVBoxLayout* root = pageLayout(this, 24);
+    root->addWidget(header);
+    root->addStretch(2);
+    root->addLayout(centredRow(card));
+    root->addStretch(3);
+
+    setUpKeys();
+    connect(btnVisualizza, &QPushButton::pressed, lblAttendere, &QWidget::show);
+    connect(btnVisualizza, &QPushButton::clicked, this, &TfrmMenuRiepilogoPagamenti::btnVisualizzaClick);
+    connect(btnEsci, &QPushButton::clicked, this, &QWidget::close);
+    connect(impCodFisc, &ClickablePicture::clicked, this, &TfrmMenuRiepilogoPagamenti::impCodFiscClick);
+}
+
+TfrmMenuRiepilogoPagamenti::CriteriaRows TfrmMenuRiepilogoPagamenti::buildCriteria(SectionPanel* card) {
+    lblCampo01 = roleLabel(QStringLiteral("lblCampo01"), kCampo01, theme::Role::Hint, card);
+    lblCampo02 = roleLabel(QStringLiteral("lblCampo02"), kCampo02, theme::Role::Hint, card);
+    lblCampo03 = roleLabel(QStringLiteral("lblCampo03"), kCampo03, theme::Role::Hint, card);
+    for (QLabel* l : {lblCampo01, lblCampo02, lblCampo03})
         l->setWordWrap(true);
-        theme::setRole(l, theme::Role::Hint);
-    }
 
     txtAnno = new QLineEdit(card);
     txtAnno->setObjectName("txtAnno");
@@ -83,12 +113,13 @@ TfrmMenuRiepilogoPagamenti::TfrmMenuRiepilogoPagamenti(WindowShell& shell)
     for (QLineEdit* box : {txtAnno, txtTipologia})
         box->setMinimumHeight(28);
 
-    auto* workerRow = rowHolder(card);
-    addToRow(workerRow, {txtTipologia, impCodFisc}, false);
-    auto* yearRow = rowHolder(card);
-    addToRow(yearRow, {txtAnno}, false);
+    CriteriaRows rows;
+    rows.worker = rowHolder(card);
+    addToRow(rows.worker, {txtTipologia, impCodFisc}, false);
+    rows.year = rowHolder(card);
+    addToRow(rows.year, {txtAnno}, false);
     // Room around the boxes for their focus frames.
-    for (QWidget* holder : {workerRow, yearRow})
+    for (QWidget* holder : {rows.worker, rows.year})
         holder->layout()->setContentsMargins(4, 3, 4, 3);
 
     grpDataInizio = makeDateGroup("grpDataInizio", kDataInizio, txtGiornoInizio, "txtGiornoInizio",
@@ -97,24 +128,24 @@ TfrmMenuRiepilogoPagamenti::TfrmMenuRiepilogoPagamenti(WindowShell& shell)
                                 "txtMeseFine", lblAnnoFine, "lblAnnoFine");
     grpDataInizio->setParent(card);
     grpDataFine->setParent(card);
-    auto* dates = new QHBoxLayout;
-    dates->setSpacing(16);
-    dates->addWidget(grpDataInizio);
-    dates->addWidget(grpDataFine);
+    rows.dates = new QHBoxLayout;
+    rows.dates->setSpacing(16);
+    rows.dates->addWidget(grpDataInizio);
+    rows.dates->addWidget(grpDataFine);
+    return rows;
+}
 
-    lblAttendere = new QLabel(kAttendere, card);
-    lblAttendere->setObjectName("lblAttendere");
-    theme::setRole(lblAttendere, theme::Role::Wait);
+QHBoxLayout* TfrmMenuRiepilogoPagamenti::buildButtons(SectionPanel* card) {
+    lblAttendere = roleLabel(QStringLiteral("lblAttendere"), kAttendere, theme::Role::Wait, card);
     lblAttendere->hide();
     // The wait line keeps its room, so showing it moves nothing.
     QSizePolicy keep = lblAttendere->sizePolicy();
     keep.setRetainSizeWhenHidden(true);
     lblAttendere->setSizePolicy(keep);
 
-    btnEsci = new QPushButton(QIcon(iconPath(QStringLiteral("esci"))), kEsci, card);
-    btnEsci->setObjectName("btnEsci");
-    btnVisualizza = new QPushButton(QIcon(iconPath(QStringLiteral("riepilogo"))), kVisualizza, card);
-    btnVisualizza->setObjectName("btnVisualizza");
+    btnEsci = pictureButton(QStringLiteral("btnEsci"), QStringLiteral("esci"), kEsci, card);
+    btnVisualizza =
+        pictureButton(QStringLiteral("btnVisualizza"), QStringLiteral("riepilogo"), kVisualizza, card);
     for (QPushButton* b : {btnEsci, btnVisualizza}) {
         b->setMinimumHeight(34);
         b->setMinimumWidth(120);
@@ -125,35 +156,10 @@ TfrmMenuRiepilogoPagamenti::TfrmMenuRiepilogoPagamenti(WindowShell& shell)
     buttons->addWidget(lblAttendere, 1);
     buttons->addWidget(btnEsci);
     buttons->addWidget(btnVisualizza);
+    return buttons;
+}
 
-    lblFile = hiddenLabel(QStringLiteral("lblFile"), this, kFileDesign);
-    lblDataInizio = hiddenLabel(QStringLiteral("lblDataInizio"), this);
-    lblDataFine = hiddenLabel(QStringLiteral("lblDataFine"), this);
-
-    QFormLayout* form = card->form();
-    form->setContentsMargins(22, 46, 22, 20);
-    form->setVerticalSpacing(10);
-    form->setHorizontalSpacing(14);
-    form->addRow(lblCampo01);
-    form->addRow(lblCampo02);
-    card->addCaptionedRow(kAnno, yearRow);
-    card->addCaptionedRow(kCodiceFiscale, workerRow);
-    form->addItem(new QSpacerItem(0, 6));
-    form->addRow(lblCampo03);
-    form->addRow(dates);
-    form->addItem(new QSpacerItem(0, 8));
-    form->addRow(buttons);
-
-    auto* centre = new QHBoxLayout;
-    centre->addStretch();
-    centre->addWidget(card);
-    centre->addStretch();
-    QVBoxLayout* root = pageLayout(this, 24);
-    root->addWidget(header);
-    root->addStretch(2);
-    root->addLayout(centre);
-    root->addStretch(3);
-
+void TfrmMenuRiepilogoPagamenti::setUpKeys() {
     setTabOrder(txtAnno, txtTipologia);
     setTabOrder(txtTipologia, txtGiornoInizio);
     setTabOrder(txtGiornoInizio, txtMeseInizio);
@@ -177,11 +183,6 @@ TfrmMenuRiepilogoPagamenti::TfrmMenuRiepilogoPagamenti(WindowShell& shell)
         box->installEventFilter(this);
     }
     txtAnno->installEventFilter(this);
-
-    connect(btnVisualizza, &QPushButton::pressed, lblAttendere, &QWidget::show);
-    connect(btnVisualizza, &QPushButton::clicked, this, &TfrmMenuRiepilogoPagamenti::btnVisualizzaClick);
-    connect(btnEsci, &QPushButton::clicked, this, &QWidget::close);
-    connect(impCodFisc, &ClickablePicture::clicked, this, &TfrmMenuRiepilogoPagamenti::impCodFiscClick);
 }
 
 QGroupBox* TfrmMenuRiepilogoPagamenti::makeDateGroup(const char* name, const QString& title, QComboBox*& day,

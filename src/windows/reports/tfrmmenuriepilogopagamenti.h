@@ -5,6 +5,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -12,6 +13,7 @@ class QPushButton;
 namespace orvelia {
 
 class ClickablePicture;
+class SectionPanel;
 
 /// The criteria of the period summary: year, worker, start and end of the interval.
 class TfrmMenuRiepilogoPagamenti : public NavigationWindow {
@@ -50,6 +52,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    /// The rows of the criteria card built by buildCriteria.
+    struct CriteriaRows {
+        QWidget* year;
+        QWidget* worker;
+        QHBoxLayout* dates;
+    };
+    /// The hints, the year and worker boxes with their rows, and the two date groups of @p card.
+    CriteriaRows buildCriteria(SectionPanel* card);
+    /// The wait line and the two buttons at the foot of @p card.
+    QHBoxLayout* buildButtons(SectionPanel* card);
+    /// The Tab order, the Enter chain, the focus frames and the keys the boxes refuse.
+    void setUpKeys();
     void btnVisualizzaClick();
     void impCodFiscClick();
     void followYear();

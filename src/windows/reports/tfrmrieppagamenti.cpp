@@ -16,6 +16,7 @@
 #include "windows/common/listwindow.h"
 #include "windows/help/tfrmguida.h"
 #include "windows/common/recordwindow.h"
+#include "windows/common/windowparts.h"
 
 namespace orvelia {
 
@@ -35,13 +36,6 @@ const QString kPrintEmpty =
 const QString kPrintQuestion = QStringLiteral("Si vuole stampare il presente riepilogo?");
 const QString kTotalDesign = QStringLiteral("0,00");
 
-QLabel* makeLabel(const char* name, const QString& text, QWidget* parent, theme::Role role) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    theme::setRole(label, role);
-    return label;
-}
-
 } // namespace
 
 TfrmRiepPagamenti::TfrmRiepPagamenti(QWidget* caller, const summary::Request& request)
@@ -52,31 +46,7 @@ TfrmRiepPagamenti::TfrmRiepPagamenti(QWidget* caller, const summary::Request& re
     paintGround(this, colours::kPaper);
 
     auto* header = new BrandHeader(kHeaderTitle, kHeaderSubtitle, this, 72);
-
-    auto* facts = new QWidget(this);
-    facts->setObjectName("panRiepilogo");
-    theme::setRole(facts, theme::Role::Panel);
-    const auto caption = theme::Role::Hint;
-    const auto value = theme::Role::Figure;
-    lblTipologia = makeLabel("lblTipologia", kTipologia, facts, caption);
-    titTipologia = makeLabel("titTipologia", summary::kAllWorkers, facts, value);
-    infIntervallo = makeLabel("infIntervallo", kIntervallo, facts, caption);
-    lblIntervallo = makeLabel("lblIntervallo", summary::kIntervalDesign, facts, value);
-    infTotKmPercorsi = makeLabel("infTotKmPercorsi", kTotale, facts, caption);
-    lblTotCosti = makeLabel("lblTotCosti", kTotalDesign, facts, theme::Role::FigureLarge);
-    titTipologia->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* factsGrid = new QGridLayout(facts);
-    factsGrid->setContentsMargins(16, 10, 16, 10);
-    factsGrid->setHorizontalSpacing(12);
-    factsGrid->setVerticalSpacing(6);
-    factsGrid->addWidget(lblTipologia, 0, 0);
-    factsGrid->addWidget(titTipologia, 0, 1);
-    factsGrid->addWidget(infIntervallo, 1, 0);
-    factsGrid->addWidget(lblIntervallo, 1, 1);
-    factsGrid->setColumnStretch(2, 1);
-    factsGrid->addWidget(infTotKmPercorsi, 0, 3, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
-    factsGrid->addWidget(lblTotCosti, 0, 4, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
-
+    QWidget* facts = buildFacts();
     m_list =
         new ListPanel(this, rememberedFind(QString::fromLatin1(kClassName)), FindBox::Highlighted, false);
     lblRigo01 = m_list->lblRigo01;
@@ -84,25 +54,7 @@ TfrmRiepPagamenti::TfrmRiepPagamenti(QWidget* caller, const summary::Request& re
     txtTrova = m_list->txtTrova;
     btnTrova = m_list->btnTrova;
     lstRecords = m_list->lstRecords;
-
-    btnStampa = new QPushButton(QIcon(iconPath(QStringLiteral("stampa"))), kStampa, this);
-    btnStampa->setObjectName("btnStampa");
-    btnEsci = new QPushButton(QIcon(iconPath(QStringLiteral("esci"))), kEsci, this);
-    btnEsci->setObjectName("btnEsci");
-    for (QPushButton* b : {btnStampa, btnEsci}) {
-        b->setMinimumSize(130, 32);
-        b->setAutoDefault(false);
-    }
-    imgGuida = new ClickablePicture(QStringLiteral("imgGuida"), iconPath(QStringLiteral("guida")), this);
-    imgGuida->setFixedSize(30, 30);
-    imgGuida->setToolTip(QStringLiteral("Guida"));
-
-    auto* commands = new QHBoxLayout;
-    commands->setSpacing(10);
-    commands->addWidget(imgGuida);
-    commands->addStretch();
-    commands->addWidget(btnStampa);
-    commands->addWidget(btnEsci);
+    QHBoxLayout* commands = buildCommands();
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(20, 14, 20, 14);
@@ -122,6 +74,53 @@ TfrmRiepPagamenti::TfrmRiepPagamenti(QWidget* caller, const summary::Request& re
     connect(btnStampa, &QPushButton::clicked, this, &TfrmRiepPagamenti::btnStampaClick);
     connect(imgGuida, &ClickablePicture::clicked, this, [this] { showHelp(this, HelpPage::Summary); });
     connect(btnEsci, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QWidget* TfrmRiepPagamenti::buildFacts() {
+    auto* facts = new QWidget(this);
+    facts->setObjectName("panRiepilogo");
+    theme::setRole(facts, theme::Role::Panel);
+    const auto caption = theme::Role::Hint;
+    const auto value = theme::Role::Figure;
+    lblTipologia = roleLabel(QStringLiteral("lblTipologia"), kTipologia, caption, facts);
+    titTipologia = roleLabel(QStringLiteral("titTipologia"), summary::kAllWorkers, value, facts);
+    infIntervallo = roleLabel(QStringLiteral("infIntervallo"), kIntervallo, caption, facts);
+    lblIntervallo = roleLabel(QStringLiteral("lblIntervallo"), summary::kIntervalDesign, value, facts);
+    infTotKmPercorsi = roleLabel(QStringLiteral("infTotKmPercorsi"), kTotale, caption, facts);
+    lblTotCosti = roleLabel(QStringLiteral("lblTotCosti"), kTotalDesign, theme::Role::FigureLarge, facts);
+    titTipologia->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* factsGrid = new QGridLayout(facts);
+    factsGrid->setContentsMargins(16, 10, 16, 10);
+    factsGrid->setHorizontalSpacing(12);
+    factsGrid->setVerticalSpacing(6);
+    factsGrid->addWidget(lblTipologia, 0, 0);
+    factsGrid->addWidget(titTipologia, 0, 1);
+    factsGrid->addWidget(infIntervallo, 1, 0);
+    factsGrid->addWidget(lblIntervallo, 1, 1);
+    factsGrid->setColumnStretch(2, 1);
+    factsGrid->addWidget(infTotKmPercorsi, 0, 3, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
+    factsGrid->addWidget(lblTotCosti, 0, 4, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
+    return facts;
+}
+
+QHBoxLayout* TfrmRiepPagamenti::buildCommands() {
+    btnStampa = pictureButton(QStringLiteral("btnStampa"), QStringLiteral("stampa"), kStampa, this);
+    btnEsci = pictureButton(QStringLiteral("btnEsci"), QStringLiteral("esci"), kEsci, this);
+    for (QPushButton* b : {btnStampa, btnEsci}) {
+        b->setMinimumSize(130, 32);
+        b->setAutoDefault(false);
+    }
+    imgGuida = new ClickablePicture(QStringLiteral("imgGuida"), iconPath(QStringLiteral("guida")), this);
+    imgGuida->setFixedSize(30, 30);
+    imgGuida->setToolTip(QStringLiteral("Guida"));
+
+    auto* commands = new QHBoxLayout;
+    commands->setSpacing(10);
+    commands->addWidget(imgGuida);
+    commands->addStretch();
+    commands->addWidget(btnStampa);
+    commands->addWidget(btnEsci);
+    return commands;
 }
 
 void TfrmRiepPagamenti::showEvent(QShowEvent* event) {

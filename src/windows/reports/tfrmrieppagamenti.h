@@ -3,6 +3,7 @@
 #include "core/reports/summary.h"
 #include "windows/common/toolwindow.h"
 
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QLineEdit;
@@ -49,6 +50,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    /// The panel of figures: the worker, the interval and the total.
+    QWidget* buildFacts();
+    /// The row of commands under the list: help at the left, print and exit at the right.
+    QHBoxLayout* buildCommands();
     void fill();
 
     summary::Request m_request;

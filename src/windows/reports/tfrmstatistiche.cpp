@@ -19,6 +19,7 @@
 #include "framework/widgets.h"
 #include "windows/help/tfrmguida.h"
 #include "windows/common/recordwindow.h"
+#include "windows/common/windowparts.h"
 
 namespace orvelia {
 
@@ -84,36 +85,29 @@ TfrmStatistiche::TfrmStatistiche(WindowShell& shell)
     : NavigationWindow(shell, "TfrmStatistiche", kCaption) {
     paintGround(this, colours::kPaper);
     auto* header = new BrandHeader(kHeaderTitle, kHeaderSubtitle, this, 84);
+    buildYearPanel();
+    buildChartPanel();
 
-    // Year panel.
+    QVBoxLayout* root = pageLayout(this);
+    root->addWidget(header);
+    root->addWidget(panAvvio, 1);
+    root->addWidget(panContainer, 1);
+    panContainer->hide();
+
+    describeCommands(header);
+    connectCommands();
+}
+
+void TfrmStatistiche::buildYearPanel() {
     panAvvio = new QWidget(this);
     panAvvio->setObjectName(QStringLiteral("panAvvio"));
-    auto* card = new SectionPanel(QStringLiteral("panAnno"), kYearPanelTitle, colours::kAmber, panAvvio);
-    card->setFixedWidth(520);
-    txtAnno = new QLineEdit(card);
-    txtAnno->setObjectName(QStringLiteral("txtAnno"));
-    EditBehaviour::of(txtAnno)->setMaxTyped(4);
-    txtAnno->setAlignment(Qt::AlignCenter);
-    txtAnno->setFixedSize(110, 34);
-    QFont big = txtAnno->font();
-    big.setPointSizeF(14);
-    big.setBold(true);
-    txtAnno->setFont(big);
-    btnApri = new QPushButton(QIcon(iconPath(QStringLiteral("apri"))), QStringLiteral("Apri"), card);
-    btnApri->setObjectName(QStringLiteral("btnApri"));
-    btnApri->setMinimumSize(110, 34);
-    lblApri = new QLabel(kApri, card);
-    lblApri->setObjectName(QStringLiteral("lblApri"));
-    lblApri->setWordWrap(true);
-    theme::setRole(lblApri, theme::Role::Hint);
-    auto* yearRow = new QHBoxLayout;
-    yearRow->setSpacing(12);
-    yearRow->addWidget(txtAnno);
-    yearRow->addWidget(btnApri);
-    yearRow->addStretch();
-    card->form()->setVerticalSpacing(14);
-    card->addCaptionedRow(QStringLiteral("Anno:"), yearRow);
-    card->form()->addRow(lblApri);
+    const YearCard card =
+        yearCard({QStringLiteral("panAnno"), kYearPanelTitle, QStringLiteral("txtAnno"),
+                  QStringLiteral("effAnno"), QStringLiteral("btnApri"), QStringLiteral("lblApri"), kApri},
+                 colours::kAmber, panAvvio);
+    txtAnno = card.year;
+    btnApri = card.open;
+    lblApri = card.hint;
 
     QHBoxLayout* footer = helpExitFooter(panAvvio, imgGuida, imgEsci);
 
@@ -126,60 +120,29 @@ TfrmStatistiche::TfrmStatistiche(WindowShell& shell)
     for (int i = 0; i < 12; ++i)
         *months[i] = hiddenLabel(QString::fromLatin1(monthNames[i]), panAvvio, QStringLiteral("0"));
 
-    auto* centre = new QHBoxLayout;
-    centre->addStretch();
-    centre->addWidget(card);
-    centre->addStretch();
     auto* yearLayout = new QVBoxLayout(panAvvio);
     yearLayout->setContentsMargins(0, 0, 0, 24);
     yearLayout->addStretch(2);
-    yearLayout->addLayout(centre);
+    yearLayout->addLayout(centredRow(card.panel));
     yearLayout->addSpacing(28);
     yearLayout->addLayout(footer);
     yearLayout->addStretch(3);
+}
 
-    // Chart panel.
+void TfrmStatistiche::buildChartPanel() {
     panContainer = new QWidget(this);
     panContainer->setObjectName(QStringLiteral("panContainer"));
-    lblTitolo = new QLabel(kTitleDesign, panContainer);
-    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    theme::setRole(lblTitolo, theme::Role::WindowTitle);
-    lblRigo04 = new QLabel(kRigo04, panContainer);
-    lblRigo04->setObjectName(QStringLiteral("lblRigo04"));
-    lblRigo05 = new QLabel(kRigo05, panContainer);
-    lblRigo05->setObjectName(QStringLiteral("lblRigo05"));
-    for (QLabel* line : {lblRigo04, lblRigo05}) {
+    lblTitolo = roleLabel(QStringLiteral("lblTitolo"), kTitleDesign, theme::Role::WindowTitle, panContainer);
+    lblRigo04 = roleLabel(QStringLiteral("lblRigo04"), kRigo04, theme::Role::Body, panContainer);
+    lblRigo05 = roleLabel(QStringLiteral("lblRigo05"), kRigo05, theme::Role::Body, panContainer);
+    for (QLabel* line : {lblRigo04, lblRigo05})
         line->setWordWrap(true);
-        theme::setRole(line, theme::Role::Body);
-    }
     ChartStats = new chart::ChartView(panContainer);
     ChartStats->setObjectName(QStringLiteral("ChartStats"));
     ChartStats->setPalette(palette()); // the chart stands on the ground of the window
-
-    auto* commands = new QHBoxLayout;
-    commands->setSpacing(10);
-    for (const CommandText& c : kCommands) {
-        auto* button = new QPushButton(QIcon(iconPath(QString::fromLatin1(c.icon))),
-                                       QString::fromUtf8(c.text), panContainer);
-        button->setObjectName(QString::fromLatin1(c.name));
-        button->setMinimumHeight(34);
-        button->setIconSize(QSize(20, 20));
-        this->*c.member = button;
-        if (c.member == &T::btnEsci) {
-            commands->addStretch();
-            cmdGuida = new ClickablePicture(QStringLiteral("cmdGuida"), iconPath(QStringLiteral("guida")),
-                                            panContainer);
-            cmdGuida->setFixedSize(30, 30);
-            cmdGuida->setToolTip(QStringLiteral("Guida"));
-            commands->addWidget(cmdGuida);
-            commands->addSpacing(6);
-        }
-        commands->addWidget(button);
-    }
-    panInfo = new QLabel(panContainer);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
+    QHBoxLayout* commands = buildCommands();
+    panInfo = roleLabel(QStringLiteral("panInfo"), QString(), theme::Role::Status, panContainer);
     panInfo->setMinimumHeight(26);
-    theme::setRole(panInfo, theme::Role::Status);
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(18, 12, 18, 10);
@@ -196,25 +159,42 @@ TfrmStatistiche::TfrmStatistiche(WindowShell& shell)
     chartLayout->setSpacing(0);
     chartLayout->addLayout(body, 1);
     chartLayout->addWidget(panInfo);
+}
 
-    QVBoxLayout* root = pageLayout(this);
-    root->addWidget(header);
-    root->addWidget(panAvvio, 1);
-    root->addWidget(panContainer, 1);
-    panContainer->hide();
+QHBoxLayout* TfrmStatistiche::buildCommands() {
+    auto* commands = new QHBoxLayout;
+    commands->setSpacing(10);
+    for (const CommandText& c : kCommands) {
+        auto* button = pictureButton(QString::fromLatin1(c.name), QString::fromLatin1(c.icon),
+                                     QString::fromUtf8(c.text), panContainer);
+        button->setMinimumHeight(34);
+        button->setIconSize(QSize(20, 20));
+        this->*c.member = button;
+        if (c.member == &T::btnEsci) {
+            commands->addStretch();
+            cmdGuida = new ClickablePicture(QStringLiteral("cmdGuida"), iconPath(QStringLiteral("guida")),
+                                            panContainer);
+            cmdGuida->setFixedSize(30, 30);
+            cmdGuida->setToolTip(QStringLiteral("Guida"));
+            commands->addWidget(cmdGuida);
+            commands->addSpacing(6);
+        }
+        commands->addWidget(button);
+    }
+    return commands;
+}
 
+void TfrmStatistiche::describeCommands(QWidget* header) {
     m_status = new StatusLine(panInfo, kStanding);
     for (const CommandText& c : kCommands)
         m_status->describe(this->*c.member, QString::fromUtf8(c.status));
     m_status->describe(cmdGuida, kGuidaStatus);
-    for (QWidget* area : {static_cast<QWidget*>(this), static_cast<QWidget*>(header), panContainer,
-                          static_cast<QWidget*>(ChartStats)})
+    for (QWidget* area :
+         {static_cast<QWidget*>(this), header, panContainer, static_cast<QWidget*>(ChartStats)})
         m_status->clearOver(area);
+}
 
-    EditBehaviour::of(txtAnno)
-        ->setKeyFilter(KeyFilter::Digits)
-        .setEnterTarget(btnApri)
-        .setFocusMark(FocusMark::Frame, QStringLiteral("effAnno"));
+void TfrmStatistiche::connectCommands() {
     connect(btnApri, &QPushButton::clicked, this, &TfrmStatistiche::btnApriClick);
     connect(btnBarre, &QPushButton::clicked, this, &TfrmStatistiche::btnBarreClick);
     connect(btnTorta, &QPushButton::clicked, this, &TfrmStatistiche::btnTortaClick);

@@ -5,6 +5,7 @@
 #include "framework/chart.h"
 #include "windows/common/navigationwindow.h"
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -62,6 +63,15 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    /// The year panel: the year card, the help and exit pictures, the hidden month totals.
+    void buildYearPanel();
+    /// The chart panel: title, explanation, the chart, the commands and the status line.
+    void buildChartPanel();
+    /// The row of chart commands, with the help picture before the exit button.
+    QHBoxLayout* buildCommands();
+    /// The status line, its descriptions of the commands and the areas that empty it.
+    void describeCommands(QWidget* header);
+    void connectCommands();
     void btnApriClick();
     void btnBarreClick();
     void btnTortaClick();

@@ -26,6 +26,7 @@
 #include "framework/platform.h"
 #include "framework/widgets.h"
 #include "windows/common/toolwindow.h"
+#include "windows/common/recordpage.h"
 #include "windows/common/recordwindow.h"
 #include "windows/common/checkwindow.h"
 #include "windows/checks/tfrmcodfisc.h"
@@ -54,6 +55,12 @@ const QString kTimeUnreadable =
 const QString kZeroMoney = QStringLiteral("0,00");
 
 enum Panel { Worker, Work, Project };
+// The worker and the work on the left, the project on the right.
+const FormPanel kPanels[] = {
+    {"panLavoratore", "Lavoratore", &colours::kBlue, 0},
+    {"panPrestazione", "Prestazione", &colours::kTeal, 0},
+    {"panProgetto", "Progetto", &colours::kAmber, 1},
+};
 
 struct Row {
     FieldDef def;
@@ -113,6 +120,21 @@ QStringList twoDigits(int count) {
     return list;
 }
 
+ClickablePicture* picture(const char* name, const char* icon, QWidget* parent) {
+    auto* p = new ClickablePicture(QString::fromLatin1(name), iconPath(QString::fromLatin1(icon)), parent);
+    p->setFixedSize(24, 24);
+    return p;
+}
+
+QPushButton* calcButton(const char* name, QWidget* parent) {
+    auto* b = new QPushButton(QStringLiteral("Calcola >>"), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(true); // Enter on the focused button computes
+    b->setIcon(QIcon(iconPath(QStringLiteral("calcola"))));
+    b->setMinimumHeight(26);
+    return b;
+}
+
 QComboBox* timeList(const char* name, int count, QWidget* parent) {
     auto* box = new QComboBox(parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -128,12 +150,9 @@ TfrmLavori::TfrmLavori(WindowShell& shell)
     : NavigationWindow(shell, "TfrmLavori", kCaption) {
     paintGround(this, colours::kPaper);
 
-    auto* bar = new CommandBar(this);
-    bar->setObjectName("panComandi");
-    lblPosizione = fillCommandBar(this, bar, kCommands);
-
-    QWidget* page = buildForm();
-    QScrollArea* scroll = records::scrollingForm(this, page);
+    CommandBar* bar = newCommandBar(this, kCommands, &lblPosizione);
+    const FormPage form = buildForm();
+    QScrollArea* scroll = records::scrollingForm(this, form.page);
 
     lblFile = hiddenLabel(QStringLiteral("lblFile"), this);
     lblOraInizio = hiddenLabel(QStringLiteral("lblOraInizio"), this, QStringLiteral("00:00"));
@@ -144,6 +163,16 @@ TfrmLavori::TfrmLavori(WindowShell& shell)
     const CommandPage framed = frameCommandPage(this, nullptr, bar, scroll, kStanding, kCommands);
     panInfo = framed.panInfo;
     m_status = framed.status;
+    describeFields();
+    form.clearStatusOver(m_status);
+
+    setUpKeys();
+    connectCommands();
+    connectFieldCommands();
+    setMinimumSize(1000, 600);
+}
+
+void TfrmLavori::describeFields() {
     const std::pair<QWidget*, const char*> described[] = {
         {impLavoratore, "Importa i dati dall'archivio anagrafico dei lavoratori."},
         {btnCodFisc, "Controlla il codice fiscale."},
@@ -157,10 +186,9 @@ TfrmLavori::TfrmLavori(WindowShell& shell)
     };
     for (const auto& [widget, text] : described)
         m_status->describe(widget, QString::fromUtf8(text));
-    m_status->clearOver(page);
-    for (auto* panel : page->findChildren<SectionPanel*>())
-        m_status->clearOver(panel);
+}
 
+void TfrmLavori::setUpKeys() {
     // The Enter chain; the date opens the calendar instead, the buttons compute.
     const std::pair<QWidget*, QWidget*> chain[] = {
         {txtCognome, txtNome},          {txtNome, txtCodFisc},
@@ -179,21 +207,17 @@ TfrmLavori::TfrmLavori(WindowShell& shell)
     txtData->installEventFilter(this);
     for (QComboBox* box : {txtDaOre, txtDaMin, txtAOre, txtAMin})
         box->installEventFilter(this);
+}
 
+void TfrmLavori::connectCommands() {
     connect(cmdNuovo, &CommandButton::clicked, this, &TfrmLavori::newRecord);
     connect(cmdDuplica, &CommandButton::clicked, this, &TfrmLavori::cmdDuplicaClick);
     connect(cmdSalva, &CommandButton::clicked, this, &TfrmLavori::cmdSalvaClick);
-    connect(cmdFile, &CommandButton::clicked, this, [this] {
-        openToolWindow<TfrmAllegaCartella>(this, QStringLiteral("lavori"),
-                                           TfrmAllegaCartella::onLabels(this, m_attachmentLabels));
-    });
-    for (auto [command, step] :
-         {std::pair{cmdPrimo, BrowseCommand::First}, std::pair{cmdIndietro, BrowseCommand::Previous},
-          std::pair{cmdAvanti, BrowseCommand::Next}, std::pair{cmdUltimo, BrowseCommand::Last}})
-        connect(command, &CommandButton::clicked, this, [this, step] {
-            records::browse(this, lblFile->text(), F::layout, step, lblPosizione,
-                            [this](const Record& r, qint64 k) { showRecord(r, k); });
-        });
+    connect(cmdFile, &CommandButton::clicked, this,
+            [this] { TfrmAllegaCartella::openOn(this, QStringLiteral("lavori"), m_attachmentLabels); });
+    connectBrowsing(
+        this, {cmdPrimo, cmdIndietro, cmdAvanti, cmdUltimo}, [this] { return lblFile->text(); }, F::layout,
+        lblPosizione, [this](const Record& r, qint64 k) { showRecord(r, k); });
     connect(cmdEsporta, &CommandButton::clicked, this,
             [this] { openToolWindow<TfrmExpLavori>(this, QString(), {}, trimText(lblFile->text())); });
     connect(cmdTrova, &CommandButton::clicked, this, [this] {
@@ -211,9 +235,12 @@ TfrmLavori::TfrmLavori(WindowShell& shell)
         });
     });
     connect(cmdGuida, &CommandButton::clicked, this, [this] { showHelp(this, HelpPage::Work); });
+    connect(cmdEsci, &CommandButton::clicked, this, &QWidget::close);
+}
+
+void TfrmLavori::connectFieldCommands() {
     connect(btnIstruzioni, &ClickablePicture::clicked, this,
             [this] { openToolWindow<TfrmIstruzioni>(this); });
-    connect(cmdEsci, &CommandButton::clicked, this, &QWidget::close);
     connect(impLavoratore, &ClickablePicture::clicked, this, [this] {
         openToolWindow<TfrmTrovaIstruttori>(this, QStringLiteral("lavori"), [this](TfrmTrovaIstruttori& w) {
             connect(&w, &TfrmTrovaIstruttori::workerChosen, this, &TfrmLavori::importWorker);
@@ -225,128 +252,103 @@ TfrmLavori::TfrmLavori(WindowShell& shell)
             [this] { openCodFiscCheck(this, txtCodFisc->text()); });
     connect(impData, &ClickablePicture::clicked, this,
             [this] { txtData->setText(formatDate(Platform::instance().today())); });
-    setMinimumSize(1000, 600);
 }
 
-QWidget* TfrmLavori::buildForm() {
-    auto* page = new QWidget;
-    page->setObjectName("panScheda");
-    auto* columns = new QHBoxLayout(page);
-    columns->setContentsMargins(14, 12, 14, 12);
-    columns->setSpacing(12);
-    auto* left = new QVBoxLayout;
-    auto* right = new QVBoxLayout;
-    left->setSpacing(12);
-    right->setSpacing(12);
-    columns->addLayout(left, 1);
-    columns->addLayout(right, 1);
-    SectionPanel* panels[] = {
-        new SectionPanel(QStringLiteral("panLavoratore"), QStringLiteral("Lavoratore"), colours::kBlue, page),
-        new SectionPanel(QStringLiteral("panPrestazione"), QStringLiteral("Prestazione"), colours::kTeal,
-                         page),
-        new SectionPanel(QStringLiteral("panProgetto"), QStringLiteral("Progetto"), colours::kAmber, page),
-    };
-    left->addWidget(panels[Worker]);
-    left->addWidget(panels[Work]);
-    right->addWidget(panels[Project]);
-
+FormPage TfrmLavori::buildForm() {
+    const FormPage form = formPage(kPanels, 2);
     m_form = new FieldForm(F::layout, FocusMark::Background, 2, this);
-    auto addField = [&](const Row& row, QWidget* holder) {
-        QWidget* control = m_form->add(row.def, holder);
-        control->setMinimumHeight(24);
-        this->*row.member = static_cast<QLineEdit*>(control);
-        return control;
-    };
-    auto picture = [](const char* name, const char* icon, QWidget* parent) {
-        auto* p =
-            new ClickablePicture(QString::fromLatin1(name), iconPath(QString::fromLatin1(icon)), parent);
-        p->setFixedSize(24, 24);
-        return p;
-    };
-    auto calcButton = [](const char* name, QWidget* parent) {
-        auto* b = new QPushButton(QStringLiteral("Calcola >>"), parent);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(true); // Enter on the focused button computes
-        b->setIcon(QIcon(iconPath(QStringLiteral("calcola"))));
-        b->setMinimumHeight(26);
-        return b;
-    };
+    for (const Row& row : kRows)
+        addFieldRow(row.def, this->*row.member, form.panels[std::size_t(row.panel)]);
+    buildInstructions(form.page, form.columns[1]);
+    form.closeColumns();
+    form.page->setAutoFillBackground(false);
+    orderTabs();
+    return form;
+}
 
-    for (const Row& row : kRows) {
-        SectionPanel* panel = panels[row.panel];
-        QFormLayout* form = panel->form();
-        switch (row.def.field) {
-        case F::Cognome: {
-            QWidget* holder = rowHolder(panel);
-            impLavoratore = picture("impLavoratore", "persona", holder);
-            addToRow(holder, {addField(row, holder), impLavoratore}, true);
-            form->addRow(m_form->label(row.def.field), holder);
-            break;
-        }
-        case F::CodFisc: {
-            QWidget* holder = rowHolder(panel);
-            QWidget* box = addField(row, holder);
-            box->setFixedWidth(200);
-            btnCodFisc = picture("btnCodFisc", "controlla", holder);
-            addToRow(holder, {box, btnCodFisc}, false);
-            form->addRow(m_form->label(row.def.field), holder);
-            break;
-        }
-        case F::Data: {
-            QWidget* holder = rowHolder(panel);
-            QWidget* box = addField(row, holder);
-            box->setFixedWidth(120);
-            impData = picture("impData", "calendario", holder);
-            addToRow(holder, {box, impData}, false);
-            form->addRow(m_form->label(row.def.field), holder);
-            break;
-        }
-        case F::TotOre: {
-            // the two times come before the hours
-            for (auto [label, hours, minutes, hoursName, minutesName] :
-                 {std::tuple{"Dalle ore :", &txtDaOre, &txtDaMin, "txtDaOre", "txtDaMin"},
-                  std::tuple{"Alle ore :", &txtAOre, &txtAMin, "txtAOre", "txtAMin"}}) {
-                QWidget* holder = rowHolder(panel);
-                *hours = timeList(hoursName, 24, holder);
-                auto* colon = new QLabel(QStringLiteral(":"), holder);
-                *minutes = timeList(minutesName, 60, holder);
-                addToRow(holder, {*hours, colon, *minutes}, false);
-                form->addRow(QString::fromUtf8(label), holder);
-            }
-            QWidget* holder = rowHolder(panel);
-            btnCalcolaOre = calcButton("btnCalcolaOre", holder);
-            QWidget* box = addField(row, holder);
-            box->setFixedWidth(90);
-            addToRow(holder, {btnCalcolaOre, box}, false);
-            form->addRow(m_form->label(row.def.field), holder);
-            break;
-        }
-        case F::CompensoOra: {
-            QWidget* holder = rowHolder(panel);
-            QWidget* box = addField(row, holder);
-            box->setFixedWidth(140);
-            addToRow(holder, {box, new QLabel(QStringLiteral("€"), holder)}, false);
-            form->addRow(m_form->label(row.def.field), holder);
-            break;
-        }
-        case F::TotDovuto: {
-            QWidget* holder = rowHolder(panel);
-            btnCalcolaDovuto = calcButton("btnCalcolaDovuto", holder);
-            QWidget* box = addField(row, holder);
-            box->setFixedWidth(140);
-            addToRow(holder, {btnCalcolaDovuto, box, new QLabel(QStringLiteral("€"), holder)}, false);
-            form->addRow(m_form->label(row.def.field), holder);
-            chkIncompleto = new QCheckBox(QStringLiteral("Lavoro incompleto"), panel);
-            chkIncompleto->setObjectName("chkIncompleto");
-            form->addRow(QString(), chkIncompleto);
-            break;
-        }
-        default:
-            form->addRow(m_form->label(row.def.field), addField(row, panel));
-        }
+QWidget* TfrmLavori::fieldBox(const FieldDef& def, QLineEdit*& box, QWidget* holder) {
+    QWidget* control = m_form->add(def, holder);
+    control->setMinimumHeight(24);
+    box = static_cast<QLineEdit*>(control);
+    return control;
+}
+
+void TfrmLavori::addFieldRow(const FieldDef& def, QLineEdit*& box, SectionPanel* panel) {
+    QFormLayout* form = panel->form();
+    switch (def.field) {
+    case F::Cognome: {
+        QWidget* holder = rowHolder(panel);
+        impLavoratore = picture("impLavoratore", "persona", holder);
+        addToRow(holder, {fieldBox(def, box, holder), impLavoratore}, true);
+        form->addRow(m_form->label(def.field), holder);
+        break;
     }
+    case F::CodFisc:
+        btnCodFisc = addPictureRow(def, box, panel, 200, "btnCodFisc", "controlla");
+        break;
+    case F::Data:
+        impData = addPictureRow(def, box, panel, 120, "impData", "calendario");
+        break;
+    case F::TotOre:
+        addTimeRows(panel); // the two times come before the hours
+        btnCalcolaOre = addFigureRow(def, box, panel, 90, "btnCalcolaOre", false);
+        break;
+    case F::CompensoOra:
+        addFigureRow(def, box, panel, 140, nullptr, true);
+        break;
+    case F::TotDovuto:
+        btnCalcolaDovuto = addFigureRow(def, box, panel, 140, "btnCalcolaDovuto", true);
+        chkIncompleto = new QCheckBox(QStringLiteral("Lavoro incompleto"), panel);
+        chkIncompleto->setObjectName("chkIncompleto");
+        form->addRow(QString(), chkIncompleto);
+        break;
+    default:
+        form->addRow(m_form->label(def.field), fieldBox(def, box, panel));
+    }
+}
 
-    // How to fill in a work record, under the project.
+ClickablePicture* TfrmLavori::addPictureRow(const FieldDef& def, QLineEdit*& box, SectionPanel* panel,
+                                            int width, const char* name, const char* icon) {
+    QWidget* holder = rowHolder(panel);
+    QWidget* field = fieldBox(def, box, holder);
+    field->setFixedWidth(width);
+    ClickablePicture* button = picture(name, icon, holder);
+    addToRow(holder, {field, button}, false);
+    panel->form()->addRow(m_form->label(def.field), holder);
+    return button;
+}
+
+QPushButton* TfrmLavori::addFigureRow(const FieldDef& def, QLineEdit*& box, SectionPanel* panel, int width,
+                                      const char* calcName, bool euro) {
+    QWidget* holder = rowHolder(panel);
+    QPushButton* calc = calcName ? calcButton(calcName, holder) : nullptr;
+    QWidget* field = fieldBox(def, box, holder);
+    field->setFixedWidth(width);
+    QLabel* unit = euro ? new QLabel(QStringLiteral("€"), holder) : nullptr;
+    if (calc && unit)
+        addToRow(holder, {calc, field, unit}, false);
+    else if (calc)
+        addToRow(holder, {calc, field}, false);
+    else
+        addToRow(holder, {field, unit}, false);
+    panel->form()->addRow(m_form->label(def.field), holder);
+    return calc;
+}
+
+void TfrmLavori::addTimeRows(SectionPanel* panel) {
+    for (auto [label, hours, minutes, hoursName, minutesName] :
+         {std::tuple{"Dalle ore :", &txtDaOre, &txtDaMin, "txtDaOre", "txtDaMin"},
+          std::tuple{"Alle ore :", &txtAOre, &txtAMin, "txtAOre", "txtAMin"}}) {
+        QWidget* holder = rowHolder(panel);
+        *hours = timeList(hoursName, 24, holder);
+        auto* colon = new QLabel(QStringLiteral(":"), holder);
+        *minutes = timeList(minutesName, 60, holder);
+        addToRow(holder, {*hours, colon, *minutes}, false);
+        panel->form()->addRow(QString::fromUtf8(label), holder);
+    }
+}
+
+void TfrmLavori::buildInstructions(QWidget* page, QVBoxLayout* column) {
     auto* help = new QWidget(page);
     help->setObjectName("panIstruzioni");
     auto* helpLayout = new QHBoxLayout(help);
@@ -359,11 +361,10 @@ QWidget* TfrmLavori::buildForm() {
     helpLayout->addWidget(btnIstruzioni);
     helpLayout->addWidget(helpText);
     helpLayout->addStretch();
-    right->addWidget(help);
-    left->addStretch();
-    right->addStretch();
-    page->setAutoFillBackground(false);
+    column->addWidget(help);
+}
 
+void TfrmLavori::orderTabs() {
     // The Tab key visits the fields in the order of the record: the rate after its button,
     // the incomplete-work box last.
     QWidget* const tabOrder[] = {
@@ -375,7 +376,6 @@ QWidget* TfrmLavori::buildForm() {
     };
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    return page;
 }
 
 void TfrmLavori::openYear(const QString& path, const QString& year) {

@@ -10,12 +10,16 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 
 namespace orvelia {
 
 class ClickablePicture;
 class CommandButton;
 class FieldForm;
+class SectionPanel;
+struct FieldDef;
+struct FormPage;
 class StatusLine;
 
 /// The work register of one year: one work record at a time.
@@ -64,8 +68,33 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildCommandBar(QWidget* bar);
-    QWidget* buildForm();
+    /// What the status line says of the pictures, buttons and boxes of the form.
+    void describeFields();
+    /// The Enter chain, and the boxes whose keys the window handles itself.
+    void setUpKeys();
+    /// The commands of the bar: record, tools, browsing, help and exit.
+    void connectCommands();
+    /// The pictures and buttons of the form.
+    void connectFieldCommands();
+    /// The form page: the fields in their panels, the instructions link, the Tab order.
+    FormPage buildForm();
+    /// The field @p def in @p box, on @p holder.
+    QWidget* fieldBox(const FieldDef& def, QLineEdit*& box, QWidget* holder);
+    /// The row of the field @p def in @p panel, with what stands beside it or comes with it.
+    void addFieldRow(const FieldDef& def, QLineEdit*& box, SectionPanel* panel);
+    /// A row of a box @p width wide and the picture @p name after it; returns the picture.
+    ClickablePicture* addPictureRow(const FieldDef& def, QLineEdit*& box, SectionPanel* panel, int width,
+                                    const char* name, const char* icon);
+    /// A row of a figure @p width wide, after its Calcola button when @p calcName names one and before
+    /// the euro sign when @p euro; returns the button.
+    QPushButton* addFigureRow(const FieldDef& def, QLineEdit*& box, SectionPanel* panel, int width,
+                              const char* calcName, bool euro);
+    /// The start and end times, each a list of hours and one of minutes.
+    void addTimeRows(SectionPanel* panel);
+    /// How to fill in a work record: the link at the foot of @p column.
+    void buildInstructions(QWidget* page, QVBoxLayout* column);
+    /// The Tab order of the fields, in the order of the record.
+    void orderTabs();
     void cmdSalvaClick();
     void cmdDuplicaClick();
     void openCalendar();

@@ -13,6 +13,7 @@
 #include "framework/editing.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
+#include "windows/common/windowparts.h"
 #include "windows/help/tfrmguida.h"
 
 namespace orvelia {
@@ -34,55 +35,26 @@ TfrmMenuLavori::TfrmMenuLavori(WindowShell& shell)
     auto* header =
         new BrandHeader(QStringLiteral("Registrazione lavori"),
                         QStringLiteral("Il registro annuale delle prestazioni lavorative"), this, 96);
-    auto* card = new SectionPanel(QStringLiteral("panAnno"), QStringLiteral("Registrazione lavori:"),
-                                  colours::kTeal, this);
-    card->setFixedWidth(520);
-    txtAnnoPreventivi = new QLineEdit(card);
-    txtAnnoPreventivi->setObjectName("txtAnnoPreventivi");
-    EditBehaviour::of(txtAnnoPreventivi)->setMaxTyped(4);
-    txtAnnoPreventivi->setAlignment(Qt::AlignCenter);
-    txtAnnoPreventivi->setFixedSize(110, 34);
-    QFont big = txtAnnoPreventivi->font();
-    big.setPointSizeF(14);
-    big.setBold(true);
-    txtAnnoPreventivi->setFont(big);
-    btnApriPreventivi = new QPushButton(QIcon(iconPath("apri")), QStringLiteral("Apri"), card);
-    btnApriPreventivi->setObjectName("btnApriPreventivi");
-    btnApriPreventivi->setMinimumSize(110, 34);
+    const YearCard card = yearCard({QStringLiteral("panAnno"), QStringLiteral("Registrazione lavori:"),
+                                    QStringLiteral("txtAnnoPreventivi"), QStringLiteral("effAnnoPreventivi"),
+                                    QStringLiteral("btnApriPreventivi"), QStringLiteral("lblInfo"), kInfo},
+                                   colours::kTeal, this);
+    txtAnnoPreventivi = card.year;
+    btnApriPreventivi = card.open;
     btnApriPreventivi->setAutoDefault(true);
-    lblInfo = new QLabel(kInfo, card);
-    lblInfo->setObjectName("lblInfo");
-    lblInfo->setWordWrap(true);
-    theme::setRole(lblInfo, theme::Role::Hint);
+    lblInfo = card.hint;
     lblMemory = hiddenLabel(QStringLiteral("lblMemory"), this, kTagBack);
-
-    auto* yearRow = new QHBoxLayout;
-    yearRow->setSpacing(12);
-    yearRow->addWidget(txtAnnoPreventivi);
-    yearRow->addWidget(btnApriPreventivi);
-    yearRow->addStretch();
-    card->form()->setVerticalSpacing(14);
-    card->addCaptionedRow(QStringLiteral("Anno:"), yearRow);
-    card->form()->addRow(lblInfo);
 
     QHBoxLayout* footer = helpExitFooter(this, imgGuida, imgEsci);
 
-    auto* centre = new QHBoxLayout;
-    centre->addStretch();
-    centre->addWidget(card);
-    centre->addStretch();
     QVBoxLayout* root = pageLayout(this, 24);
     root->addWidget(header);
     root->addStretch(2);
-    root->addLayout(centre);
+    root->addLayout(centredRow(card.panel));
     root->addSpacing(28);
     root->addLayout(footer);
     root->addStretch(3);
 
-    EditBehaviour::of(txtAnnoPreventivi)
-        ->setKeyFilter(KeyFilter::Digits)
-        .setEnterTarget(btnApriPreventivi)
-        .setFocusMark(FocusMark::Frame, QStringLiteral("effAnnoPreventivi"));
     connect(btnApriPreventivi, &QPushButton::clicked, this, &TfrmMenuLavori::btnApriPreventiviClick);
     connect(imgGuida, &ClickablePicture::clicked, this, [this] { showHelp(this, HelpPage::Work); });
     connect(imgEsci, &ClickablePicture::clicked, this, &QWidget::close);
