@@ -8,6 +8,7 @@
 
 #include "framework/platform.h"
 #include "framework/widgets.h"
+#include "windows/common/windowparts.h"
 
 namespace orvelia {
 
@@ -38,10 +39,7 @@ ProductWindow::ProductWindow(QWidget* caller, const char* className, const QStri
     lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), linkText, this);
     lnkWeb->attachPicture(picture);
     connect(lnkWeb, &LinkLabel::clicked, this, [this] { linkClicked(); });
-    cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    cmdChiudi->setObjectName("cmdChiudi");
-    cmdChiudi->setMinimumSize(100, 30);
-    connect(cmdChiudi, &QPushButton::clicked, this, &QDialog::accept);
+    cmdChiudi = closeButton(this, QStringLiteral("cmdChiudi"), false);
 
     auto* link = new QHBoxLayout;
     link->setSpacing(10);

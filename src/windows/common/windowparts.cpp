@@ -1,5 +1,6 @@
 #include "windows/common/windowparts.h"
 
+#include <QDialog>
 #include <QFormLayout>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -24,6 +25,15 @@ QPushButton* pictureButton(const QString& objectName, const QString& icon, const
                            QWidget* parent) {
     auto* button = new QPushButton(QIcon(iconPath(icon)), text, parent);
     button->setObjectName(objectName);
+    return button;
+}
+
+QPushButton* closeButton(QDialog* window, const QString& objectName, bool isDefault) {
+    auto* button = new QPushButton(QStringLiteral("Chiudi"), window);
+    button->setObjectName(objectName);
+    button->setMinimumSize(100, 30);
+    button->setDefault(isDefault);
+    QObject::connect(button, &QPushButton::clicked, window, &QDialog::accept);
     return button;
 }
 

@@ -6,6 +6,7 @@
 #include "framework/theme.h"
 
 class QColor;
+class QDialog;
 class QFrame;
 class QHBoxLayout;
 class QLabel;
@@ -23,6 +24,10 @@ QLabel* roleLabel(const QString& objectName, const QString& text, theme::Role ro
 /// A push button called @p objectName with the program picture @p icon beside @p text.
 QPushButton* pictureButton(const QString& objectName, const QString& icon, const QString& text,
                            QWidget* parent);
+
+/// The "Chiudi" button of a small window, called @p objectName, at least 100 x 30: it closes
+/// @p window accepted; Enter presses it when @p isDefault.
+QPushButton* closeButton(QDialog* window, const QString& objectName, bool isDefault);
 
 /// The thin horizontal line between the body of a small window and its buttons.
 QFrame* ruleLine(QWidget* parent);

@@ -9,6 +9,7 @@
 
 #include "core/archive/paths.h"
 #include "windows/common/toolwindow.h"
+#include "windows/common/windowparts.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
 
@@ -20,7 +21,6 @@ const QString kHeaderTitle = QStringLiteral("Guida all'utilizzo");
 const QString kHeaderSubtitle = QStringLiteral("Orvelia - il software per chi lavora a ore");
 const QString kTitleDesign = QStringLiteral("Argomento della guida.");
 const QString kLink = QStringLiteral("Visualizza guida in formato PDF");
-const QString kChiudi = QStringLiteral("Chiudi");
 const QString kGuideFile = QStringLiteral("Guida.pdf");
 } // namespace
 
@@ -52,11 +52,7 @@ TfrmGuida::TfrmGuida(QWidget* caller)
     // The guide's outcome is the shell's business: a missing guide gives no message here.
     connect(lnkWeb, &LinkLabel::clicked, this, [] { TMisc::Open(guidePdfCommand()); });
 
-    btnChiudi = new QPushButton(kChiudi, this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setMinimumSize(100, 30);
-    btnChiudi->setDefault(true);
-    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
+    btnChiudi = closeButton(this, QStringLiteral("btnChiudi"), true);
 
     auto* bottom = new QHBoxLayout;
     bottom->setSpacing(8);

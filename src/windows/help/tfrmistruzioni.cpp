@@ -12,12 +12,12 @@
 #include "core/help/helppages.h"
 #include "framework/appearance.h"
 #include "framework/widgets.h"
+#include "windows/common/windowparts.h"
 
 namespace orvelia {
 
 namespace {
 const QString kCaption = QStringLiteral(" Istruzioni per l'uso");
-const QString kChiudi = QStringLiteral("Chiudi");
 const QString kKicker = QStringLiteral("REGISTRAZIONE LAVORI");
 
 constexpr int kWidth = 780;
@@ -113,11 +113,7 @@ TfrmIstruzioni::TfrmIstruzioni(QWidget* caller)
     imgCorpo->setFixedSize(kWidth, kHeight);
     theme::setRole(imgCorpo, theme::Role::Framed);
 
-    btnChiudi = new QPushButton(kChiudi, this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setMinimumSize(100, 30);
-    btnChiudi->setDefault(true);
-    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
+    btnChiudi = closeButton(this, QStringLiteral("btnChiudi"), true);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
