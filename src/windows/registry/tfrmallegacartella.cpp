@@ -236,7 +236,7 @@ void TfrmAllegaCartella::imgCancellaClick(int slot) {
 void TfrmAllegaCartella::setAttachments(const QStringList& values) {
     for (std::size_t i = 0; i < m_slots.size(); ++i) {
         m_slots[i].file->setText(trimText(values.value(qsizetype(i))));
-        m_slots[i].desc->setText(trimText(values.value(qsizetype(i + m_slots.size()))));
+        m_slots[i].desc->setText(trimText(values.value(qsizetype(i) + qsizetype(m_slots.size()))));
     }
 }
 

@@ -124,11 +124,12 @@ QHBoxLayout* TfrmRiepPagamenti::buildCommands() {
 }
 
 void TfrmRiepPagamenti::showEvent(QShowEvent* event) {
-    // Not the fixed size of the tool windows: this one fills the screen.
+    // Not the fixed size of the tool windows: this one fills the screen, so the tool window's
+    // own showing is passed over.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
-    QDialog::showEvent(event);
+    QDialog::showEvent(event); // NOLINT(bugprone-parent-virtual-call)
     if (event->spontaneous())
         return;
     fill();
