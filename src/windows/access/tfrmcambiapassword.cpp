@@ -31,8 +31,7 @@ const QString kChangeFailure =
 
 TfrmCambiaPassword::TfrmCambiaPassword(WindowShell& shell)
     : NavigationWindow(shell, "TfrmCambiaPassword", kCaption) {
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                   Qt::WindowTitleHint);
+    keepFixedSize();
 
     auto* header =
         new BrandHeader(QStringLiteral("Cambia password"),

@@ -29,8 +29,7 @@ const QString kReadFailure =
 
 TfrmPassword::TfrmPassword(WindowShell& shell)
     : NavigationWindow(shell, "TfrmPassword", kCaption) {
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                   Qt::WindowTitleHint);
+    keepFixedSize();
 
     auto* header =
         new BrandHeader(QStringLiteral("Orvelia"), QStringLiteral("Accesso al programma"), this, 78);

@@ -23,6 +23,11 @@ void NavigationWindow::closeEvent(QCloseEvent* event) {
     m_shell.showInsteadOf(this, next);
 }
 
+void NavigationWindow::keepFixedSize() {
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint);
+}
+
 void NavigationWindow::showInsteadOfThis(Screen screen) {
     if (QWidget* next = m_shell.window(screen))
         m_shell.showInsteadOf(this, next);

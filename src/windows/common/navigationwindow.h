@@ -28,6 +28,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     /// Goes from this window to the one that serves @p screen.
     void showInsteadOfThis(Screen screen);
+    /// For the windows that keep their own size: a title bar without buttons, a border that does not resize.
+    void keepFixedSize();
 
 private:
     WindowShell& m_shell;

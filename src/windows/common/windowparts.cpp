@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QVBoxLayout>
 #include <QPushButton>
 
 #include "framework/editing.h"
@@ -35,6 +36,18 @@ QPushButton* closeButton(QDialog* window, const QString& objectName, bool isDefa
     button->setDefault(isDefault);
     QObject::connect(button, &QPushButton::clicked, window, &QDialog::accept);
     return button;
+}
+
+void frameMenuPage(QWidget* window, QWidget* header, std::initializer_list<MenuPart> parts) {
+    QVBoxLayout* root = pageLayout(window, 24);
+    root->addWidget(header);
+    root->addStretch(2);
+    for (const MenuPart& part : parts) {
+        root->addLayout(part.layout);
+        if (part.spaceAfter > 0)
+            root->addSpacing(part.spaceAfter);
+    }
+    root->addStretch(3);
 }
 
 QFrame* ruleLine(QWidget* parent) {

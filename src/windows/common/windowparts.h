@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+
 #include <QSize>
 #include <QString>
 
@@ -10,6 +12,7 @@ class QDialog;
 class QFrame;
 class QHBoxLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -28,6 +31,19 @@ QPushButton* pictureButton(const QString& objectName, const QString& icon, const
 /// The "Chiudi" button of a small window, called @p objectName, at least 100 x 30: it closes
 /// @p window accepted; Enter presses it when @p isDefault.
 QPushButton* closeButton(QDialog* window, const QString& objectName, bool isDefault);
+
+/// One part of the body of a menu window and the room left under it.
+struct MenuPart {
+    QLayout* layout;
+    int spaceAfter = 0;
+};
+
+/**
+ * Lays out a menu window: @p header at the top, then @p parts one under the other, kept together a
+ * little above the middle of the room left (two shares of it above them, three below), with 24 px
+ * under the last.
+ */
+void frameMenuPage(QWidget* window, QWidget* header, std::initializer_list<MenuPart> parts);
 
 /// The thin horizontal line between the body of a small window and its buttons.
 QFrame* ruleLine(QWidget* parent);

@@ -9,6 +9,7 @@
 
 #include "framework/widgets.h"
 #include "windows/common/menucard.h"
+#include "windows/common/windowparts.h"
 #include "windows/help/tfrmguida.h"
 #include "windows/reports/tfrmmenuriepilogopagamenti.h"
 
@@ -47,22 +48,9 @@ TfrmMenuPagamenti::TfrmMenuPagamenti(WindowShell& shell)
     lblInformazioni->setFixedWidth(876); // as wide as the two cards below
     lblMemory = hiddenLabel(QStringLiteral("lblMemory"), this, kTagBack);
 
-    auto* info = new QHBoxLayout;
-    info->addStretch();
-    info->addWidget(lblInformazioni);
-    info->addStretch();
-
-    QHBoxLayout* footer = helpExitFooter(this, imgGuida, imgEsci);
-
-    QVBoxLayout* root = pageLayout(this, 24);
-    root->addWidget(header);
-    root->addStretch(2);
-    root->addLayout(info);
-    root->addSpacing(28);
-    root->addLayout(choices);
-    root->addSpacing(36);
-    root->addLayout(footer);
-    root->addStretch(3);
+    frameMenuPage(
+        this, header,
+        {{centredRow(lblInformazioni), 28}, {choices, 36}, {helpExitFooter(this, imgGuida, imgEsci)}});
 
     setTabOrder(btnRiepiloghi, btnStatistiche);
     connect(imgGuida, &ClickablePicture::clicked, this, [this] { showHelp(this, HelpPage::Reports); });

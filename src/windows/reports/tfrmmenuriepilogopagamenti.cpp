@@ -78,11 +78,7 @@ TfrmMenuRiepilogoPagamenti::TfrmMenuRiepilogoPagamenti(WindowShell& shell)
     form->addItem(new QSpacerItem(0, 8));
     form->addRow(buttons);
 
-    QVBoxLayout* root = pageLayout(this, 24);
-    root->addWidget(header);
-    root->addStretch(2);
-    root->addLayout(centredRow(card));
-    root->addStretch(3);
+    frameMenuPage(this, header, {{centredRow(card)}});
 
     setUpKeys();
     connect(btnVisualizza, &QPushButton::pressed, lblAttendere, &QWidget::show);

@@ -45,15 +45,7 @@ TfrmMenuLavori::TfrmMenuLavori(WindowShell& shell)
     lblInfo = card.hint;
     lblMemory = hiddenLabel(QStringLiteral("lblMemory"), this, kTagBack);
 
-    QHBoxLayout* footer = helpExitFooter(this, imgGuida, imgEsci);
-
-    QVBoxLayout* root = pageLayout(this, 24);
-    root->addWidget(header);
-    root->addStretch(2);
-    root->addLayout(centredRow(card.panel));
-    root->addSpacing(28);
-    root->addLayout(footer);
-    root->addStretch(3);
+    frameMenuPage(this, header, {{centredRow(card.panel), 28}, {helpExitFooter(this, imgGuida, imgEsci)}});
 
     connect(btnApriPreventivi, &QPushButton::clicked, this, &TfrmMenuLavori::btnApriPreventiviClick);
     connect(imgGuida, &ClickablePicture::clicked, this, [this] { showHelp(this, HelpPage::Work); });
