@@ -219,9 +219,8 @@ QString ExportWindow::exportPath() const {
     return QDir(programFolder()).filePath(QString::fromLatin1(m_table.fileName));
 }
 
-void ExportWindow::showEvent(QShowEvent* event) {
-    ToolWindow::showEvent(event);
-    if (event->spontaneous() || m_filled)
+void ExportWindow::opening() {
+    if (m_filled)
         return;
     m_filled = true;
     m_status->showStanding();

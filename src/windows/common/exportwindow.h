@@ -93,7 +93,7 @@ public:
 protected:
     ExportWindow(QWidget* caller, const char* className, const QString& caption, const ExportTable& table,
                  std::span<const GridColumn> grid, const QString& source, const QString& subtitle);
-    void showEvent(QShowEvent* event) override;
+    void opening() override;
 
 private:
     /// The body under the command bar: the hint, the count of records and the grid.

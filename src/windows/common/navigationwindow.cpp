@@ -1,6 +1,7 @@
 #include "windows/common/navigationwindow.h"
 
 #include <QCloseEvent>
+#include <QShowEvent>
 
 namespace orvelia {
 
@@ -21,6 +22,12 @@ void NavigationWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     m_shell.showInsteadOf(this, next);
+}
+
+void NavigationWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        opening();
 }
 
 void NavigationWindow::keepFixedSize() {

@@ -26,6 +26,11 @@ protected:
     /// The window to show when this one closes; nullptr ends the program.
     virtual QWidget* closeHandler() = 0;
     void closeEvent(QCloseEvent* event) override;
+    /// Unless the window system merely shows it again (after a minimise), lets the window prepare
+    /// itself (opening).
+    void showEvent(QShowEvent* event) override;
+    /// What the window does each time the program shows it: reset itself, put the focus in place.
+    virtual void opening() {}
     /// Goes from this window to the one that serves @p screen.
     void showInsteadOfThis(Screen screen);
     /// For the windows that keep their own size: a title bar without buttons, a border that does not resize.

@@ -149,10 +149,7 @@ QLayout* SearchWindow::buildCommands(QWidget* page) {
     return buttons;
 }
 
-void SearchWindow::showEvent(QShowEvent* event) {
-    ListWindow::showEvent(event);
-    if (event->spontaneous())
-        return;
+void SearchWindow::opening() {
     panLista->prepareShow(true);
     if (!m_boxes.empty())
         m_boxes.front()->setFocus();

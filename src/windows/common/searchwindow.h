@@ -63,7 +63,7 @@ protected:
     /// to the number of filters the search used.
     virtual ArchiveResult<QStringList> search(const QStringList& typed, int& filtersInUse) = 0;
 
-    void showEvent(QShowEvent* event) override;
+    void opening() override;
     void done(int result) override;
 
 private:

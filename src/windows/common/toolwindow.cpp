@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QShowEvent>
 
 namespace orvelia {
 
@@ -38,6 +39,8 @@ void ToolWindow::showEvent(QShowEvent* event) {
         move(frame.topLeft());
     }
     QDialog::showEvent(event);
+    if (!event->spontaneous())
+        opening();
 }
 
 } // namespace orvelia

@@ -27,7 +27,11 @@ public:
     ToolWindow(QWidget* caller, const char* className, const QString& caption);
 
 protected:
+    /// Sizes the window to its contents, centres it on its caller, and then, unless the window
+    /// system merely shows it again, lets it prepare itself (opening).
     void showEvent(QShowEvent* event) override;
+    /// What the window does each time the program shows it: fill its list, reset its boxes.
+    virtual void opening() {}
 };
 
 /**

@@ -41,10 +41,7 @@ TfrmDaRinnovare::TfrmDaRinnovare(QWidget* caller)
                           .printTitle = kPrintTitle,
                           .minimumSize = QSize(960, 560)}) {}
 
-void TfrmDaRinnovare::showEvent(QShowEvent* event) {
-    ListWindow::showEvent(event);
-    if (event->spontaneous())
-        return;
+void TfrmDaRinnovare::opening() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const registry::ExpiringContracts due =
         registry::expiringContracts(employeeArchivePath(programFolder()), Platform::instance().today());

@@ -20,7 +20,7 @@ signals:
     void workerChosen(const Record& worker, qint64 number);
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void opening() override;
     /// Gives the worker of the line.
     void lineChosen(int row, const QString& line) override;
 };

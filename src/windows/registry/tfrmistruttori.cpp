@@ -281,10 +281,7 @@ QWidget* TfrmIstruttori::closeHandler() {
     return shell().window(Screen::MainMenu);
 }
 
-void TfrmIstruttori::showEvent(QShowEvent* event) {
-    NavigationWindow::showEvent(event);
-    if (event->spontaneous())
-        return;
+void TfrmIstruttori::opening() {
     newRecord();
     m_status->showStanding();
 }

@@ -54,7 +54,7 @@ public:
 
 protected:
     QWidget* closeHandler() override;
-    void showEvent(QShowEvent* event) override;
+    void opening() override;
 
 private:
     /// The fields of the record in the panels of @p form, with the check pictures beside theirs.

@@ -84,10 +84,7 @@ QLayout* TfrmMenuPagamenti::buildChoices() {
     return choices;
 }
 
-void TfrmMenuPagamenti::showEvent(QShowEvent* event) {
-    NavigationWindow::showEvent(event);
-    if (event->spontaneous())
-        return;
+void TfrmMenuPagamenti::opening() {
     lblMemory->setText(kTagBack);
     btnRiepiloghi->setFocus();
 }

@@ -27,7 +27,7 @@ public:
 
 protected:
     QWidget* closeHandler() override;
-    void showEvent(QShowEvent* event) override;
+    void opening() override;
 
 private:
     void btnRiepiloghiClick();

@@ -221,10 +221,7 @@ QGroupBox* TfrmMenuRiepilogoPagamenti::makeDateGroup(const char* name, const QSt
     return group;
 }
 
-void TfrmMenuRiepilogoPagamenti::showEvent(QShowEvent* event) {
-    NavigationWindow::showEvent(event);
-    if (event->spontaneous())
-        return;
+void TfrmMenuRiepilogoPagamenti::opening() {
     for (QComboBox* box : {txtGiornoInizio, txtMeseInizio, txtGiornoFine, txtMeseFine})
         box->setCurrentIndex(-1);
     txtTipologia->clear();

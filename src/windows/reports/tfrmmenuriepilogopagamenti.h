@@ -48,7 +48,7 @@ public:
 
 protected:
     QWidget* closeHandler() override;
-    void showEvent(QShowEvent* event) override;
+    void opening() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

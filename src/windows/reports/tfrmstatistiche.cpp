@@ -210,10 +210,7 @@ std::array<QLabel*, 12> TfrmStatistiche::monthLabels() const {
             memLuglio,  memAgosto,   memSettembre, memOttobre, memNovembre, memDicembre};
 }
 
-void TfrmStatistiche::showEvent(QShowEvent* event) {
-    NavigationWindow::showEvent(event);
-    if (event->spontaneous())
-        return;
+void TfrmStatistiche::opening() {
     txtAnno->setText(QString::number(Platform::instance().today().year()).rightJustified(4, u'0'));
     ChartStats->clearPoints();
     panContainer->hide();

@@ -60,7 +60,7 @@ public:
 
 protected:
     QWidget* closeHandler() override;
-    void showEvent(QShowEvent* event) override;
+    void opening() override;
 
 private:
     /// The year panel: the year card, the help and exit pictures, the hidden month totals.

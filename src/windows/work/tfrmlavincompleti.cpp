@@ -34,10 +34,7 @@ TfrmLavIncompleti::TfrmLavIncompleti(QWidget* caller, const QString& yearFile)
                           .minimumSize = QSize(940, 540)})
     , m_yearFile(yearFile) {}
 
-void TfrmLavIncompleti::showEvent(QShowEvent* event) {
-    ListWindow::showEvent(event);
-    if (event->spontaneous())
-        return;
+void TfrmLavIncompleti::opening() {
     // A failure part way keeps, without a word, what was listed before it.
     showLines(work::incompleteWorks(m_yearFile).lines);
 }

@@ -17,7 +17,7 @@ signals:
     void workChosen(const Record& work, qint64 number);
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void opening() override;
     /// Gives the record of the line.
     void lineChosen(int row, const QString& line) override;
 

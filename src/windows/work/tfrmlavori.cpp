@@ -387,10 +387,7 @@ QWidget* TfrmLavori::closeHandler() {
     return shell().window(Screen::MainMenu);
 }
 
-void TfrmLavori::showEvent(QShowEvent* event) {
-    NavigationWindow::showEvent(event);
-    if (event->spontaneous())
-        return;
+void TfrmLavori::opening() {
     newRecord();
     m_status->showStanding();
 }

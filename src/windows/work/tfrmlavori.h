@@ -64,7 +64,7 @@ protected:
     template <typename W> std::function<void(W&)> showsChosenWork() {
         return [this](W& w) { connect(&w, &W::workChosen, this, &TfrmLavori::showRecord); };
     }
-    void showEvent(QShowEvent* event) override;
+    void opening() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -52,10 +52,7 @@ TfrmMenuLavori::TfrmMenuLavori(WindowShell& shell)
     connect(imgEsci, &ClickablePicture::clicked, this, &QWidget::close);
 }
 
-void TfrmMenuLavori::showEvent(QShowEvent* event) {
-    NavigationWindow::showEvent(event);
-    if (event->spontaneous())
-        return;
+void TfrmMenuLavori::opening() {
     txtAnnoPreventivi->setText(QString::number(Platform::instance().today().year()).rightJustified(4, u'0'));
     lblMemory->setText(kTagBack);
     txtAnnoPreventivi->setFocus();

@@ -29,7 +29,7 @@ signals:
 
 protected:
     QWidget* closeHandler() override;
-    void showEvent(QShowEvent* event) override;
+    void opening() override;
 
 private:
     void btnApriPreventiviClick();
