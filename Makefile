@@ -43,6 +43,7 @@ test: asan-configure
 # Cross-built with MinGW-w64 for 64-bit Windows (see README.md, "Windows").
 windows-deps:
 	@bash scripts/qt-windows.sh "$(QT_WINDOWS)"
+	@bash scripts/xlsxwriter-windows.sh "$(QT_WINDOWS)"
 
 windows-configure: windows-deps
 	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \

@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6
-    libgl-dev libgtest-dev googletest
+    libgl-dev libgtest-dev googletest libxlsxwriter-dev python3-openpyxl
     fonts-liberation fonts-dejavu-core qt6-translations-l10n
 )
 for option in "$@"; do
@@ -17,7 +17,7 @@ for option in "$@"; do
     --with-tools) packages+=(xvfb xauth poppler-utils) ;;
     # The Windows build: the MinGW-w64 cross compiler, Ninja, Wine on a virtual screen.
     --windows) packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build xz-utils curl
-                          ca-certificates wine wine64 xvfb xauth) ;;
+                          ca-certificates wine wine64 xvfb xauth libz-mingw-w64-dev) ;;
     # The house rules: format and static checks.
     --lint) packages+=(clang-format clang-tidy) ;;
     *) echo "opzione sconosciuta: $option" >&2; exit 2 ;;

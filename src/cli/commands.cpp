@@ -17,6 +17,7 @@
 #include "core/checks/iban.h"
 #include "core/checks/partitaiva.h"
 #include "core/export/spreadsheet.h"
+#include "core/export/workbook.h"
 #include "core/lists/lines.h"
 #include "core/registry/employeelines.h"
 #include "core/reports/monthly.h"
@@ -30,6 +31,9 @@ namespace {
 
 const QString kDateForm = QStringLiteral(
     "Attenzione: indicare la data di %1 dell'intervallo nella forma GG/MM (per esempio 01/03).");
+const QString kUnknownFormat = QStringLiteral(
+    "Attenzione: il formato \"%1\" non esiste. Indicare xls (Excel 97-2003) o xlsx (Excel 2007 e "
+    "successivi).");
 const QString kUnknownCheck = QStringLiteral("Attenzione: il tipo di controllo \"%1\" non esiste. Indicare "
                                              "codice-fiscale, partita-iva, carta o iban.");
 
@@ -89,7 +93,10 @@ int runSummary(const Invocation& call, Console& console) {
     const QString year = call.arguments.at(0);
     if (!acceptYear(year, console))
         return kRefused;
-    QString startDay, startMonth, endDay, endMonth;
+    QString startDay;
+    QString startMonth;
+    QString endDay;
+    QString endMonth;
     if (!splitDayMonth(call.arguments.at(1), QStringLiteral("inizio"), &startDay, &startMonth, console) ||
         !splitDayMonth(call.arguments.at(2), QStringLiteral("fine"), &endDay, &endMonth, console))
         return kRefused;
@@ -218,9 +225,18 @@ int runWorkSearch(const Invocation& call, Console& console) {
     return printWorkLines(work::searchWorks(yearFile(call), search), console);
 }
 
+// The spreadsheet of --formato: the .xls (the default) or the workbook .xlsx.
 int exportTo(const QString& source, const ExportTable& table, const Invocation& call, Console& console) {
-    const QString target = QDir(call.folder).filePath(QString::fromLatin1(table.fileName));
-    const ArchiveExport done = exportArchive(source, table, target);
+    const QString format = option(call, "formato");
+    const bool workbook = format == QLatin1String("xlsx");
+    if (!workbook && !format.isEmpty() && format != QLatin1String("xls")) {
+        console.message(kUnknownFormat.arg(format));
+        return kRefused;
+    }
+    const QString target =
+        QDir(call.folder).filePath(QString::fromLatin1(workbook ? table.workbookName : table.fileName));
+    const ArchiveExport done = workbook ? exportArchiveWorkbook(source, table, target, call.today.year())
+                                        : exportArchive(source, table, target);
     if (done.readError != ArchiveError::None) {
         console.message(kArchiveAccessMessage);
         return kNoResult;
@@ -305,17 +321,17 @@ const std::vector<CommandSpec>& commands() {
          1, std::vector<const char*>(kWorkFilters.begin(), kWorkFilters.end()), runWorkSearch,
          "i lavori dell'anno che contengono i testi indicati"},
         {"esporta-lavoratori",
-         "",
+         "[--formato xls|xlsx]",
          0,
-         {},
+         {"formato"},
          runEmployeeExport,
-         "scrive Anagrafica_Lavoratori.xls nella cartella e ne stampa il percorso"},
+         "scrive Anagrafica_Lavoratori.xls (o .xlsx) nella cartella e ne stampa il percorso"},
         {"esporta-lavori",
-         "ANNO",
+         "ANNO [--formato xls|xlsx]",
          1,
-         {},
+         {"formato"},
          runWorkExport,
-         "scrive Lavori.xls nella cartella e ne stampa il percorso"},
+         "scrive Lavori.xls (o .xlsx) nella cartella e ne stampa il percorso"},
         {"controlla",
          "codice-fiscale|partita-iva|carta|iban VALORE",
          2,

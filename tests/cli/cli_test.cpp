@@ -423,6 +423,23 @@ TEST_F(CliTest, ExportsWriteTheSpreadsheetAndPrintItsPath) {
                                       "Accertarsi che il file di Excel non sia già aperto.\n"));
 }
 
+TEST_F(CliTest, ExportsWriteTheWorkbookWhenAsked) {
+    writeRegister2025();
+    const Outcome run = cli({"esporta-lavori", "2025", "--formato", "xlsx"});
+    EXPECT_EQ(run.code, 0);
+    const QString file = QFileInfo(path(QStringLiteral("Lavori.xlsx"))).absoluteFilePath();
+    EXPECT_EQ(run.out, QStringList{QDir::toNativeSeparators(file)});
+    // A workbook is a zip file; the .xls was not written.
+    QFile book(file);
+    ASSERT_TRUE(book.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(book.read(2) == "PK");
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("Lavori.xls"))));
+
+    const Outcome workers = cli({"esporta-lavoratori", "--formato=xlsx"});
+    EXPECT_EQ(workers.code, 0);
+    EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("Anagrafica_Lavoratori.xlsx"))));
+}
+
 TEST_F(CliTest, AFileSizeLimitIsAWriteFailureNotTheEndOfTheProgram) {
     // The export outgrows the limit: the program itself must turn that into its message.
     writeRegister2025();
@@ -581,6 +598,9 @@ TEST_F(CliTest, WrongRequestsAreRefusedInItalian) {
          "Attenzione: il comando cerca-lavori non prevede l'opzione --cf."},
         {{"cerca-lavoratori", "--cognome"}, "Attenzione: manca il valore dell'opzione --cognome."},
         {{"--oggi", "31/02/2026", "scadenze"}, "Attenzione: la data 31/02/2026 non esiste."},
+        {{"esporta-lavori", "2025", "--formato", "ods"},
+         "Attenzione: il formato \"ods\" non esiste. Indicare xls (Excel 97-2003) o xlsx (Excel 2007 e "
+         "successivi)."},
     };
     for (const Case& c : cases) {
         const Outcome run = cli(c.args);

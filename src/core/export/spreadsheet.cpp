@@ -11,13 +11,15 @@ namespace orvelia {
 
 namespace {
 
+using spreadsheet::CellType;
+
 using W = TSchedaLavoratore;
 using L = TSchedaLavoro;
 
 const ExportColumn kEmployeeColumns[] = {
     {"Cognome e nome", 250, W::Cognome, W::Nome},
     {"Codice fiscale", 200, W::CodFisc, -1},
-    {"Data di nascita", 200, W::DataNasc, -1},
+    {"Data di nascita", 200, W::DataNasc, -1, CellType::Date},
     {"Comune / Stato estero di nascita", 250, W::ComuneNasc, -1},
     {"Partita IVA", 200, W::Iva, -1},
     {"Indirizzo di residenza", 250, W::Indirizzo, -1},
@@ -36,14 +38,14 @@ const ExportColumn kEmployeeColumns[] = {
     {"Tipo documento", 250, W::TipoDoc, -1},
     {"Numero documento", 250, W::NumDoc, -1},
     {"Ente rilascio", 250, W::EnteRil, -1},
-    {"Data rilascio", 200, W::DataRil, -1},
-    {"Data scadenza", 200, W::DataSca, -1},
+    {"Data rilascio", 200, W::DataRil, -1, CellType::Date},
+    {"Data scadenza", 200, W::DataSca, -1, CellType::Date},
     {"Mansione", 250, W::Codice, -1},
     {"Note", 300, W::Note, -1},
 };
 
 const ExportColumn kWorkColumns[] = {
-    {"Data prestazione", 200, L::Data, -1},
+    {"Data prestazione", 200, L::Data, -1, CellType::Date},
     {"Sede operativa", 250, L::Luogo, -1},
     {"Cognome e nome lavoratore", 250, L::Cognome, L::Nome},
     {"Codice fiscale", 200, L::CodFisc, -1},
@@ -53,9 +55,9 @@ const ExportColumn kWorkColumns[] = {
     {"Attività svolta", 350, L::Attivita, -1},
     {"Ora inizio", 200, L::OraInizio, -1},
     {"Ora fine", 200, L::OraFine, -1},
-    {"Totale ore", 200, L::TotOre, -1},
-    {"Compenso orario", 200, L::CompensoOra, -1},
-    {"Totale dovuto", 200, L::TotDovuto, -1},
+    {"Totale ore", 200, L::TotOre, -1, CellType::Hours},
+    {"Compenso orario", 200, L::CompensoOra, -1, CellType::Money},
+    {"Totale dovuto", 200, L::TotDovuto, -1, CellType::Money},
     {"Nome progetto", 250, L::NomeProg, -1},
     {"Codice identificativo", 250, L::CodiceProg, -1},
     {"Ambito", 250, L::AmbitoProg, -1},
@@ -70,8 +72,8 @@ constexpr qsizetype kBufferBytes = 1 << 18;
 
 // The head fragments, written one after the other with nothing between them.
 constexpr const char* kHeadStart[] = {
-    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
-    "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" xmlns=\"http://www.w3.org/TR/REC-html40\">",
+    ("<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
+     "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" xmlns=\"http://www.w3.org/TR/REC-html40\">"),
     "<head>",
     "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">",
     "<!--[if gte mso 9]><xml>",
@@ -235,8 +237,10 @@ char* writeCellBytes(char* dst, QByteArrayView bytes, const ByteRules& rules) {
 } // namespace
 
 const ExportTable kEmployeeExport = {"Anagrafica Lavoratori", "Anagrafica_Lavoratori.xls",
-                                     &TSchedaLavoratore::layout, kEmployeeColumns};
-const ExportTable kWorkExport = {"Registro Lavori", "Lavori.xls", &TSchedaLavoro::layout, kWorkColumns};
+                                     &TSchedaLavoratore::layout, kEmployeeColumns,
+                                     "Anagrafica_Lavoratori.xlsx"};
+const ExportTable kWorkExport = {"Registro Lavori", "Lavori.xls", &TSchedaLavoro::layout, kWorkColumns,
+                                 "Lavori.xlsx"};
 
 QString ExportColumn::value(const RecordView& record) const {
     if (secondField < 0)
@@ -296,7 +300,7 @@ SpreadsheetWriter::SpreadsheetWriter(const QString& path, std::span<const Export
     , m_columns(columns) {
     // The most bytes one record can become: every stored byte of every column at its longest.
     const int longest = byteRules().longestOutput;
-    m_recordBytes = qsizetype(sizeof kRowStart + sizeof kRowEnd);
+    m_recordBytes = qsizetype(sizeof kRowStart) + qsizetype(sizeof kRowEnd);
     for (const ExportColumn& column : columns) {
         const int stored = column.secondField < 0 ? kMaxFieldCapacity : 2 * kMaxFieldCapacity + 1;
         m_recordBytes += qsizetype(sizeof kDataCellStart + sizeof kCellEnd) + qsizetype(stored) * longest;
@@ -332,7 +336,7 @@ bool SpreadsheetWriter::begin(const QString& sheetName) {
         fail();
         return false;
     }
-    m_buffer.reserve(kBufferBytes + std::max<qsizetype>(m_recordBytes, 64 * 1024));
+    m_buffer.reserve(kBufferBytes + std::max(m_recordBytes, qsizetype{64} * 1024));
     m_buffer.append(spreadsheet::head(sheetName));
     m_buffer.append(spreadsheet::headerRow(m_columns));
     return writeBuffer();
@@ -396,21 +400,8 @@ bool SpreadsheetWriter::finish() {
 }
 
 ArchiveExport exportArchive(const QString& source, const ExportTable& table, const QString& target) {
-    ArchiveExport out;
-    RecordFile file(source, *table.layout);
-    if (out.readError = file.open(); out.readError != ArchiveError::None)
-        return out;
     SpreadsheetWriter writer(target, table.columns);
-    bool written = writer.begin(QString::fromUtf8(table.sheetName));
-    out.readError = file.scan([&](qint64, const RecordView& record) {
-        written = writer.addRecord(record);
-        ++out.rows;
-        return written;
-    });
-    if (const ArchiveError closed = file.close(); out.readError == ArchiveError::None)
-        out.readError = closed;
-    out.written = writer.finish() && written;
-    return out;
+    return exportArchiveWith(source, table, writer);
 }
 
 } // namespace orvelia

@@ -8,6 +8,7 @@
 
 #include "core/archive/layout.h"
 #include "core/archive/recordfile.h"
+#include "core/export/cells.h"
 
 namespace orvelia {
 
@@ -18,6 +19,7 @@ struct ExportColumn {
     int width;         ///< exported width, independent of the width shown on screen
     int field;         ///< the record field of the value
     int secondField;   ///< a second field joined to the first with one space (the full name), or -1
+    spreadsheet::CellType type = spreadsheet::CellType::Text; ///< what its cells are in a workbook
 
     /// The value of this column in @p record: the field (or the two fields joined) as stored, trimmed.
     QString value(const RecordView& record) const;
@@ -29,11 +31,12 @@ struct ExportTable {
     const char* fileName;
     const RecordLayout* layout;
     std::span<const ExportColumn> columns;
+    const char* workbookName = nullptr; ///< the .xlsx file beside the .xls
 };
 
-/// The worker archive: 25 columns, sheet "Anagrafica Lavoratori", file Anagrafica_Lavoratori.xls.
+/// The worker archive: 25 columns, sheet "Anagrafica Lavoratori", files Anagrafica_Lavoratori.xls and .xlsx.
 extern const ExportTable kEmployeeExport;
-/// A year of the work register: 20 columns, sheet "Registro Lavori", file Lavori.xls.
+/// A year of the work register: 20 columns, sheet "Registro Lavori", files Lavori.xls and .xlsx.
 extern const ExportTable kWorkExport;
 
 /// The message shown when the spreadsheet file cannot be written.
@@ -111,6 +114,29 @@ struct ArchiveExport {
 
     bool ok() const { return readError == ArchiveError::None && written; }
 };
+
+/**
+ * Writes the rows of @p table for every record of the archive at @p source (created empty when
+ * missing) through @p writer (a SpreadsheetWriter or a WorkbookWriter), one row per record straight
+ * from the file, so that any number of records takes little memory.
+ */
+template <typename Writer>
+ArchiveExport exportArchiveWith(const QString& source, const ExportTable& table, Writer& writer) {
+    ArchiveExport out;
+    RecordFile file(source, *table.layout);
+    if (out.readError = file.open(); out.readError != ArchiveError::None)
+        return out;
+    bool written = writer.begin(QString::fromUtf8(table.sheetName));
+    out.readError = file.scan([&](qint64, const RecordView& record) {
+        written = writer.addRecord(record);
+        ++out.rows;
+        return written;
+    });
+    if (const ArchiveError closed = file.close(); out.readError == ArchiveError::None)
+        out.readError = closed;
+    out.written = writer.finish() && written;
+    return out;
+}
 
 /**
  * Writes the spreadsheet of @p table for every record of the archive at
