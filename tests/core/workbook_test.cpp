@@ -1,51 +1,25 @@
 #include <gtest/gtest.h>
 
 #include "support/printers.h"
+#include "support/workbooks.h"
 
 #include <cmath>
 
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "core/export/spreadsheet.h"
 #include "core/export/workbook.h"
 
 using namespace orvelia;
+using namespace orvelia::test;
 
 namespace {
 
 constexpr int kYear = 2026;
-
-// The system's Python, with the system's openpyxl (python3-openpyxl), before any other on the path.
-QString systemPython() {
-    const QString python = QStandardPaths::findExecutable(
-        QStringLiteral("python3"), {QStringLiteral("/usr/bin"), QStringLiteral("/bin")});
-    return python.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("python3")) : python;
-}
-
-// The workbook as an independent reader (openpyxl) sees it.
-QJsonObject readBack(const QString& path) {
-    const QString python = systemPython();
-    QProcess reader;
-    reader.start(python, {QStringLiteral(XLSX_READER), path});
-    if (!reader.waitForFinished(60000) || reader.exitCode() != 0) {
-        ADD_FAILURE() << reader.readAllStandardError().toStdString();
-        return {};
-    }
-    return QJsonDocument::fromJson(reader.readAllStandardOutput()).object();
-}
-
-bool canReadBack() {
-    const QString python = systemPython();
-    return !python.isEmpty() &&
-           QProcess::execute(python, {QStringLiteral("-c"), QStringLiteral("import openpyxl")}) == 0;
-}
 
 // A row of the work export with the given cells by column title, the others empty.
 std::vector<QString> workRow(std::initializer_list<std::pair<const char*, QString>> cells) {
@@ -68,8 +42,6 @@ int columnOf(const char* title) {
 class WorkbookTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
-    // The reading tests need the independent reader; the Windows build's tests run where there is none.
-    static bool readerMissing() { return !canReadBack(); }
     QString path(const char* name) const { return QDir(dir.path()).filePath(QString::fromLatin1(name)); }
 
     QTemporaryDir dir;
@@ -79,8 +51,8 @@ protected:
 
 // The sheet, its header and its look: the reader sees what the .xls shows, as a real workbook.
 TEST_F(WorkbookTest, OneSheetWithABoldFrozenFilteredHeaderAndTheExportedWidths) {
-    if (readerMissing())
-        GTEST_SKIP() << "python3 with openpyxl is not available here to read the workbook back";
+    if (!canReadWorkbooks())
+        GTEST_SKIP() << kNoWorkbookReader;
     WorkbookWriter writer(path("Lavori.xlsx"), kWorkExport.columns, kYear);
     ASSERT_TRUE(writer.begin(QString::fromUtf8(kWorkExport.sheetName)));
     ASSERT_TRUE(writer.addRow(workRow({{"Sede operativa", "Milano"}})));
@@ -88,7 +60,7 @@ TEST_F(WorkbookTest, OneSheetWithABoldFrozenFilteredHeaderAndTheExportedWidths) 
     ASSERT_TRUE(writer.finish());
     EXPECT_FALSE(QFile::exists(path("Lavori.xlsx.parziale")));
 
-    const QJsonObject book = readBack(path("Lavori.xlsx"));
+    const QJsonObject book = readWorkbook(path("Lavori.xlsx"));
     EXPECT_EQ(book["sheets"].toArray(), QJsonArray{"Registro Lavori"});
     EXPECT_EQ(book["freeze"].toString(), "A2");
     EXPECT_EQ(book["filter"].toString(), "A1:T3");
@@ -108,8 +80,8 @@ TEST_F(WorkbookTest, OneSheetWithABoldFrozenFilteredHeaderAndTheExportedWidths) 
 
 // Per column: typed when the program reads the value as its type, otherwise the text exactly as stored.
 TEST_F(WorkbookTest, CellsAreTypedOnlyWhereTheValueReadsAsItsType) {
-    if (readerMissing())
-        GTEST_SKIP() << "python3 with openpyxl is not available here to read the workbook back";
+    if (!canReadWorkbooks())
+        GTEST_SKIP() << kNoWorkbookReader;
     const QString notes = QString(248, u'x') + QStringLiteral("€ò");
     const std::vector<std::vector<QString>> rows = {
         workRow({{"Data prestazione", "05/03/2025"},
@@ -134,7 +106,7 @@ TEST_F(WorkbookTest, CellsAreTypedOnlyWhereTheValueReadsAsItsType) {
         ASSERT_TRUE(writer.addRow(row));
     ASSERT_TRUE(writer.finish());
 
-    const QJsonArray read = readBack(path("Lavori.xlsx"))["rows"].toArray();
+    const QJsonArray read = readWorkbook(path("Lavori.xlsx"))["rows"].toArray();
     ASSERT_EQ(read.size(), 4);
     auto cell = [&](int row, const char* title) { return read[row].toArray()[columnOf(title)].toObject(); };
     struct Expected {

@@ -26,6 +26,7 @@
 #include "windows/app/application.h"
 #include "windows/common/navigationwindow.h"
 #include "windows/app/tfrminfo.h"
+#include "windows/export/tfrmexpistruttori.h"
 #include "windows/registry/tfrmanteprimaistruttore.h"
 #include "windows/registry/tfrmdarinnovare.h"
 #include "windows/registry/tfrmistruttori.h"
@@ -134,6 +135,8 @@ void sheets(OrveliaApp& app, const QString& folder) {
     }
     TfrmDaRinnovare due(registry);
     showAndSave(&due, folder, QStringLiteral("TfrmDaRinnovare"));
+    TfrmExpIstruttori exportWindow(registry);
+    showAndSave(&exportWindow, folder, QStringLiteral("TfrmExpIstruttori"));
 
     // The worker search: its criteria, then what it found.
     TfrmTrovaIstruttori search(registry);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QRadioButton>
+#include <QJsonArray>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -10,6 +12,7 @@
 
 #include "core/archive/recordfile.h"
 #include "framework/commandbar.h"
+#include "support/workbooks.h"
 #include "support/app_fixture.h"
 #include "support/files.h"
 #include "support/keys.h"
@@ -371,6 +374,64 @@ TEST_F(ExportWindowTest, WorkExportWritesTheOpenYearAndEachExportOverwritesLavor
     EXPECT_TRUE(QFile::exists(workArchivePath(folder.path(), QStringLiteral("2027"))));
     EXPECT_EQ(fileBytes(workXls()).count("<tr>"), 1);
     EXPECT_EQ(fake->opened, QStringList(3, quoted(workXls())));
+}
+
+// The workbook: chosen in the window, remembered in the settings file for every export window, written
+// from the grid with typed cells; a failure is told as for the .xls.
+TEST_F(ExportWindowTest, TheWorkbookFormatIsChosenInTheWindowAndRemembered) {
+    appendWork(QStringLiteral("2025"), QStringLiteral("Rossi"), QStringLiteral("125,50"), true);
+    const QString workbook = inFolder("Lavori.xlsx");
+    workExport(QStringLiteral("2025"), [&](TfrmExpLavori* x) {
+        // The first time, the .xls.
+        EXPECT_EQ(x->optFormatoXlsx->text(), "Excel 2007 e successivi (.xlsx)");
+        EXPECT_EQ(x->optFormatoXls->text(), "Excel 97-2003 (.xls)");
+        EXPECT_TRUE(x->optFormatoXls->isChecked());
+        EXPECT_FALSE(x->optFormatoXlsx->isChecked());
+        click(x->optFormatoXlsx);
+        EXPECT_TRUE(x->optFormatoXlsx->isChecked());
+        x->model()->setData(x->model()->index(0, x->model()->column(QStringLiteral("colNote"))),
+                            QStringLiteral("corretta nella griglia"));
+        click(x->cmdEsporta);
+        EXPECT_EQ(fake->takeMessages(), (std::vector<ShownMessage>{kAskedExport, kAskedOpen}));
+    });
+    EXPECT_TRUE(QFile::exists(workbook));
+    EXPECT_FALSE(QFile::exists(workXls()));
+    EXPECT_EQ(fake->opened, QStringList{quoted(workbook)});
+    EXPECT_TRUE(fileBytes(inFolder("Impostazioni.ini")).contains("formato=xlsx"));
+
+    if (canReadWorkbooks()) {
+        const QJsonArray rows = readWorkbook(workbook)["rows"].toArray();
+        ASSERT_EQ(rows.size(), 2);
+        QStringList header;
+        for (const QJsonValue cell : rows[0].toArray())
+            header << cell.toObject()["value"].toString();
+        auto at = [&](const char* title) { return rows[1].toArray()[header.indexOf(title)].toObject(); };
+        EXPECT_EQ(at("Cognome e nome lavoratore")["value"], "Rossi Mario");
+        EXPECT_EQ(at("Data prestazione")["value"], "03/03/2025");
+        EXPECT_EQ(at("Data prestazione")["type"], "d");
+        EXPECT_EQ(at("Totale dovuto")["value"], 125.5);
+        EXPECT_EQ(at("Note")["value"], "corretta nella griglia");
+        EXPECT_EQ(at("Lavoro incompleto")["value"], QStringLiteral("Sì"));
+    }
+
+    // Every export window starts from the choice remembered; going back to the .xls is remembered too.
+    registryExport([&](TfrmExpIstruttori* x) {
+        EXPECT_TRUE(x->optFormatoXlsx->isChecked());
+        click(x->optFormatoXls);
+    });
+    workExport(QStringLiteral("2025"), [&](TfrmExpLavori* x) { EXPECT_TRUE(x->optFormatoXls->isChecked()); });
+
+    // A workbook that cannot be written: the failure message, never the question to open it.
+    ASSERT_TRUE(QFile::remove(workbook));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Lavori.xlsx")));
+    workExport(QStringLiteral("2025"), [&](TfrmExpLavori* x) {
+        click(x->optFormatoXlsx);
+        click(x->cmdEsporta);
+        EXPECT_EQ(fake->takeMessages(),
+                  (std::vector<ShownMessage>{kAskedExport, {MessageKind::Error, kFailed}}));
+    });
+    EXPECT_TRUE(QFileInfo(workbook).isDir());
+    EXPECT_FALSE(QFile::exists(workbook + QStringLiteral(".parziale")));
 }
 
 TEST_F(ExportWindowTest, StatusLineDescribesTheCommandsAndEmptiesOverTheRest) {

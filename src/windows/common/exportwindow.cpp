@@ -5,11 +5,14 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QRadioButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "core/archive/paths.h"
 #include "core/archive/recordfile.h"
+#include "core/export/workbook.h"
+#include "core/system/settings.h"
 #include "framework/commandbar.h"
 #include "framework/editing.h"
 #include "framework/platform.h"
@@ -30,6 +33,13 @@ const QString kAskExport = QStringLiteral(
 const QString kAskOpen = QStringLiteral(
     "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?");
 const QString kCount = QStringLiteral("Schede in archivio: %1");
+const QString kFormat = QStringLiteral("Formato del file:");
+const QString kWorkbookFormat = QStringLiteral("Excel 2007 e successivi (.xlsx)");
+const QString kOldFormat = QStringLiteral("Excel 97-2003 (.xls)");
+// The remembered format, in the settings file of the program folder.
+const QString kFormatKey = QStringLiteral("esportazione/formato");
+const QString kFormatWorkbook = QStringLiteral("xlsx");
+const QString kFormatOld = QStringLiteral("xls");
 const QString kHint = QStringLiteral("Un doppio clic su una cella con il testo in nero permette di "
                                      "correggerla nel file esportato, senza modificare l'archivio.");
 
@@ -210,13 +220,40 @@ QWidget* ExportWindow::buildBody() {
     auto* bodyLayout = new QVBoxLayout(body);
     bodyLayout->setContentsMargins(14, 10, 14, 12);
     bodyLayout->setSpacing(8);
+    bodyLayout->addLayout(buildFormatChoice(body));
     bodyLayout->addLayout(infoRow);
     bodyLayout->addWidget(grdRecords, 1);
     return body;
 }
 
+QLayout* ExportWindow::buildFormatChoice(QWidget* body) {
+    QLabel* caption = roleLabel(QStringLiteral("lblFormato"), kFormat, theme::Role::Hint, body);
+    optFormatoXlsx = new QRadioButton(kWorkbookFormat, body);
+    optFormatoXlsx->setObjectName(QStringLiteral("optFormatoXlsx"));
+    optFormatoXls = new QRadioButton(kOldFormat, body);
+    optFormatoXls->setObjectName(QStringLiteral("optFormatoXls"));
+    const bool workbook = settings::value(programFolder(), kFormatKey, kFormatOld) == kFormatWorkbook;
+    (workbook ? optFormatoXlsx : optFormatoXls)->setChecked(true);
+    // The choice is remembered as soon as it is made.
+    connect(optFormatoXlsx, &QRadioButton::toggled, this, [](bool checked) {
+        settings::setValue(programFolder(), kFormatKey, checked ? kFormatWorkbook : kFormatOld);
+    });
+    auto* row = new QHBoxLayout;
+    row->setSpacing(14);
+    row->addWidget(caption);
+    row->addWidget(optFormatoXlsx);
+    row->addWidget(optFormatoXls);
+    row->addStretch();
+    return row;
+}
+
+bool ExportWindow::exportsWorkbook() const {
+    return optFormatoXlsx->isChecked();
+}
+
 QString ExportWindow::exportPath() const {
-    return QDir(programFolder()).filePath(QString::fromLatin1(m_table.fileName));
+    return QDir(programFolder())
+        .filePath(QString::fromLatin1(exportsWorkbook() ? m_table.workbookName : m_table.fileName));
 }
 
 void ExportWindow::opening() {
@@ -246,6 +283,13 @@ void ExportWindow::fill() {
     m_count->setText(kCount.arg(m_model->rowCount()));
 }
 
+template <typename Writer> bool ExportWindow::writeGrid(Writer& writer) {
+    bool written = writer.begin(QString::fromUtf8(m_table.sheetName));
+    for (int row = 0, rows = m_model->rowCount(); written && row < rows; ++row)
+        written = writer.addRow(m_model->exportedCells(row));
+    return writer.finish() && written;
+}
+
 void ExportWindow::cmdEsportaClick() {
     grdRecords->commitPendingEdit();
     Platform& platform = Platform::instance();
@@ -255,11 +299,13 @@ void ExportWindow::cmdEsportaClick() {
     bool written;
     {
         WaitCursor wait;
-        SpreadsheetWriter writer(path, m_table.columns);
-        written = writer.begin(QString::fromUtf8(m_table.sheetName));
-        for (int row = 0, rows = m_model->rowCount(); written && row < rows; ++row)
-            written = writer.addRow(m_model->exportedCells(row));
-        written = writer.finish() && written;
+        if (exportsWorkbook()) {
+            WorkbookWriter writer(path, m_table.columns, platform.today().year());
+            written = writeGrid(writer);
+        } else {
+            SpreadsheetWriter writer(path, m_table.columns);
+            written = writeGrid(writer);
+        }
     }
     if (!written) {
         platform.error(kExportFailedMessage, this);

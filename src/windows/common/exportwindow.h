@@ -10,6 +10,8 @@
 #include "windows/common/toolwindow.h"
 
 class QLabel;
+class QLayout;
+class QRadioButton;
 
 namespace orvelia {
 
@@ -78,13 +80,18 @@ class ExportWindow : public ToolWindow {
 public:
     ExportGrid* grdRecords;
     QLabel* panInfo;
+    /// The format of the file: the workbook of Excel 2007 and later, or the .xls of Excel 97-2003.
+    QRadioButton* optFormatoXlsx;
+    QRadioButton* optFormatoXls;
     CommandButton *cmdEsporta, *cmdGuida, *cmdEsci;
 
     ExportGridModel* model() const { return m_model; }
     /// The archive the grid is filled from.
     const QString& sourcePath() const { return m_source; }
-    /// The spreadsheet file the export writes.
+    /// The spreadsheet file the export writes, in the format chosen.
     QString exportPath() const;
+    /// True when the workbook (.xlsx) is chosen.
+    bool exportsWorkbook() const;
 
     /// Fills the grid from the archive (showing the window does it).
     void fill();
@@ -96,8 +103,12 @@ protected:
     void opening() override;
 
 private:
-    /// The body under the command bar: the hint, the count of records and the grid.
+    /// The body under the command bar: the hint, the choice of format, the count of records and the grid.
     QWidget* buildBody();
+    /// The two format buttons, the one remembered in the settings file checked (the .xls at first).
+    QLayout* buildFormatChoice(QWidget* body);
+    /// Writes the rows of the grid through @p writer; true when all of them reached the file.
+    template <typename Writer> bool writeGrid(Writer& writer);
 
     const ExportTable& m_table;
     QString m_source;
