@@ -5,14 +5,9 @@
 #include <QStringList>
 
 #include "core/archive/layout.h"
+#include "core/archive/sheetrows.h"
 
 namespace orvelia::registry {
-
-/// One row of a printed sheet: its label and the name of the memo that prints its value.
-struct SheetRow {
-    const char* label; ///< UTF-8
-    const char* memo;
-};
 
 /// The 41 rows of the worker sheet, from the top.
 std::span<const SheetRow> employeeSheetRows();

@@ -5,12 +5,12 @@
 #include <QStringList>
 
 #include "core/archive/layout.h"
-#include "core/registry/employeesheet.h"
+#include "core/archive/sheetrows.h"
 
 namespace orvelia::work {
 
 /// The 19 rows of the work sheet, from the top.
-std::span<const registry::SheetRow> workSheetRows();
+std::span<const SheetRow> workSheetRows();
 
 /**
  * The value of each row of the work sheet for @p record, the work as it stands on the screen:

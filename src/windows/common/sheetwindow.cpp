@@ -86,10 +86,10 @@ void SheetPrintWindow::fillSheet(const QDateTime& when) {
     repDocumento.setPrintingTime(when);
 }
 
-std::vector<sheet::Row> sheetRows(std::span<const registry::SheetRow> rows) {
+std::vector<sheet::Row> sheetRows(std::span<const SheetRow> rows) {
     std::vector<sheet::Row> out;
     out.reserve(rows.size());
-    for (const registry::SheetRow& row : rows)
+    for (const SheetRow& row : rows)
         out.push_back({QString::fromUtf8(row.label), QString::fromLatin1(row.memo)});
     return out;
 }

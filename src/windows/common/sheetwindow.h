@@ -5,7 +5,7 @@
 #include <QDateTime>
 #include <QStringList>
 
-#include "core/registry/employeesheet.h"
+#include "core/archive/sheetrows.h"
 #include "framework/sheet.h"
 #include "windows/common/toolwindow.h"
 
@@ -52,6 +52,6 @@ private:
 };
 
 /// The rows of a sheet form: the labels and memos of the rows of a sheet of the core.
-std::vector<sheet::Row> sheetRows(std::span<const registry::SheetRow> rows);
+std::vector<sheet::Row> sheetRows(std::span<const SheetRow> rows);
 
 } // namespace orvelia
