@@ -21,22 +21,20 @@ namespace {
 
 constexpr int kYear = 2026;
 
-// A row of the work export with the given cells by column title, the others empty.
-std::vector<QString> workRow(std::initializer_list<std::pair<const char*, QString>> cells) {
-    std::vector<QString> row(kWorkExport.columns.size());
-    for (const auto& [title, value] : cells) {
-        for (std::size_t c = 0; c < kWorkExport.columns.size(); ++c)
-            if (QString::fromUtf8(kWorkExport.columns[c].title) == QString::fromUtf8(title))
-                row[c] = value;
-    }
-    return row;
-}
-
 int columnOf(const char* title) {
     for (std::size_t c = 0; c < kWorkExport.columns.size(); ++c)
         if (QString::fromUtf8(kWorkExport.columns[c].title) == QString::fromUtf8(title))
             return int(c);
-    return -1;
+    ADD_FAILURE() << "no column " << title;
+    return 0;
+}
+
+// A row of the work export with the given cells by column title, the others empty.
+std::vector<QString> workRow(std::initializer_list<std::pair<const char*, QString>> cells) {
+    std::vector<QString> row(kWorkExport.columns.size());
+    for (const auto& [title, value] : cells)
+        row[std::size_t(columnOf(title))] = value;
+    return row;
 }
 
 class WorkbookTest : public ::testing::Test {

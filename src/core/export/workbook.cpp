@@ -17,22 +17,6 @@ namespace {
 
 using spreadsheet::CellType;
 
-// The library writes numbers with the C library's printf: while a workbook is written, numbers
-// take '.' as their separator, whatever the language of the machine, as the file format wants.
-class ClassicNumbers {
-public:
-    ClassicNumbers()
-        : m_saved(std::setlocale(LC_NUMERIC, nullptr)) {
-        std::setlocale(LC_NUMERIC, "C");
-    }
-    ~ClassicNumbers() { std::setlocale(LC_NUMERIC, m_saved.c_str()); }
-    ClassicNumbers(const ClassicNumbers&) = delete;
-    ClassicNumbers& operator=(const ClassicNumbers&) = delete;
-
-private:
-    std::string m_saved;
-};
-
 } // namespace
 
 WorkbookWriter::WorkbookWriter(const QString& path, std::span<const ExportColumn> columns, int currentYear)
@@ -52,13 +36,18 @@ bool WorkbookWriter::check(int result) {
     return m_ok;
 }
 
+int WorkbookWriter::close() {
+    if (!m_workbook)
+        return LXW_NO_ERROR;
+    const lxw_error closed = workbook_close(m_workbook);
+    m_workbook = nullptr;
+    std::setlocale(LC_NUMERIC, m_numericLocale.c_str());
+    return closed;
+}
+
 void WorkbookWriter::abandon() {
     // Closing frees the library's memory and temporary files; what it wrote is removed.
-    if (m_workbook) {
-        const ClassicNumbers classic;
-        workbook_close(m_workbook);
-        m_workbook = nullptr;
-    }
+    close();
     QFile::remove(m_partial);
     m_ok = false;
 }
@@ -74,9 +63,15 @@ bool WorkbookWriter::begin(const QString& sheetName) {
     options.constant_memory = LXW_TRUE;
     m_workbook = workbook_new_opt(file.constData(), &options);
     if (!m_workbook) {
+        QFile::remove(m_partial);
         m_ok = false;
         return false;
     }
+    // The library writes numbers with the C library's printf, as rows are written and when the
+    // workbook closes: until then they take '.' as their separator, whatever the language of the
+    // machine, as the file format wants.
+    m_numericLocale = std::setlocale(LC_NUMERIC, nullptr);
+    std::setlocale(LC_NUMERIC, "C");
     m_sheet = workbook_add_worksheet(m_workbook, sheetName.toUtf8().constData());
     m_bold = workbook_add_format(m_workbook);
     m_date = workbook_add_format(m_workbook);
@@ -91,7 +86,6 @@ bool WorkbookWriter::begin(const QString& sheetName) {
     format_set_num_format(m_money, spreadsheet::kMoneyFormat);
     format_set_num_format(m_hours, spreadsheet::kHoursFormat);
 
-    const ClassicNumbers classic;
     for (std::size_t c = 0; c < m_columns.size(); ++c) {
         const auto column = lxw_col_t(c);
         if (!check(
@@ -131,7 +125,6 @@ bool WorkbookWriter::writeCell(int column, const QString& text) {
 bool WorkbookWriter::addRow(std::span<const QString> cells) {
     if (!m_ok || !m_workbook)
         return false;
-    const ClassicNumbers classic;
     for (std::size_t c = 0; c < m_columns.size(); ++c) {
         if (!writeCell(int(c), c < cells.size() ? cells[c] : QString())) {
             abandon();
@@ -143,11 +136,10 @@ bool WorkbookWriter::addRow(std::span<const QString> cells) {
 }
 
 bool WorkbookWriter::addRecord(const RecordView& record) {
-    std::vector<QString> cells;
-    cells.reserve(m_columns.size());
-    for (const ExportColumn& column : m_columns)
-        cells.push_back(column.value(record));
-    return addRow(cells);
+    m_cells.resize(m_columns.size());
+    for (std::size_t c = 0; c < m_columns.size(); ++c)
+        m_cells[c] = m_columns[c].value(record);
+    return addRow(m_cells);
 }
 
 bool WorkbookWriter::finish() {
@@ -155,11 +147,9 @@ bool WorkbookWriter::finish() {
         abandon();
         return false;
     }
-    const ClassicNumbers classic;
     const auto lastColumn = lxw_col_t(m_columns.empty() ? 0 : m_columns.size() - 1);
     check(worksheet_autofilter(m_sheet, 0, 0, m_row - 1, lastColumn));
-    const lxw_error closed = workbook_close(m_workbook);
-    m_workbook = nullptr;
+    const int closed = close();
     if (!m_ok || closed != LXW_NO_ERROR || !sys::renameOver(m_partial, m_path)) {
         QFile::remove(m_partial);
         m_ok = false;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <span>
+#include <string>
+#include <vector>
 
 #include <QString>
 
@@ -46,6 +48,8 @@ public:
 
 private:
     bool check(int result);
+    /// Closes the workbook (the library writes it out) and gives back the machine's number form.
+    int close();
     bool writeCell(int column, const QString& text);
     void abandon();
 
@@ -60,6 +64,8 @@ private:
     lxw_format* m_money = nullptr;
     lxw_format* m_hours = nullptr;
     quint32 m_row = 0;
+    std::string m_numericLocale;  ///< the number form of the C library before begin()
+    std::vector<QString> m_cells; ///< the cells of the record being written
     bool m_ok = true;
 };
 
