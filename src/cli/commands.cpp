@@ -233,8 +233,7 @@ int exportTo(const QString& source, const ExportTable& table, const Invocation& 
         console.message(kUnknownFormat.arg(format));
         return kRefused;
     }
-    const QString target =
-        QDir(call.folder).filePath(QString::fromLatin1(workbook ? table.workbookName : table.fileName));
+    const QString target = QDir(call.folder).filePath(table.file(workbook));
     const ArchiveExport done = workbook ? exportArchiveWorkbook(source, table, target, call.today.year())
                                         : exportArchive(source, table, target);
     if (done.readError != ArchiveError::None) {

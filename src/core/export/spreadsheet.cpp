@@ -237,10 +237,8 @@ char* writeCellBytes(char* dst, QByteArrayView bytes, const ByteRules& rules) {
 } // namespace
 
 const ExportTable kEmployeeExport = {"Anagrafica Lavoratori", "Anagrafica_Lavoratori.xls",
-                                     &TSchedaLavoratore::layout, kEmployeeColumns,
-                                     "Anagrafica_Lavoratori.xlsx"};
-const ExportTable kWorkExport = {"Registro Lavori", "Lavori.xls", &TSchedaLavoro::layout, kWorkColumns,
-                                 "Lavori.xlsx"};
+                                     &TSchedaLavoratore::layout, kEmployeeColumns};
+const ExportTable kWorkExport = {"Registro Lavori", "Lavori.xls", &TSchedaLavoro::layout, kWorkColumns};
 
 QString ExportColumn::value(const RecordView& record) const {
     if (secondField < 0)

@@ -31,7 +31,12 @@ struct ExportTable {
     const char* fileName;
     const RecordLayout* layout;
     std::span<const ExportColumn> columns;
-    const char* workbookName = nullptr; ///< the .xlsx file beside the .xls
+
+    /// The file of the export: the .xls, or with @p workbook the .xlsx beside it.
+    QString file(bool workbook) const {
+        const QString xls = QString::fromLatin1(fileName);
+        return workbook ? xls + u'x' : xls;
+    }
 };
 
 /// The worker archive: 25 columns, sheet "Anagrafica Lavoratori", files Anagrafica_Lavoratori.xls and .xlsx.

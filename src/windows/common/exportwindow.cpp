@@ -252,8 +252,7 @@ bool ExportWindow::exportsWorkbook() const {
 }
 
 QString ExportWindow::exportPath() const {
-    return QDir(programFolder())
-        .filePath(QString::fromLatin1(exportsWorkbook() ? m_table.workbookName : m_table.fileName));
+    return QDir(programFolder()).filePath(m_table.file(exportsWorkbook()));
 }
 
 void ExportWindow::opening() {
