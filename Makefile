@@ -44,6 +44,7 @@ test: asan-configure
 windows-deps:
 	@bash scripts/qt-windows.sh "$(QT_WINDOWS)"
 	@bash scripts/xlsxwriter-windows.sh "$(QT_WINDOWS)"
+	@bash scripts/libzip-windows.sh "$(QT_WINDOWS)"
 
 windows-configure: windows-deps
 	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \

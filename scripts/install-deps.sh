@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6
-    libgl-dev libgtest-dev googletest libxlsxwriter-dev python3-openpyxl
+    libgl-dev libgtest-dev googletest libxlsxwriter-dev libzip-dev python3-openpyxl
     fonts-liberation fonts-dejavu-core qt6-translations-l10n
 )
 for option in "$@"; do

@@ -16,12 +16,7 @@ set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
 prefix=${1:-${ORVELIA_QT_WINDOWS:-$HOME/.cache/orvelia/qt-6.4.2-mingw64}}
-# The folder beside the repository that holds what the package registries do not serve; a clone
-# made elsewhere on this machine finds the workplace's own.
-shared=${ORVELIA_SHARED_WINDOWS:-$repo/../shared/windows}
-if [ ! -d "$shared" ] && [ -d /work/shared/windows ]; then
-    shared=/work/shared/windows
-fi
+source "$repo/scripts/windows-sources.sh"
 prebuilt_sha256=fee66ce04b237f126c453744901dfa2d5ac538bece065dcfacba2f4a87a6d110
 qtsvg_url=https://download.qt.io/archive/qt/6.4/6.4.2/submodules/qtsvg-everywhere-src-6.4.2.tar.xz
 jobs=${JOBS:-$(nproc)}
@@ -33,8 +28,6 @@ if [ -f "$stamp" ] && [ -f "$prefix/lib/cmake/Qt6Svg/Qt6SvgConfig.cmake" ]; then
     exit 0
 fi
 
-sudo_cmd=()
-if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
 
 mkdir -p "$(dirname "$prefix")"
 
@@ -55,15 +48,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/orvelia-qt-windows-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
 # qtbase: Debian's own source of the Qt installed here, from a deb-src entry of this suite.
-suite=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
-if ! apt-get source --download-only --print-uris qt6-base >/dev/null 2>&1; then
-    uris=$(grep -hs -m1 '^URIs:' /etc/apt/sources.list.d/*.sources | awk '{print $2}' || true)
-    uris=${uris:-http://deb.debian.org/debian}
-    printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
-        "$uris" "$suite" | "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/orvelia-deb-src.sources >/dev/null
-    "${sudo_cmd[@]}" apt-get update -qq
-fi
-(cd "$work" && apt-get source --download-only qt6-base >/dev/null)
+debian_source qt6-base "$work"
 orig=$(ls "$work"/qt6-base_6.4.2*.orig.tar.xz)
 tar -xJf "$orig" -C "$work"
 qtbase=$(find "$work" -maxdepth 1 -type d -name 'qtbase-everywhere-src-*' | head -n1)

@@ -8,10 +8,7 @@ set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
 prefix=$1
-shared=${ORVELIA_SHARED_WINDOWS:-$repo/../shared/windows}
-if [ ! -d "$shared" ] && [ -d /work/shared/windows ]; then
-    shared=/work/shared/windows
-fi
+source "$repo/scripts/windows-sources.sh"
 source_archive="$shared/libxlsxwriter-1.1.4-src.tar.xz"
 
 stamp="$prefix/.orvelia-xlsxwriter-ready"

@@ -12,6 +12,7 @@
 #include "core/archive/numbers.h"
 #include "core/archive/paths.h"
 #include "core/archive/text.h"
+#include "core/backup/backup.h"
 #include "core/checks/codicefiscale.h"
 #include "core/checks/creditcard.h"
 #include "core/checks/iban.h"
@@ -34,6 +35,12 @@ const QString kDateForm = QStringLiteral(
 const QString kUnknownFormat = QStringLiteral(
     "Attenzione: il formato \"%1\" non esiste. Indicare xls (Excel 97-2003) o xlsx (Excel 2007 e "
     "successivi).");
+const QString kNoBackupFolder =
+    QStringLiteral("Attenzione: indicare con --destinazione la cartella in cui fare la copia di sicurezza "
+                   "(nel programma non ne \u00E8 stata scelta nessuna).");
+const QString kReplaceHint = QStringLiteral(
+    "Per sostituirli usare --sostituisci: prima di sostituirli viene fatta una copia dei dati presenti, "
+    "accanto al file da ripristinare.");
 const QString kUnknownCheck = QStringLiteral("Attenzione: il tipo di controllo \"%1\" non esiste. Indicare "
                                              "codice-fiscale, partita-iva, carta o iban.");
 
@@ -285,6 +292,40 @@ int runCheck(const Invocation& call, Console& console) {
     return result.kind == CheckMessage::Information ? kDone : kFlawed;
 }
 
+// A safety copy of the folder in --destinazione, or in the folder chosen in the program.
+int runBackup(const Invocation& call, Console& console) {
+    const QString chosen = option(call, "destinazione");
+    const QString destination = chosen.isEmpty() ? backup::savedDestination(call.folder) : chosen;
+    if (destination.isEmpty()) {
+        console.message(kNoBackupFolder);
+        return kRefused;
+    }
+    const backup::Outcome made = backup::makeBackup(
+        call.folder, QDir::current().absoluteFilePath(destination), QDateTime::currentDateTime());
+    if (!made.ok()) {
+        console.message(backup::message(made).remove(u'\r'));
+        return kNoResult;
+    }
+    console.lines(backup::message(made).remove(u'\r').split(u'\n'));
+    return kDone;
+}
+
+int runRestore(const Invocation& call, Console& console) {
+    const backup::Outcome restored = backup::restoreBackup(
+        QDir::current().absoluteFilePath(call.arguments.at(0)), call.folder,
+        call.options.count(QStringLiteral("sostituisci")) > 0, QDateTime::currentDateTime());
+    if (restored.error == backup::Error::NeedsReplace) {
+        console.message(backup::message(restored).remove(u'\r') + u'\n' + kReplaceHint);
+        return kRefused;
+    }
+    if (!restored.ok()) {
+        console.message(backup::message(restored).remove(u'\r'));
+        return kNoResult;
+    }
+    console.lines(backup::message(restored).remove(u'\r').split(u'\n'));
+    return kDone;
+}
+
 int runVerify(const Invocation& call, Console& console) {
     return verifyFolder(call.folder, call.today.year(), console);
 }
@@ -343,6 +384,21 @@ const std::vector<CommandSpec>& commands() {
          {},
          runVerify,
          "controlla l'integrità degli archivi della cartella senza modificarli"},
+        {"copia-sicurezza",
+         "[--destinazione DIR]",
+         0,
+         {"destinazione"},
+         runBackup,
+         "scrive in DIR (o nella cartella scelta nel programma) una copia di sicurezza controllata\n"
+         "      di archivi, password e documenti allegati"},
+        {"ripristina",
+         "FILE.zip [--sostituisci]",
+         1,
+         {},
+         runRestore,
+         "rimette nella cartella i dati di una copia di sicurezza, dopo averla controllata; se la\n"
+         "      cartella contiene archivi li sostituisce solo con --sostituisci, dopo averne fatto una copia",
+         {"sostituisci"}},
     };
     return list;
 }

@@ -27,7 +27,8 @@ struct CommandSpec {
     int argumentCount;                ///< how many positional arguments it takes
     std::vector<const char*> options; ///< the options that take a value
     int (*run)(const Invocation&, Console&);
-    const char* description; ///< what it does, for the help text
+    const char* description;             ///< what it does, for the help text
+    std::vector<const char*> flags = {}; ///< the options that take no value
 };
 
 /// Every command, in the order of the help text.

@@ -90,6 +90,12 @@ int run(const QStringList& args) {
             console.lines(helpText().chopped(1).split(u'\n'));
             return console.finish() ? kDone : kNoResult;
         }
+        if (spec && std::any_of(spec->flags.begin(), spec->flags.end(), [&](const char* flag) {
+                return arg == QLatin1String("--") + QLatin1String(flag);
+            })) {
+            call.options[arg.mid(2)] = QString();
+            continue;
+        }
         if (arg.startsWith(QLatin1String("--")) && arg.size() > 2) {
             QString name, value;
             if (!takeOption(args, i, &name, &value))

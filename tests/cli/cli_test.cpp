@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "cli/fixtures.h"
+#include "support/files.h"
 #include "support/processes.h"
 
 using namespace fixtures;
@@ -438,6 +439,55 @@ TEST_F(CliTest, ExportsWriteTheWorkbookWhenAsked) {
     const Outcome workers = cli({"esporta-lavoratori", "--formato=xlsx"});
     EXPECT_EQ(workers.code, 0);
     EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("Anagrafica_Lavoratori.xlsx"))));
+}
+
+TEST_F(CliTest, BackupAndRestoreForScheduledJobs) {
+    writeRegister2025();
+    QTemporaryDir copies;
+    // No folder given and none chosen in the program: refused.
+    Outcome run = cli({"copia-sicurezza"});
+    EXPECT_EQ(run.code, 2);
+    EXPECT_EQ(run.err,
+              QStringLiteral("Attenzione: indicare con --destinazione la cartella in cui fare la copia di "
+                             "sicurezza (nel programma non ne \u00E8 stata scelta nessuna).\n"));
+
+    run = cli({"copia-sicurezza", "--destinazione", copies.path()});
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    const QStringList made = QDir(copies.path()).entryList({QStringLiteral("Orvelia-copia-*.zip")});
+    ASSERT_EQ(made.size(), 1);
+    const QString zip = QDir(copies.path()).filePath(made.front());
+    EXPECT_EQ(run.out, (QStringList{QStringLiteral("Copia di sicurezza completata."), QString(),
+                                    QStringLiteral("File: ") + QDir::toNativeSeparators(zip),
+                                    QStringLiteral("Archivi: 1, con 6 schede in tutto."),
+                                    QStringLiteral("Documenti allegati: 0.")}));
+
+    // Restoring over the data asks for --sostituisci; with it, the copy of what was there is made first.
+    run = cli({"ripristina", zip});
+    EXPECT_EQ(run.code, 2);
+    EXPECT_TRUE(
+        run.err.endsWith(QStringLiteral("Per sostituirli usare --sostituisci: prima di sostituirli viene "
+                                        "fatta una copia dei dati presenti, accanto al file da "
+                                        "ripristinare.\n")))
+        << run.err.toStdString();
+    const QByteArray register2025 = orvelia::test::fileBytes(path(QStringLiteral("2025.lav")));
+    QFile::resize(path(QStringLiteral("2025.lav")), 2913);
+    run = cli({"ripristina", zip, "--sostituisci"});
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_EQ(orvelia::test::fileBytes(path(QStringLiteral("2025.lav"))), register2025);
+    EXPECT_EQ(QDir(copies.path()).entryList({QStringLiteral("Orvelia-copia-*.zip")}).size(), 2);
+
+    // Something that is not a copy: refused, nothing changed.
+    QFile other(QDir(copies.path()).filePath(QStringLiteral("altro.zip")));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("non una copia");
+    other.close();
+    run = cli({"ripristina", other.fileName(), "--sostituisci"});
+    EXPECT_EQ(run.code, 3);
+    EXPECT_TRUE(
+        run.err.startsWith(QStringLiteral("Attenzione: il file \"%1\" \u00E8 danneggiato o incompleto.")
+                               .arg(QDir::toNativeSeparators(other.fileName()))))
+        << run.err.toStdString();
+    EXPECT_EQ(orvelia::test::fileBytes(path(QStringLiteral("2025.lav"))), register2025);
 }
 
 TEST_F(CliTest, AFileSizeLimitIsAWriteFailureNotTheEndOfTheProgram) {

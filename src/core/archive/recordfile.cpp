@@ -449,28 +449,60 @@ ArchiveError RecordFile::scan(const ScanVisitor& visit) const {
     if (!total)
         return total.error();
     const qint64 size = m_layout->size;
-    const qint64 perBlock = std::max<qint64>(1, kScanBlockBytes / size);
     const archive::ScanProgress& progress = scanProgress();
     if (progress)
         progress(m_path, 0, *total);
-    BlockReader reader(m_file, size, perBlock, *total);
-    for (qint64 first = 0, block = 0; first < *total; first += perBlock, ++block) {
-        const qint64 n = std::min(perBlock, *total - first);
+    bool stopped = false;
+    const ArchiveError e = scanBlocks(*total, [&](qint64 first, qint64 n, const char* data) {
+        for (qint64 i = 0; i < n; ++i) {
+            if (!visit(first + i + 1, RecordView(*m_layout, data + i * size))) {
+                stopped = true;
+                return false;
+            }
+        }
+        if (progress)
+            progress(m_path, first + n, *total);
+        return true;
+    });
+    if (e == ArchiveError::None && stopped && progress)
+        progress(m_path, *total, *total);
+    return e;
+}
+
+ArchiveError RecordFile::scanBlocks(qint64 total, const BlockVisitor& visit) const {
+    if (!isOpen())
+        return ArchiveError::NotOpen;
+    const qint64 size = m_layout->size;
+    const qint64 perBlock = std::max<qint64>(1, kScanBlockBytes / size);
+    BlockReader reader(m_file, size, perBlock, total);
+    for (qint64 first = 0, block = 0; first < total; first += perBlock, ++block) {
+        const qint64 n = std::min(perBlock, total - first);
         const char* data = nullptr;
         if (const ArchiveError e = reader.take(block, &data); e != ArchiveError::None)
             return e;
-        for (qint64 i = 0; i < n; ++i) {
-            if (!visit(first + i + 1, RecordView(*m_layout, data + i * size))) {
-                if (progress)
-                    progress(m_path, *total, *total);
-                return ArchiveError::None;
-            }
-        }
+        if (!visit(first, n, data))
+            return ArchiveError::None;
         reader.release(block);
-        if (progress)
-            progress(m_path, first + n, *total);
     }
     return ArchiveError::None;
+}
+
+ArchiveResult<RecordFile::Snapshot> RecordFile::snapshot() const {
+    if (!isOpen())
+        return ArchiveError::NotOpen;
+    RangeLock lock(m_file, LockKind::Shared, 0, 0);
+    if (!lock.ok())
+        return lock.error();
+    const auto size = sizeOf(m_file);
+    if (!size)
+        return size.error();
+    Snapshot snapshot;
+    snapshot.records = *size / m_layout->size;
+    const qint64 tail = *size % m_layout->size;
+    snapshot.tail.resize(tail);
+    if (tail > 0 && !m_file.readAt(snapshot.tail.data(), tail, *size - tail))
+        return ArchiveError::Read;
+    return snapshot;
 }
 
 ArchiveError RecordFile::close() {

@@ -96,6 +96,24 @@ public:
     ArchiveResult<qint64> append(const Record& record);
     /// Visits every record from the first to the last, reading many records per system call.
     ArchiveError scan(const ScanVisitor& visit) const;
+    /// Called for each block of a block scan: its first record (0-based), how many records it holds
+    /// and their bytes, one after the other; return false to stop.
+    using BlockVisitor = std::function<bool(qint64 first, qint64 count, const char* data)>;
+    /**
+     * Visits the first @p total records in blocks, each block read under a shared lock of its
+     * range as scan() reads them; a block past the end of the file is a read failure.
+     */
+    ArchiveError scanBlocks(qint64 total, const BlockVisitor& visit) const;
+    /// The file as it stands: its whole records and the bytes of a torn tail after them.
+    struct Snapshot {
+        qint64 records = 0;
+        QByteArray tail;
+    };
+    /**
+     * Counts the records and reads the torn tail under a shared lock over the whole file, so a
+     * save in progress on another workstation finishes first.
+     */
+    ArchiveResult<Snapshot> snapshot() const;
     /// Closes the file.
     ArchiveError close();
 
