@@ -313,7 +313,7 @@ int runBackup(const Invocation& call, Console& console) {
 int runRestore(const Invocation& call, Console& console) {
     const backup::Outcome restored = backup::restoreBackup(
         QDir::current().absoluteFilePath(call.arguments.at(0)), call.folder,
-        call.options.count(QStringLiteral("sostituisci")) > 0, QDateTime::currentDateTime());
+        call.options.contains(QStringLiteral("sostituisci")), QDateTime::currentDateTime());
     if (restored.error == backup::Error::NeedsReplace) {
         console.message(backup::message(restored).remove(u'\r') + u'\n' + kReplaceHint);
         return kRefused;

@@ -97,7 +97,8 @@ int run(const QStringList& args) {
             continue;
         }
         if (arg.startsWith(QLatin1String("--")) && arg.size() > 2) {
-            QString name, value;
+            QString name;
+            QString value;
             if (!takeOption(args, i, &name, &value))
                 return refuse(console,
                               QStringLiteral("Attenzione: manca il valore dell'opzione --%1.").arg(name));

@@ -68,8 +68,7 @@ QUrl shellTarget(const QString& target) {
     return QUrl::fromLocalFile(text);
 }
 
-bool QtPlatform::message(MessageKind kind, const QString& text, QWidget* parent) {
-    QMessageBox box(parent);
+QPushButton* prepareMessageBox(QMessageBox& box, MessageKind kind, const QString& text) {
     box.setWindowTitle(messageTitle(kind));
     box.setText(text);
     box.setTextFormat(Qt::PlainText);
@@ -103,6 +102,12 @@ bool QtPlatform::message(MessageKind kind, const QString& text, QWidget* parent)
         else
             box.setEscapeButton(yes);
     }
+    return yes;
+}
+
+bool QtPlatform::message(MessageKind kind, const QString& text, QWidget* parent) {
+    QMessageBox box(parent);
+    const QPushButton* yes = prepareMessageBox(box, kind, text);
     box.exec();
     return box.clickedButton() == yes;
 }
@@ -115,9 +120,14 @@ QString QtPlatform::chooseFile(QWidget* parent, const QString& caption, const QS
                                const QString& filter) {
     // "*.*" means any file where the program comes from; here a name needs no dot, so the
     // pattern becomes "*" and a file without an extension can be chosen too.
-    QString matching = filter;
-    matching.replace(QLatin1String("(*.*)"), QLatin1String("(*)"));
-    return QFileDialog::getOpenFileName(parent, caption, folder, matching);
+    QString patterns = filter;
+    patterns.replace(QLatin1String("(*.*)"), QLatin1String("(*)"));
+    const QString& dir = folder;
+    return QFileDialog::getOpenFileName(parent, caption, dir, patterns);
+}
+
+QString QtPlatform::chooseFolder(QWidget* parent, const QString& caption, const QString& folder) {
+    return QFileDialog::getExistingDirectory(parent, caption, folder);
 }
 
 std::optional<QString> QtPlatform::inputText(QWidget* parent, const QString& caption, const QString& prompt,

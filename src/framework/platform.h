@@ -10,6 +10,8 @@
 #include <QUrl>
 
 class QDialog;
+class QMessageBox;
+class QPushButton;
 class QPrinter;
 class QWidget;
 
@@ -46,6 +48,8 @@ public:
     /// A file chosen to open, or an empty text.
     virtual QString chooseFile(QWidget* parent, const QString& caption, const QString& folder,
                                const QString& filter) = 0;
+    /// A folder chosen, or an empty text.
+    virtual QString chooseFolder(QWidget* parent, const QString& caption, const QString& folder) = 0;
     /// The text typed in an input box, or nothing when the user cancelled.
     virtual std::optional<QString> inputText(QWidget* parent, const QString& caption, const QString& prompt,
                                              const QString& initial) = 0;
@@ -80,6 +84,7 @@ public:
     void open(const QString& target) override;
     QString chooseFile(QWidget* parent, const QString& caption, const QString& folder,
                        const QString& filter) override;
+    QString chooseFolder(QWidget* parent, const QString& caption, const QString& folder) override;
     std::optional<QString> inputText(QWidget* parent, const QString& caption, const QString& prompt,
                                      const QString& initial) override;
     bool choosePrinter(QPrinter& printer, QWidget* parent) override;
@@ -88,6 +93,9 @@ public:
     int showModal(QDialog* dialog) override;
     QDateTime now() const override;
 };
+
+/// Sets up @p box as the message box of @p kind showing @p text; returns its OK or Sì button.
+QPushButton* prepareMessageBox(QMessageBox& box, MessageKind kind, const QString& text);
 
 /// Title of the message boxes of each kind.
 QString messageTitle(MessageKind kind);

@@ -50,6 +50,7 @@ public:
     bool message(MessageKind, const QString&, QWidget*) override { return false; }
     void open(const QString&) override {}
     QString chooseFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString chooseFolder(QWidget*, const QString&, const QString&) override { return {}; }
     std::optional<QString> inputText(QWidget*, const QString&, const QString&, const QString&) override {
         return std::nullopt;
     }
@@ -101,7 +102,8 @@ void writeSampleArchives(const QString& folder) {
         r[L::Data] = QString::fromLatin1(k.date);
         r[L::Luogo] = QStringLiteral("Villa Comunale");
         r[L::Attivita] = QString::fromUtf8(k.activity);
-        const QString from = QString::fromLatin1(k.from), to = QString::fromLatin1(k.to);
+        const QString from = QString::fromLatin1(k.from);
+        const QString to = QString::fromLatin1(k.to);
         r[L::DaOre] = from.left(2);
         r[L::DaMin] = from.right(2);
         r[L::AOre] = to.left(2);

@@ -30,6 +30,14 @@ QString FakePlatform::chooseFile(QWidget*, const QString&, const QString&, const
     return file;
 }
 
+QString FakePlatform::chooseFolder(QWidget*, const QString&, const QString&) {
+    if (chosenFolders.empty())
+        return QString();
+    QString folder = chosenFolders.front();
+    chosenFolders.pop_front();
+    return folder;
+}
+
 std::optional<QString> FakePlatform::inputText(QWidget*, const QString&, const QString&,
                                                const QString& initial) {
     if (inputs.empty())

@@ -25,6 +25,7 @@ public:
     void open(const QString& target) override;
     QString chooseFile(QWidget* parent, const QString& caption, const QString& folder,
                        const QString& filter) override;
+    QString chooseFolder(QWidget* parent, const QString& caption, const QString& folder) override;
     std::optional<QString> inputText(QWidget* parent, const QString& caption, const QString& prompt,
                                      const QString& initial) override;
     bool choosePrinter(QPrinter& printer, QWidget* parent) override;
@@ -39,8 +40,9 @@ public:
     std::deque<bool> answers;
     /// Texts handed to the shell.
     QStringList opened;
-    /// Answers of the file chooser and of the input box, taken in order.
+    /// Answers of the file chooser, the folder chooser and the input box, taken in order.
     std::deque<QString> chosenFiles;
+    std::deque<QString> chosenFolders;
     std::deque<std::optional<QString>> inputs;
     /// Printer dialog: accepted or not; the pages go to this PDF file when set.
     bool acceptPrinter = true;

@@ -8,13 +8,17 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPdfWriter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QWidget>
 
 #include "core/archive/paths.h"
 #include "core/archive/recordfile.h"
+#include "core/backup/backup.h"
+#include "core/system/settings.h"
 #include "core/registry/employeesheet.h"
 #include "core/work/worksheet.h"
 #include "framework/appearance.h"
@@ -26,6 +30,7 @@
 #include "windows/app/application.h"
 #include "windows/common/navigationwindow.h"
 #include "windows/app/tfrminfo.h"
+#include "windows/backup/tfrmcopiasicurezza.h"
 #include "windows/export/tfrmexpistruttori.h"
 #include "windows/registry/tfrmanteprimaistruttore.h"
 #include "windows/registry/tfrmdarinnovare.h"
@@ -186,6 +191,36 @@ void atSize(QWidget* w, const QSize& size, const QString& folder, const QString&
 }
 } // namespace
 
+// The safety copy window before and while it copies, and the question when the program closes.
+void safetyCopy(const QString& out) {
+    backup::saveDestination(programFolder(), QStringLiteral("E:/Copie Orvelia"));
+    settings::setValue(programFolder(), QStringLiteral("copia/ultima"),
+                       QStringLiteral("2026-11-30T17:45:00"));
+    TfrmCopiaSicurezza window(nullptr);
+    window.show();
+    QApplication::processEvents();
+    save(&window, out, QStringLiteral("TfrmCopiaSicurezza"));
+    window.prgCopia->setValue(420);
+    window.prgCopia->show();
+    window.lblStato->setText(
+        QStringLiteral("Copia in corso: lettura degli archivi, scrittura e controllo del file..."));
+    window.lblStato->show();
+    for (QPushButton* b : {window.cmdCopia, window.cmdRipristina, window.cmdScegli, window.cmdChiudi})
+        b->setEnabled(false);
+    QApplication::processEvents();
+    save(&window, out, QStringLiteral("TfrmCopiaSicurezza_in_corso"));
+    window.hide();
+    QMessageBox box;
+    prepareMessageBox(
+        box, MessageKind::Question,
+        QStringLiteral("Attenzione: l'ultima copia di sicurezza degli archivi \u00E8 del 30/11/2026, 11 "
+                       "giorni fa.\n\r\n\rFarne una ora?"));
+    box.show();
+    QApplication::processEvents();
+    save(&box, out, QStringLiteral("Promemoria_copia"));
+    box.hide();
+}
+
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -229,6 +264,7 @@ int main(int argc, char* argv[]) {
     splash.show();
     QApplication::processEvents();
     save(&splash, out, QStringLiteral("TfrmSplash"));
+    safetyCopy(out);
     sheets(app, out);
     charts(out);
     return 0;

@@ -45,7 +45,7 @@ TEST_F(NavigationTest, MainMenuFillsTheScreen) {
     for (const char* name :
          {"btnLavoratori", "imgLavoratori", "infLavoratori", "btnLavori", "imgLavori", "infLavori",
           "btnCompensi", "imgCompensi", "infCompensi", "imgGuida", "imgInfo", "imgProdotto", "icoSito",
-          "imgEsci", "icoTitolo", "icoSottotitolo", "icoIcona"}) {
+          "imgCopia", "imgEsci", "icoTitolo", "icoSottotitolo", "icoIcona"}) {
         auto* w = menu->findChild<QWidget*>(name);
         ASSERT_NE(w, nullptr) << name;
         EXPECT_TRUE(w->isVisible()) << name;

@@ -299,7 +299,7 @@ void Feed::produce() {
         if (!file.open(QIODevice::ReadOnly)) {
             ok = false;
         } else {
-            std::vector<char> buffer(std::size_t(BlockPipe::kBlockBytes));
+            std::vector<char> buffer(static_cast<std::size_t>(BlockPipe::kBlockBytes));
             for (;;) {
                 const qint64 n = file.read(buffer.data(), qint64(buffer.size()));
                 if (n < 0 || (n > 0 && !hand(buffer.data(), n))) {
@@ -497,7 +497,7 @@ Opened openCopy(ZipFile& zip, const QString& zipPath) {
 /// Reads every entry of an opened copy, computing its digest on a second thread; the bytes also
 /// go to @p sink when one is given. Damaged at the first entry that differs from the manifest.
 Opened readEntries(ZipFile& zip, Opened opened, Meter& meter, const EntrySink& sink) {
-    std::vector<char> buffer(std::size_t(BlockPipe::kBlockBytes));
+    std::vector<char> buffer(static_cast<std::size_t>(BlockPipe::kBlockBytes));
     for (qsizetype i = 0; i < opened.manifest.entries.size(); ++i) {
         const Entry& e = opened.manifest.entries[i];
         zip_file_t* file = zip_fopen_index(zip.handle(), opened.indexes[std::size_t(i)], 0);
@@ -575,18 +575,6 @@ Outcome checkWith(const QString& zipPath, Meter* meter, const Progress& progress
     if (!meter)
         meter = &own.emplace(progress, bytesOf(opened.manifest));
     return outcomeOf(Operation::Restore, readEntries(zip, std::move(opened), *meter, {}), zipPath);
-}
-
-bool sameEntries(const Manifest& a, const Manifest& b) {
-    if (a.entries.size() != b.entries.size())
-        return false;
-    for (qsizetype i = 0; i < a.entries.size(); ++i) {
-        const Entry &x = a.entries[i], &y = b.entries[i];
-        if (x.name != y.name || x.kind != y.kind || x.size != y.size || x.sha256 != y.sha256 ||
-            x.records != y.records || x.tornTail != y.tornTail)
-            return false;
-    }
-    return true;
 }
 
 QString uniqueCopyPath(const QString& destination, const QDateTime& now) {
@@ -691,7 +679,7 @@ Outcome makeBackup(const QString& folder, const QString& destination, const QDat
     if (outcome.ok()) {
         // Read back through a fresh opening of the file, as a restore would read it.
         const Outcome check = checkWith(partial, &writer.meter(), {});
-        if (!check.ok() || !sameEntries(check.manifest, outcome.manifest)) {
+        if (!check.ok() || check.manifest.entries != outcome.manifest.entries) {
             outcome.error = Error::Check;
             outcome.detail = check.detail;
         }
@@ -713,6 +701,11 @@ Outcome makeBackup(const QString& folder, const QString& destination, const QDat
     outcome.file = final;
     settings::setValue(folder, kLastBackupKey, now.toString(Qt::ISODate));
     return outcome;
+}
+
+Outcome inspectBackup(const QString& zipPath) {
+    ZipFile zip;
+    return outcomeOf(Operation::Restore, openCopy(zip, zipPath), zipPath);
 }
 
 Outcome checkBackup(const QString& zipPath, const Progress& progress) {

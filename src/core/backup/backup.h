@@ -66,6 +66,9 @@ QString fileNameFor(const QDateTime& when);
 Outcome makeBackup(const QString& folder, const QString& destination, const QDateTime& now,
                    const Progress& progress = {});
 
+/// Reads the manifest of the copy @p zipPath and checks the names it holds, without reading the entries.
+Outcome inspectBackup(const QString& zipPath);
+
 /// Reads the copy @p zipPath through and checks every entry against its manifest; writes nothing.
 Outcome checkBackup(const QString& zipPath, const Progress& progress = {});
 

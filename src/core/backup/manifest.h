@@ -25,6 +25,7 @@ struct Entry {
     qint64 tornTail = 0; ///< bytes after the last whole record, copied as they were (archives only)
 
     bool isArchive() const { return kind == Kind::Employees || kind == Kind::Works; }
+    bool operator==(const Entry&) const = default;
 };
 
 /// The description of a copy: who made it, when, and every file it holds.

@@ -38,16 +38,24 @@ constexpr std::uint32_t rotr(std::uint32_t x, int n) {
 void compressPlain(std::uint32_t* state, const unsigned char* data, qint64 blocks) {
     for (; blocks > 0; --blocks, data += 64) {
         std::uint32_t w[64];
-        for (int t = 0; t < 16; ++t)
-            w[t] = std::uint32_t(data[4 * t]) << 24 | std::uint32_t(data[4 * t + 1]) << 16 |
-                   std::uint32_t(data[4 * t + 2]) << 8 | std::uint32_t(data[4 * t + 3]);
+        for (int t = 0; t < 16; ++t) {
+            const unsigned char* word = data + std::ptrdiff_t(4) * t;
+            w[t] = std::uint32_t(word[0]) << 24 | std::uint32_t(word[1]) << 16 | std::uint32_t(word[2]) << 8 |
+                   std::uint32_t(word[3]);
+        }
         for (int t = 16; t < 64; ++t) {
             const std::uint32_t s0 = rotr(w[t - 15], 7) ^ rotr(w[t - 15], 18) ^ (w[t - 15] >> 3);
             const std::uint32_t s1 = rotr(w[t - 2], 17) ^ rotr(w[t - 2], 19) ^ (w[t - 2] >> 10);
             w[t] = w[t - 16] + s0 + w[t - 7] + s1;
         }
-        std::uint32_t a = state[0], b = state[1], c = state[2], d = state[3];
-        std::uint32_t e = state[4], f = state[5], g = state[6], h = state[7];
+        std::uint32_t a = state[0];
+        std::uint32_t b = state[1];
+        std::uint32_t c = state[2];
+        std::uint32_t d = state[3];
+        std::uint32_t e = state[4];
+        std::uint32_t f = state[5];
+        std::uint32_t g = state[6];
+        std::uint32_t h = state[7];
         for (int t = 0; t < 64; ++t) {
             const std::uint32_t t1 =
                 h + (rotr(e, 6) ^ rotr(e, 11) ^ rotr(e, 25)) + ((e & f) ^ (~e & g)) + kRound[t] + w[t];
@@ -74,10 +82,14 @@ void compressPlain(std::uint32_t* state, const unsigned char* data, qint64 block
 
 #ifdef ORVELIA_SHA_X86
 bool detectHardware() {
-    unsigned a = 0, b = 0, c = 0, d = 0;
+    unsigned a = 0;
+    unsigned b = 0;
+    unsigned c = 0;
+    unsigned d = 0;
     if (!__get_cpuid(1, &a, &b, &c, &d))
         return false;
-    const bool ssse3 = c & (1u << 9), sse41 = c & (1u << 19);
+    const bool ssse3 = c & (1u << 9);
+    const bool sse41 = c & (1u << 19);
     if (!__get_cpuid_count(7, 0, &a, &b, &c, &d))
         return false;
     return ssse3 && sse41 && (b & (1u << 29));
@@ -94,14 +106,16 @@ __attribute__((target("sha,sse4.1"))) void compressHardware(std::uint32_t* state
     __m128i cdgh = _mm_blend_epi16(efgh, cdab, 0xF0);
 
     for (; blocks > 0; --blocks, data += 64) {
-        const __m128i abefSaved = abef, cdghSaved = cdgh;
+        const __m128i abefSaved = abef;
+        const __m128i cdghSaved = cdgh;
         __m128i w[4];
 #pragma GCC unroll 16
         for (int group = 0; group < 16; ++group) {
             __m128i& words = w[group % 4];
             if (group < 4) {
-                words = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 16 * group)),
-                                         byteSwap);
+                words = _mm_shuffle_epi8(
+                    _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + std::ptrdiff_t(16) * group)),
+                    byteSwap);
             } else {
                 const __m128i& last = w[(group + 3) % 4];
                 const __m128i& before = w[(group + 2) % 4];
@@ -109,8 +123,8 @@ __attribute__((target("sha,sse4.1"))) void compressHardware(std::uint32_t* state
                 words = _mm_add_epi32(words, _mm_alignr_epi8(last, before, 4));
                 words = _mm_sha256msg2_epu32(words, last);
             }
-            __m128i message = _mm_add_epi32(
-                words, _mm_loadu_si128(reinterpret_cast<const __m128i*>(kRound.data() + 4 * group)));
+            __m128i message = _mm_add_epi32(words, _mm_loadu_si128(reinterpret_cast<const __m128i*>(
+                                                       kRound.data() + std::ptrdiff_t(4) * group)));
             cdgh = _mm_sha256rnds2_epu32(cdgh, abef, message);
             message = _mm_shuffle_epi32(message, 0x0E);
             abef = _mm_sha256rnds2_epu32(abef, cdgh, message);
@@ -155,7 +169,7 @@ void Sha256::compress(const unsigned char* blocks, qint64 count) {
 }
 
 void Sha256::add(const char* data, qint64 length) {
-    auto bytes = reinterpret_cast<const unsigned char*>(data);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data);
     m_length += std::uint64_t(length);
     if (m_buffered > 0) {
         const qint64 take = std::min<qint64>(length, 64 - m_buffered);

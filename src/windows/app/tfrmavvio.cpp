@@ -7,11 +7,14 @@
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 
+#include "core/archive/paths.h"
+#include "core/backup/backup.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
 #include "windows/common/menucard.h"
 #include "windows/common/toolwindow.h"
 #include "windows/app/tfrminfo.h"
+#include "windows/backup/tfrmcopiasicurezza.h"
 #include "windows/help/tfrmguida.h"
 
 namespace orvelia {
@@ -29,6 +32,10 @@ const QString kLavoriInfo = QStringLiteral(
     "Il registro annuale delle prestazioni: data, sede, orari, ore lavorate e compenso dovuto, "
     "progetto e materiali. Ricerca, lavori incompleti, stampa ed esportazione in Excel.");
 const QString kCompensiTitle = QStringLiteral("Riepilogo compensi");
+const QString kNoCopyYet = QStringLiteral(
+    "Attenzione: non \u00E8 ancora stata fatta nessuna copia di sicurezza degli archivi.\n\r\n\rFarla ora?");
+const QString kOldCopy = QStringLiteral("Attenzione: l'ultima copia di sicurezza degli archivi \u00E8 del "
+                                        "%1, %2 giorni fa.\n\r\n\rFarne una ora?");
 const QString kCompensiInfo =
     QStringLiteral("I compensi di un periodo, per un lavoratore o per tutti, con il totale e la stampa; le "
                    "statistiche mensili dell'anno con grafici a barre e a torta.");
@@ -76,7 +83,11 @@ TfrmAvvio::TfrmAvvio(WindowShell& shell)
     connect(imgInfo, &ClickablePicture::clicked, this, [this] { openToolWindow<TfrmInfo>(this); });
     connect(imgProdotto, &ClickablePicture::clicked, this, [this] { openToolWindow<TfrmSplash>(this); });
     connect(icoSito, &ClickablePicture::clicked, this, [] { TMisc::Open(kProductWebSite); });
-    connect(imgEsci, &ClickablePicture::clicked, this, [this] { this->shell().quit(); });
+    connect(imgCopia, &ClickablePicture::clicked, this, [this] { openToolWindow<TfrmCopiaSicurezza>(this); });
+    connect(imgEsci, &ClickablePicture::clicked, this, [this] {
+        offerSafetyCopy();
+        this->shell().quit();
+    });
     setMinimumSize(1000, 640);
 }
 
@@ -167,6 +178,8 @@ QWidget* TfrmAvvio::buildFooter() {
     footerLayout->addWidget(makeFooterCommand(imgInfo, "imgInfo", "info", QStringLiteral("Informazioni")));
     footerLayout->addWidget(makeFooterCommand(imgProdotto, "imgProdotto", "", QStringLiteral("Il prodotto")));
     footerLayout->addWidget(makeFooterCommand(icoSito, "icoSito", "sito", QStringLiteral("www.orvelia.it")));
+    footerLayout->addWidget(
+        makeFooterCommand(imgCopia, "imgCopia", "copia", QStringLiteral("Copia di sicurezza")));
     footerLayout->addWidget(makeFooterCommand(imgEsci, "imgEsci", "esci", QStringLiteral("Esci")));
     footerLayout->addStretch();
     return footer;
@@ -189,7 +202,21 @@ QWidget* TfrmAvvio::makeFooterCommand(ClickablePicture*& picture, const QString&
     return box;
 }
 
+void TfrmAvvio::offerSafetyCopy() {
+    const QString folder = programFolder();
+    const QDateTime now = Platform::instance().now();
+    if (!backup::holdsData(folder) || !backup::reminderDue(folder, now))
+        return;
+    const auto last = backup::lastBackup(folder);
+    const QString question =
+        last ? kOldCopy.arg(last->toString(QStringLiteral("dd/MM/yyyy"))).arg(last->date().daysTo(now.date()))
+             : kNoCopyYet;
+    if (Platform::instance().question(question, this))
+        openToolWindow<TfrmCopiaSicurezza>(this, {}, [](TfrmCopiaSicurezza& w) { w.copyWhenShown(); });
+}
+
 QWidget* TfrmAvvio::closeHandler() {
+    offerSafetyCopy();
     return nullptr;
 }
 

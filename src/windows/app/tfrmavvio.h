@@ -29,6 +29,7 @@ public:
     ClickablePicture* imgInfo;
     ClickablePicture* imgProdotto;
     ClickablePicture* icoSito;
+    ClickablePicture* imgCopia;
     ClickablePicture* imgEsci;
     ClickablePicture* icoIcona;
     QLabel* icoTitolo;
@@ -41,6 +42,8 @@ private:
     QWidget* buildBand();
     QLayout* buildCards();
     QWidget* buildFooter();
+    /// Leaving the program: first the offer of a safety copy when the last is a week old.
+    void offerSafetyCopy();
     QWidget* makeFooterCommand(ClickablePicture*& picture, const QString& name, const QString& icon,
                                const QString& caption);
 };
