@@ -293,6 +293,18 @@ int runCheck(const Invocation& call, Console& console) {
 }
 
 // A safety copy of the folder in --destinazione, or in the folder chosen in the program.
+// The outcome of a copy or a restore: its lines on standard output when it was done, its message
+// on standard error (with @p hint under it) when not.
+int tellOutcome(const backup::Outcome& outcome, Console& console, const QString& hint = QString()) {
+    const QString text = backup::message(outcome).remove(u'\r');
+    if (outcome.ok()) {
+        console.lines(text.split(u'\n'));
+        return kDone;
+    }
+    console.message(hint.isEmpty() ? text : text + u'\n' + hint);
+    return outcome.error == backup::Error::NeedsReplace ? kRefused : kNoResult;
+}
+
 int runBackup(const Invocation& call, Console& console) {
     const QString chosen = option(call, "destinazione");
     const QString destination = chosen.isEmpty() ? backup::savedDestination(call.folder) : chosen;
@@ -300,30 +312,17 @@ int runBackup(const Invocation& call, Console& console) {
         console.message(kNoBackupFolder);
         return kRefused;
     }
-    const backup::Outcome made = backup::makeBackup(
-        call.folder, QDir::current().absoluteFilePath(destination), QDateTime::currentDateTime());
-    if (!made.ok()) {
-        console.message(backup::message(made).remove(u'\r'));
-        return kNoResult;
-    }
-    console.lines(backup::message(made).remove(u'\r').split(u'\n'));
-    return kDone;
+    return tellOutcome(backup::makeBackup(call.folder, QDir::current().absoluteFilePath(destination),
+                                          QDateTime::currentDateTime()),
+                       console);
 }
 
 int runRestore(const Invocation& call, Console& console) {
     const backup::Outcome restored = backup::restoreBackup(
         QDir::current().absoluteFilePath(call.arguments.at(0)), call.folder,
         call.options.contains(QStringLiteral("sostituisci")), QDateTime::currentDateTime());
-    if (restored.error == backup::Error::NeedsReplace) {
-        console.message(backup::message(restored).remove(u'\r') + u'\n' + kReplaceHint);
-        return kRefused;
-    }
-    if (!restored.ok()) {
-        console.message(backup::message(restored).remove(u'\r'));
-        return kNoResult;
-    }
-    console.lines(backup::message(restored).remove(u'\r').split(u'\n'));
-    return kDone;
+    return tellOutcome(restored, console,
+                       restored.error == backup::Error::NeedsReplace ? kReplaceHint : QString());
 }
 
 int runVerify(const Invocation& call, Console& console) {

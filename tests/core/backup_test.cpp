@@ -366,33 +366,30 @@ TEST_F(BackupTest, FailuresAreToldAndLeaveNoCopy) {
     EXPECT_EQ(makeBackup(folder(), path(kEmployeeArchiveName), kNow).error, Error::Destination);
     EXPECT_FALSE(lastBackup(folder()).has_value());
 
-    // An archive held by another workstation for the whole wait.
-    {
-        test::ScopedFaults busy([&](sys::FileOp op, const QString& file) {
-            return op == sys::FileOp::Lock && file.endsWith(QLatin1String("2025.lav"))
-                       ? sys::Fault{sys::Fault::Busy}
-                       : sys::Fault{};
-        });
-        o = backupNow();
+    // An archive held by another workstation for the whole wait, or one that cannot be read.
+    struct Fault {
+        sys::FileOp op;
+        sys::Fault::Kind kind;
+        const char* file;
+        Error error;
+    };
+    for (const Fault& f : {Fault{sys::FileOp::Lock, sys::Fault::Busy, "2025.lav", Error::Busy},
+                           Fault{sys::FileOp::Read, sys::Fault::Fail, "Brenzo.pro", Error::ReadArchive}}) {
+        {
+            test::ScopedFaults faults([&](sys::FileOp op, const QString& file) {
+                return op == f.op && file.endsWith(QLatin1String(f.file)) ? sys::Fault{f.kind} : sys::Fault{};
+            });
+            o = backupNow();
+        }
+        EXPECT_EQ(o.error, f.error) << f.file;
+        EXPECT_TRUE(QDir(destination()).isEmpty()) << f.file;
+        if (f.error == Error::Busy) {
+            EXPECT_EQ(message(o),
+                      QStringLiteral("Attenzione: l'archivio \"2025.lav\" \u00E8 rimasto in uso da "
+                                     "un'altra postazione troppo a lungo.\n\r\n\rRiprovare tra qualche "
+                                     "istante.\n\r\n\rLa copia non \u00E8 stata fatta."));
+        }
     }
-    EXPECT_EQ(o.error, Error::Busy);
-    EXPECT_EQ(message(o),
-              QStringLiteral("Attenzione: l'archivio \"2025.lav\" \u00E8 rimasto in uso da un'altra "
-                             "postazione troppo a lungo.\n\r\n\rRiprovare tra qualche istante.\n\r\n\r"
-                             "La copia non \u00E8 stata fatta."));
-    EXPECT_TRUE(QDir(destination()).isEmpty());
-
-    // An archive that cannot be read.
-    {
-        test::ScopedFaults unreadable([&](sys::FileOp op, const QString& file) {
-            return op == sys::FileOp::Read && file.endsWith(QLatin1String("Brenzo.pro"))
-                       ? sys::Fault{sys::Fault::Fail}
-                       : sys::Fault{};
-        });
-        o = backupNow();
-    }
-    EXPECT_EQ(o.error, Error::ReadArchive);
-    EXPECT_TRUE(QDir(destination()).isEmpty());
 
     // A full disk: the files of the process may not grow past 200 KB.
     const std::optional<int> code = test::runWithFileSizeLimit(200000, [&] {
