@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 #include <QDir>
@@ -41,6 +42,10 @@ const QString kNoBackupFolder =
 const QString kReplaceHint = QStringLiteral(
     "Per sostituirli usare --sostituisci: prima di sostituirli viene fatta una copia dei dati presenti, "
     "accanto al file da ripristinare.");
+const QString kDaysWithoutDocuments =
+    QStringLiteral("Attenzione: l'opzione --giorni vale solo con --documenti.");
+const QString kDocumentDays =
+    QStringLiteral("Attenzione: indicare con --giorni un numero intero di giorni da 0 a 365.");
 const QString kUnknownCheck = QStringLiteral("Attenzione: il tipo di controllo \"%1\" non esiste. Indicare "
                                              "codice-fiscale, partita-iva, carta o iban.");
 
@@ -168,19 +173,41 @@ int runStatistics(const Invocation& call, Console& console) {
     return kDone;
 }
 
-int runExpiring(const Invocation& call, Console& console) {
-    registry::ExpiringContracts due =
-        registry::expiringContracts(employeeArchivePath(call.folder), call.today);
+// The lines of a scan of the registry, then what stopped it or the records it could not judge.
+template <typename Due>
+int printDue(Due due, const std::function<QString(const QList<qint64>&)>& unreadable, Console& console) {
     printList(std::move(due.lines), console);
     if (due.error != ArchiveError::None) {
         console.message(kArchiveAccessMessage);
         return kNoResult;
     }
     if (!due.unreadable.isEmpty()) {
-        console.message(registry::unreadableExpiryMessage(due.unreadable));
+        console.message(unreadable(due.unreadable));
         return kFlawed;
     }
     return kDone;
+}
+
+// The contracts due, or with --documenti the identity documents expired or expiring within --giorni days.
+int runExpiring(const Invocation& call, Console& console) {
+    const QString path = employeeArchivePath(call.folder);
+    const QString daysText = option(call, "giorni");
+    if (!call.options.contains(QStringLiteral("documenti"))) {
+        if (!daysText.isEmpty()) {
+            console.message(kDaysWithoutDocuments);
+            return kRefused;
+        }
+        return printDue(registry::expiringContracts(path, call.today), registry::unreadableExpiryMessage,
+                        console);
+    }
+    bool number = false;
+    const int days = daysText.isEmpty() ? registry::kDocumentDaysDefault : daysText.toInt(&number);
+    if (!daysText.isEmpty() && (!number || days < 0 || days > registry::kDocumentDaysMost)) {
+        console.message(kDocumentDays);
+        return kRefused;
+    }
+    return printDue(registry::documentsDue(path, call.today, days), registry::unreadableDocumentMessage,
+                    console);
 }
 
 int printWorkLines(work::WorkLines found, Console& console) {
@@ -345,7 +372,14 @@ const std::vector<CommandSpec>& commands() {
          {},
          runStatistics,
          "i compensi dell'anno mese per mese, arrotondati all'euro"},
-        {"scadenze", "", 0, {}, runExpiring, "i contratti in scadenza o scaduti"},
+        {"scadenze",
+         "[--documenti [--giorni N]]",
+         0,
+         {"giorni"},
+         runExpiring,
+         "i contratti in scadenza o scaduti; con --documenti i documenti d'identit\u00E0 scaduti o che\n"
+         "      scadono entro N giorni (30 se non indicato)",
+         {"documenti"}},
         {"incompleti", "ANNO", 1, {}, runIncomplete, "i lavori dell'anno segnati come incompleti"},
         {"cerca-lavoratori",
          "[--cognome T] [--nome T] [--mansione T] [--categoria T] [--codice-fiscale T]\n"

@@ -345,6 +345,47 @@ TEST_F(CliTest, ExpiringContractsOnTheGivenDay) {
     EXPECT_EQ(cli({"scadenze", "--oggi=30/11/2026"}).out.size(), 1);
 }
 
+TEST_F(CliTest, IdentityDocumentsDueWithTheDaysAsked) {
+    write(QStringLiteral("Brenzo.pro"),
+          {worker({{"Cognome", "Rossi"},
+                   {"Nome", "Mario"},
+                   {"TipoDoc", "Passaporto"},
+                   {"NumDoc", "YA1"},
+                   {"DataSca", "20/12/2026"}}),
+           worker({{"Cognome", "Bianchi"},
+                   {"Nome", "Anna"},
+                   {"TipoDoc", "Patente"},
+                   {"NumDoc", "U1"},
+                   {"DataSca", "01/12/2026"}}),
+           worker({{"Cognome", "Verdi"}, {"Nome", "Ugo"}, {"DataSca", "31/02/2027"}}),
+           worker({{"Cognome", "Neri"}, {"Nome", "Lia"}, {"DataSca", "30/01/2027"}})});
+    const auto line = [](const char* state, const char* name, const char* type, const char* number,
+                         const char* expiry, const char* days) {
+        return QString::fromUtf8(state) + col(name, 30) + QStringLiteral("  Doc. ") + col(type, 20) +
+               QStringLiteral("  N. ") + col(number, 16) + QStringLiteral("  Scad. ") + col(expiry, 10) +
+               QStringLiteral("  Giorni: ") + QString::fromUtf8(days);
+    };
+    Outcome run = cli({"--oggi", "09/12/2026", "scadenze", "--documenti"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.out,
+              (QStringList{line("Scaduto ", "Bianchi Anna", "Patente", "U1", "01/12/2026", "   -8"),
+                           line("Valido  ", "Rossi Mario", "Passaporto", "YA1", "20/12/2026", "   11")}));
+    EXPECT_EQ(run.err,
+              QStringLiteral("Attenzione: non \u00E8 stato possibile leggere la data di scadenza del "
+                             "documento delle schede in posizione 3.\n"));
+    EXPECT_EQ(cli({"--oggi", "09/12/2026", "scadenze", "--documenti", "--giorni", "60"}).out.size(), 3);
+    EXPECT_EQ(cli({"--oggi", "09/12/2026", "scadenze", "--documenti", "--giorni=0"}).out.size(), 1);
+    for (const char* days : {"-1", "366", "trenta"}) {
+        run = cli({"scadenze", "--documenti", "--giorni", days});
+        EXPECT_EQ(run.code, 2) << days;
+        EXPECT_EQ(run.err, QStringLiteral(
+                               "Attenzione: indicare con --giorni un numero intero di giorni da 0 a 365.\n"));
+    }
+    run = cli({"scadenze", "--giorni", "10"});
+    EXPECT_EQ(run.code, 2);
+    EXPECT_EQ(run.err, QStringLiteral("Attenzione: l'opzione --giorni vale solo con --documenti.\n"));
+}
+
 TEST_F(CliTest, EmployeeSearchFiltersAsTheSearchWindow) {
     write(QStringLiteral("Brenzo.pro"), workers());
     const auto line = [](const char* name, const char* cf, const char* job, const char* tel,

@@ -10,6 +10,7 @@
 #include "core/archive/layout.h"
 #include "core/archive/paths.h"
 #include "core/archive/recordfile.h"
+#include "core/lists/lines.h"
 #include "core/registry/employeelines.h"
 
 using namespace orvelia;
@@ -212,4 +213,61 @@ TEST(ExpiryRule, ADamagedRecordIsNotedAndTheScanGoesOn) {
     EXPECT_TRUE(due.lines[0].startsWith("Primo "));
     EXPECT_TRUE(due.lines[1].startsWith("Ultimo "));
     EXPECT_EQ(due.unreadable, (QList<qint64>{2, 4}));
+}
+
+TEST(DocumentRule, ExpiredAndWithinTheDaysAreListedExpiredFirst) {
+    struct Case {
+        QString dataSca;
+        int days;
+        std::optional<qint64> left; // nothing: fails the date check
+        bool listed;
+    };
+    const Case cases[] = {
+        {"09/12/2026", 30, 0, true},    // today
+        {"08/12/2026", 30, -1, true},   // yesterday
+        {"01/01/2020", 0, -2534, true}, // long expired, whatever the days
+        {"08/01/2027", 30, 30, true},   // the last day within
+        {"09/01/2027", 30, 31, false},  // one day beyond
+        {"10/12/2026", 0, 1, false},
+        {"19/12", 10, 10, true}, // a date without a year is this year's
+        {"31/02/2026", 30, std::nullopt, false},
+        {"domani", 30, std::nullopt, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(documentDaysLeft(c.dataSca, kToday), c.left) << c.dataSca.toStdString();
+        const Record r = worker({{{F::Cognome, "Rossi"}, {F::Nome, "Anna"}, {F::DataSca, c.dataSca}}});
+        EXPECT_EQ(!documentLine(r, kToday, c.days).isEmpty(), c.listed) << c.dataSca.toStdString();
+    }
+    EXPECT_EQ(documentLine("Rossi", "Anna", "Carta d'identit\u00E0", "CA12345AB", "08/12/2026", -1),
+              "Scaduto Rossi Anna" + blanks(20) + "  Doc. Carta d'identit\u00E0" + blanks(4) +
+                  "  N. CA12345AB" + blanks(7) + "  Scad. 08/12/2026  Giorni:    -1");
+    QStringList lines{documentLine("Abate", "Zeno", "Passaporto", "", "20/12/2026", 11),
+                      documentLine("Zucca", "Ada", "Patente", "", "01/12/2026", -8)};
+    lists::sortLines(lines);
+    EXPECT_TRUE(lines.front().startsWith("Scaduto Zucca Ada")); // the expired first, whatever the name
+}
+
+TEST(DocumentRule, EmptyDatesAreLeftOutAndDamagedOnesNamed) {
+    QTemporaryDir dir;
+    const QString path = employeeArchivePath(dir.path());
+    const std::vector<Fields> records = {
+        {{{F::Cognome, "Scaduto"}, {F::DataSca, "01/12/2026"}}},
+        {{{F::Cognome, "Vuoto"}, {F::DataSca, ""}}},
+        {{{F::Cognome, "Guasto"}, {F::DataSca, "31/02/2026"}}},
+        {{{F::Cognome, "Lontano"}, {F::DataSca, "01/12/2027"}}},
+        {{{F::Cognome, "Vicino"}, {F::DataSca, "20/12/2026"}}},
+    };
+    for (const Fields& f : records)
+        ASSERT_TRUE(archive::append(path, worker(f)).ok());
+    const DocumentsDue due = documentsDue(path, kToday, 30);
+    EXPECT_EQ(due.error, ArchiveError::None);
+    ASSERT_EQ(due.lines.size(), 2);
+    EXPECT_TRUE(due.lines[0].startsWith("Scaduto Scaduto "));
+    EXPECT_TRUE(due.lines[1].startsWith("Valido  Vicino "));
+    EXPECT_TRUE(due.lines[1].endsWith("Giorni:    11"));
+    EXPECT_EQ(due.unreadable, QList<qint64>{3});
+    EXPECT_EQ(
+        unreadableDocumentMessage(due.unreadable),
+        "Attenzione: non \u00E8 stato possibile leggere la data di scadenza del documento delle schede in "
+        "posizione 3.");
 }

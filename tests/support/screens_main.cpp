@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include "core/archive/dates.h"
 #include "core/archive/paths.h"
 #include "core/archive/recordfile.h"
 #include "core/backup/backup.h"
@@ -34,6 +35,7 @@
 #include "windows/export/tfrmexpistruttori.h"
 #include "windows/registry/tfrmanteprimaistruttore.h"
 #include "windows/registry/tfrmdarinnovare.h"
+#include "windows/registry/tfrmdocumentiscadenza.h"
 #include "windows/registry/tfrmistruttori.h"
 #include "windows/registry/tfrmtrovaistruttori.h"
 #include "windows/registry/tfrmstampaistruttore.h"
@@ -126,8 +128,17 @@ void sheets(OrveliaApp& app, const QString& folder) {
     const char* people[][4] = {{"Rossi", "Maria Grazia", "333 1234567", "31/03/2026"},
                                {"Bianchi", "Luca", "02 7654321", "15/03/2026"},
                                {"Esposito", "Anna", "081 998877", "01/04/2026"}};
+    // Their identity documents: one expired, two expiring within the month.
+    const char* documents[][2] = {{"Carta d'identit\u00E0", "CA12345BD"},
+                                  {"Passaporto", "YA7654321"},
+                                  {"Permesso di soggiorno", "I0123456"}};
+    const int daysLeft[] = {-12, 9, 25};
+    int person = 0;
     for (const auto& p : people) {
         Record r(E::layout);
+        r[E::TipoDoc] = QString::fromUtf8(documents[person][0]);
+        r[E::NumDoc] = QString::fromUtf8(documents[person][1]);
+        r[E::DataSca] = formatDate(QDate::currentDate().addDays(daysLeft[person++]));
         r[E::Cognome] = QString::fromUtf8(p[0]);
         r[E::Nome] = QString::fromUtf8(p[1]);
         r[E::Recapito] = QString::fromUtf8(p[2]);
@@ -140,6 +151,8 @@ void sheets(OrveliaApp& app, const QString& folder) {
     }
     TfrmDaRinnovare due(registry);
     showAndSave(&due, folder, QStringLiteral("TfrmDaRinnovare"));
+    TfrmDocumentiScadenza documentsDue(registry);
+    showAndSave(&documentsDue, folder, QStringLiteral("TfrmDocumentiScadenza"));
     TfrmExpIstruttori exportWindow(registry);
     showAndSave(&exportWindow, folder, QStringLiteral("TfrmExpIstruttori"));
 

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include "core/archive/recordfile.h"
 #include "core/registry/employeelines.h"
@@ -17,7 +18,9 @@
 #include "support/windows.h"
 #include "windows/common/listwindow.h"
 #include "windows/app/tfrmavvio.h"
+#include "core/system/settings.h"
 #include "windows/registry/tfrmdarinnovare.h"
+#include "windows/registry/tfrmdocumentiscadenza.h"
 #include "windows/registry/tfrmistruttori.h"
 #include "windows/registry/tfrmtrovaistruttori.h"
 #include "windows/reports/tfrmmenuriepilogopagamenti.h"
@@ -362,4 +365,60 @@ TEST_F(SearchTest, AnEmptyArchiveGivesAnEmptyExpiryList) {
         click(d->btnChiudi);
     });
     EXPECT_TRUE(QFile::exists(path())); // created empty
+}
+
+TEST_F(SearchTest, IdentityDocumentsDueListTheExpiredFirstAndFollowTheDays) {
+    // Today is 09/12/2026.
+    const struct {
+        const char* surname;
+        const char* type;
+        const char* number;
+        const char* expiry;
+    } documents[] = {
+        {"Abate", "Passaporto", "YA1234567", "20/12/2026"},            // in 11 days
+        {"Zucca", "Carta d'identit\u00E0", "CA00001AA", "01/12/2026"}, // expired 8 days ago
+        {"Vuoto", "", "", ""},                                         // no document date: not listed
+        {"Guasto", "Patente", "U1X", "31/02/2027"},                    // fails the date check
+        {"Lontano", "Passaporto", "YB7654321", "30/01/2027"},          // in 52 days
+    };
+    for (const auto& d : documents) {
+        Record r = record({d.surname, "Anna"});
+        r[F::TipoDoc] = QString::fromUtf8(d.type);
+        r[F::NumDoc] = QString::fromUtf8(d.number);
+        r[F::DataSca] = QString::fromUtf8(d.expiry);
+        ASSERT_TRUE(archive::append(path(), r).ok());
+    }
+    openRegistry();
+    withWindow<TfrmDocumentiScadenza>(registryWindow->cmdDocumenti, [&](TfrmDocumentiScadenza* d) {
+        EXPECT_EQ(d->windowTitle(), " Documenti in scadenza");
+        EXPECT_EQ(
+            fake->takeMessages(),
+            (std::vector<ShownMessage>{{MessageKind::Plain,
+                                        "Attenzione: non \u00E8 stato possibile leggere la data di scadenza "
+                                        "del documento delle schede in posizione 4."}}));
+        EXPECT_EQ(d->spnGiorni->value(), 30);
+        EXPECT_EQ(d->lstRecords->lines(),
+                  (QStringList{
+                      registry::documentLine("Zucca", "Anna", "Carta d'identit\u00E0", "CA00001AA",
+                                             "01/12/2026", -8),
+                      registry::documentLine("Abate", "Anna", "Passaporto", "YA1234567", "20/12/2026", 11)}));
+        // More days: the list follows, and the days are remembered.
+        d->spnGiorni->setValue(60);
+        fake->takeMessages();
+        EXPECT_EQ(d->lstRecords->count(), 3);
+        EXPECT_TRUE(d->lstRecords->lines().at(2).startsWith("Valido  Lontano Anna"));
+        EXPECT_EQ(settings::value(folder.path(), QStringLiteral("documenti/giorni"), QString()), "60");
+
+        doubleClickRow(d->lstRecords, rowOf(d->lstRecords, "Zucca"));
+        EXPECT_FALSE(d->isVisible());
+    });
+    EXPECT_EQ(registryWindow->lblPosizione->text(), "2");
+    EXPECT_EQ(registryWindow->txtCognome->text(), "Zucca");
+    EXPECT_EQ(registryWindow->txtDataSca->text(), "01/12/2026");
+    // The next opening starts from the days remembered.
+    withWindow<TfrmDocumentiScadenza>(registryWindow->cmdDocumenti, [&](TfrmDocumentiScadenza* d) {
+        EXPECT_EQ(d->spnGiorni->value(), 60);
+        EXPECT_EQ(d->lstRecords->count(), 3);
+        click(d->btnChiudi);
+    });
 }

@@ -124,8 +124,10 @@ ExpiringContracts expiringContracts(const QString& path, const QDate& today) {
     return out;
 }
 
-QString unreadableExpiryMessage(const QList<qint64>& positions) {
-    // Positions named one by one; a badly damaged archive is summed up after them.
+namespace {
+
+// The positions named one by one; a badly damaged archive is summed up after them.
+QString positionList(const QList<qint64>& positions) {
     constexpr qsizetype kNamedPositions = 20;
     QStringList named;
     for (qsizetype i = 0; i < positions.size() && i < kNamedPositions; ++i)
@@ -133,9 +135,60 @@ QString unreadableExpiryMessage(const QList<qint64>& positions) {
     QString list = named.join(QStringLiteral(", "));
     if (positions.size() > kNamedPositions)
         list = QStringLiteral("%1 e di altre %2 schede").arg(list).arg(positions.size() - kNamedPositions);
+    return list;
+}
+
+} // namespace
+
+QString unreadableExpiryMessage(const QList<qint64>& positions) {
     return QStringLiteral(
                "Attenzione: non è stato possibile valutare la scadenza delle schede in posizione %1.")
-        .arg(list);
+        .arg(positionList(positions));
+}
+
+QString documentLine(const QString& cognome, const QString& nome, const QString& tipoDoc,
+                     const QString& numDoc, const QString& dataSca, qint64 daysLeft) {
+    QString line;
+    line.reserve(8 + 30 + 7 + 20 + 5 + 16 + 8 + 10 + 10 + 5);
+    line.append(daysLeft < 0 ? QLatin1String("Scaduto ") : QLatin1String("Valido  "));
+    appendNames(line, cognome, nome, 30);
+    line.append(QLatin1String("  Doc. "));
+    appendColumn(line, tipoDoc, 20);
+    line.append(QLatin1String("  N. "));
+    appendColumn(line, numDoc, 16);
+    line.append(QLatin1String("  Scad. "));
+    appendColumn(line, dataSca, 10);
+    line.append(QLatin1String("  Giorni: "));
+    line.append(QString::number(daysLeft).rightJustified(5));
+    return line;
+}
+
+std::optional<qint64> documentDaysLeft(const QString& dataSca, const QDate& today) {
+    const std::optional<QDate> expiry = parseDate(dataSca, today.year());
+    if (!expiry)
+        return std::nullopt;
+    return today.daysTo(*expiry);
+}
+
+DocumentsDue documentsDue(const QString& path, const QDate& today, int days) {
+    using F = TSchedaLavoratore;
+    DocumentsDue out;
+    out.error = archive::scan(path, F::layout, [&](qint64 number, const RecordView& record) {
+        if (trimText(record[F::DataSca]).isEmpty())
+            return true;
+        if (!documentDaysLeft(record[F::DataSca], today))
+            out.unreadable.append(number);
+        else if (QString line = documentLine(record, today, days); !line.isEmpty())
+            out.lines.append(line);
+        return true;
+    });
+    return out;
+}
+
+QString unreadableDocumentMessage(const QList<qint64>& positions) {
+    return QStringLiteral("Attenzione: non è stato possibile leggere la data di scadenza del documento delle "
+                          "schede in posizione %1.")
+        .arg(positionList(positions));
 }
 
 } // namespace orvelia::registry

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include <QDate>
 #include <QList>
@@ -118,5 +119,55 @@ ExpiringContracts expiringContracts(const QString& path, const QDate& today);
  * judged: the first twenty one by one, the rest counted.
  */
 QString unreadableExpiryMessage(const QList<qint64>& positions);
+
+/// The default of how many days ahead the identity documents list looks.
+inline constexpr int kDocumentDaysDefault = 30;
+/// The most days ahead the identity documents list may look.
+inline constexpr int kDocumentDaysMost = 365;
+
+/**
+ * The line of the identity documents list for one worker: "Scaduto " or "Valido  " (so the
+ * expired come first in list order), surname and name (30 columns), "  Doc. " and the document
+ * type (20), "  N. " and its number (16), "  Scad. " and the expiry date (10), "  Giorni: " and
+ * the days left, right-aligned in 5 columns (negative when expired). Every field is trimmed first.
+ */
+QString documentLine(const QString& cognome, const QString& nome, const QString& tipoDoc,
+                     const QString& numDoc, const QString& dataSca, qint64 daysLeft);
+
+/// The outcome of the identity documents scan.
+struct DocumentsDue {
+    QStringList lines;        ///< the line of every document due, in archive order
+    QList<qint64> unreadable; ///< positions of the records whose expiry date fails the date check
+    ArchiveError error = ArchiveError::None; ///< what ended the scan early; lines found before it are kept
+};
+
+/**
+ * The days from @p today to the document expiry @p dataSca (negative when expired), or nothing
+ * when the text fails the date check (a date without a year falls in the year of @p today).
+ */
+std::optional<qint64> documentDaysLeft(const QString& dataSca, const QDate& today);
+
+/// The identity documents line of @p record on @p today, or an empty text when it is not due.
+template <typename R> QString documentLine(const R& record, const QDate& today, int days) {
+    using F = TSchedaLavoratore;
+    const auto left = documentDaysLeft(record[F::DataSca], today);
+    if (!left || *left > days)
+        return QString();
+    return documentLine(record[F::Cognome], record[F::Nome], record[F::TipoDoc], record[F::NumDoc],
+                        record[F::DataSca], *left);
+}
+
+/**
+ * Scans the employee archive at @p path (created empty when missing) for the identity documents
+ * expired or expiring within @p days of @p today. A record whose document expiry is empty is not
+ * listed; one whose expiry fails the date check is left out and its position noted.
+ */
+DocumentsDue documentsDue(const QString& path, const QDate& today, int days);
+
+/**
+ * The message naming the positions of the records whose document expiry could not be read:
+ * the first twenty one by one, the rest counted.
+ */
+QString unreadableDocumentMessage(const QList<qint64>& positions);
 
 } // namespace orvelia::registry

@@ -76,6 +76,7 @@ QWidget* ListWindow::buildListPage(const QString& className, bool foundCount) {
     btnChiudi =
         listButton(QStringLiteral("btnChiudi"), QStringLiteral("chiudi"), QStringLiteral("Chiudi"), page);
     auto* buttons = new QHBoxLayout;
+    m_buttons = buttons;
     buttons->setSpacing(10);
     if (foundCount) {
         lblTrovate = new QLabel(page);

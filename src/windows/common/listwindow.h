@@ -14,6 +14,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+class QHBoxLayout;
+
 namespace orvelia {
 
 /// The quick-find key of the list window of class @p className, kept for the whole run of the program.
@@ -99,10 +101,15 @@ protected:
     /// The double-clicked line; @p row is -1 when no line is selected. The window closes afterwards.
     virtual void lineChosen(int row, const QString& line) = 0;
     void done(int result) override;
+    /// Prints the list under @p title from now on.
+    void setPrintTitle(const QString& title) { m_printTitle = title; }
+    /// The row of btnStampa and btnChiudi, for a window that puts a control of its own at its left.
+    QHBoxLayout* buttonRow() const { return m_buttons; }
 
 private:
     QWidget* buildListPage(const QString& className, bool foundCount);
 
+    QHBoxLayout* m_buttons = nullptr;
     QString m_printTitle;
 };
 

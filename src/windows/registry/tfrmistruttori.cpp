@@ -33,6 +33,7 @@
 #include "windows/registry/tfrmallegacartella.h"
 #include "windows/registry/tfrmanteprimaistruttore.h"
 #include "windows/registry/tfrmdarinnovare.h"
+#include "windows/registry/tfrmdocumentiscadenza.h"
 #include "windows/registry/tfrmstampaistruttore.h"
 #include "windows/registry/tfrmtrovaistruttori.h"
 
@@ -151,6 +152,8 @@ const CommandDef<T> kCommands[] = {
      "Esporta le schede in archivio in un file di Microsoft Excel.", 4},
     {&T::cmdScaduti, "cmdScaduti", "contratti", "Scadenze",
      "Visualizza il riepilogo dei contratti in scadenza o scaduti.", 4},
+    {&T::cmdDocumenti, "cmdDocumenti", "documento", "Documenti",
+     "Visualizza i documenti d'identit\u00E0 scaduti o in scadenza.", 4},
     {&T::cmdGuida, "cmdGuida", "guida", "Guida", "Visualizza la guida in linea.", 5},
     {&T::cmdEsci, "cmdEsci", "esci", "Esci", "Esci da questa schermata di lavoro.", 5},
 };
@@ -250,6 +253,11 @@ void TfrmIstruttori::connectCommands() {
     connect(cmdScaduti, &CommandButton::clicked, this, [this] {
         openToolWindow<TfrmDaRinnovare>(this, QString(), [this](TfrmDaRinnovare& w) {
             connect(&w, &TfrmDaRinnovare::workerChosen, this, &TfrmIstruttori::showRecord);
+        });
+    });
+    connect(cmdDocumenti, &CommandButton::clicked, this, [this] {
+        openToolWindow<TfrmDocumentiScadenza>(this, QString(), [this](TfrmDocumentiScadenza& w) {
+            connect(&w, &TfrmDocumentiScadenza::workerChosen, this, &TfrmIstruttori::showRecord);
         });
     });
     // The sheet windows print the worker as the screen shows it.

@@ -40,7 +40,7 @@ public:
 
     CommandButton *cmdNuovo, *cmdSalva, *cmdTrova, *cmdFile, *cmdAnteprima, *cmdStampa, *cmdPrimo,
         *cmdIndietro;
-    CommandButton *cmdAvanti, *cmdUltimo, *cmdEsporta, *cmdScaduti, *cmdGuida, *cmdEsci;
+    CommandButton *cmdAvanti, *cmdUltimo, *cmdEsporta, *cmdScaduti, *cmdDocumenti, *cmdGuida, *cmdEsci;
     ClickablePicture *btnCodFisc, *btnIva, *btnEmail, *btnIban, *btnCarta;
 
     /// The record as it stands on screen, texts as typed.
