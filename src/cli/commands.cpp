@@ -23,6 +23,7 @@
 #include "core/lists/lines.h"
 #include "core/registry/employeelines.h"
 #include "core/reports/monthly.h"
+#include "core/reports/statements.h"
 #include "core/reports/summary.h"
 #include "core/work/workrecord.h"
 #include "core/work/worklines.h"
@@ -101,24 +102,55 @@ bool splitDayMonth(const QString& text, const QString& which, QString* day, QStr
     return true;
 }
 
-int runSummary(const Invocation& call, Console& console) {
+// The summary request of ANNO GG/MM GG/MM [--cf T], checked as the criteria window checks it.
+std::optional<summary::Request> summaryRequest(const Invocation& call, Console& console) {
     const QString year = call.arguments.at(0);
     if (!acceptYear(year, console))
-        return kRefused;
+        return std::nullopt;
     QString startDay;
     QString startMonth;
     QString endDay;
     QString endMonth;
     if (!splitDayMonth(call.arguments.at(1), QStringLiteral("inizio"), &startDay, &startMonth, console) ||
         !splitDayMonth(call.arguments.at(2), QStringLiteral("fine"), &endDay, &endMonth, console))
-        return kRefused;
+        return std::nullopt;
     const summary::CriteriaCheck check =
         summary::checkCriteria({year, startDay, startMonth, year, endDay, endMonth, year});
     if (check.refusal) {
         console.message(check.refusal->text);
-        return kRefused;
+        return std::nullopt;
     }
-    const summary::Request request{yearFile(call), check.startDate, check.endDate, option(call, "cf")};
+    return summary::Request{yearFile(call), check.startDate, check.endDate, option(call, "cf")};
+}
+
+// The pay statements of the summary, one block of lines for each worker, an empty line between.
+int runStatements(const Invocation& call, Console& console) {
+    const std::optional<summary::Request> request = summaryRequest(call, console);
+    if (!request)
+        return kRefused;
+    const statements::Result result =
+        statements::build(*request, call.today.year(), employeeArchivePath(call.folder));
+    if (result.summary.error != ArchiveError::None) {
+        console.message(summary::kArchiveNotAccessible);
+        return kNoResult;
+    }
+    if (result.summary.unreadable) {
+        console.message(summary::unreadableMessage(*result.summary.unreadable, request->yearFile));
+        return kFlawed;
+    }
+    for (qsizetype i = 0; i < result.statements.size(); ++i) {
+        if (i > 0)
+            console.line(QString());
+        console.lines(statements::textOf(result.statements[i], result.summary.interval));
+    }
+    return kDone;
+}
+
+int runSummary(const Invocation& call, Console& console) {
+    const std::optional<summary::Request> checked = summaryRequest(call, console);
+    if (!checked)
+        return kRefused;
+    const summary::Request& request = *checked;
     // The lines are gathered as bytes in one block: everyone's summary of a year may list a million.
     lists::LineBlock lines;
     // Room for a line per record, known from the size of the file without opening it; a file that
@@ -366,6 +398,12 @@ const std::vector<CommandSpec>& commands() {
          {"cf"},
          runSummary,
          "i compensi dell'intervallo (di un lavoratore con --cf) e il loro totale"},
+        {"prospetti",
+         "ANNO GG/MM GG/MM [--cf TESTO]",
+         3,
+         {"cf"},
+         runStatements,
+         "il prospetto dei compensi dell'intervallo per ogni lavoratore (o per quelli di --cf)"},
         {"statistiche",
          "ANNO",
          1,

@@ -1,5 +1,7 @@
 #include "framework/report.h"
 
+#include <iterator>
+
 #include <algorithm>
 
 #include <QFont>
@@ -277,6 +279,17 @@ PreparedReport prepare(const Template& report, const QDate& printingDate) {
     return Layout(report, printingDate).run();
 }
 
+PreparedReport prepare(const std::vector<Template>& reports, const QDate& printingDate) {
+    PreparedReport all;
+    for (std::size_t i = 0; i < reports.size(); ++i) {
+        PreparedReport one = prepare(reports[i], printingDate);
+        if (i == 0)
+            all.page = one.page;
+        std::move(one.pages.begin(), one.pages.end(), std::back_inserter(all.pages));
+    }
+    return all;
+}
+
 void paintPage(QPainter& painter, const Page& page, qreal dpiX, qreal dpiY) {
     const qreal sx = dpiX / kUnitsPerInch;
     const qreal sy = dpiY / kUnitsPerInch;
@@ -348,13 +361,18 @@ bool render(const PreparedReport& prepared, QPagedPaintDevice& device) {
 }
 
 bool print(const Template& report, QWidget* parent, const QString& documentName) {
+    return print(std::vector<Template>{report}, parent, documentName);
+}
+
+bool print(const std::vector<Template>& reports, QWidget* parent, const QString& documentName) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(documentName);
     printer.setFullPage(true);
-    printer.setPageLayout(report.page.pageLayout());
+    if (!reports.empty())
+        printer.setPageLayout(reports.front().page.pageLayout());
     if (!Platform::instance().choosePrinter(printer, parent))
         return false;
-    const PreparedReport prepared = prepare(report, Platform::instance().today());
+    const PreparedReport prepared = prepare(reports, Platform::instance().today());
     if (Capture* capture = Capture::active()) {
         capture->printed.push_back(prepared);
         if (printer.outputFormat() != QPrinter::PdfFormat)
@@ -368,7 +386,11 @@ bool print(const Template& report, QWidget* parent, const QString& documentName)
 }
 
 void preview(const Template& report, QWidget* parent, const QString& caption) {
-    const PreparedReport prepared = prepare(report, Platform::instance().today());
+    preview(std::vector<Template>{report}, parent, caption);
+}
+
+void preview(const std::vector<Template>& reports, QWidget* parent, const QString& caption) {
+    const PreparedReport prepared = prepare(reports, Platform::instance().today());
     if (Capture* capture = Capture::active())
         capture->previewed.push_back(prepared);
     Platform::instance().preview(parent, caption,

@@ -154,6 +154,8 @@ QString expandDate(const QString& text, const QDate& date);
 
 /// Lays @p report out on pages, with @p printingDate for [DATE].
 PreparedReport prepare(const Template& report, const QDate& printingDate);
+/// Lays @p reports out one after the other as one document, each from a new page (the page of the first).
+PreparedReport prepare(const std::vector<Template>& reports, const QDate& printingDate);
 
 /**
  * Draws @p prepared on @p device (printer, PDF writer, preview), one page of
@@ -171,8 +173,12 @@ void paintPage(QPainter& painter, const Page& page, qreal dpiX, qreal dpiY);
  * cancelled the dialog or the printer could not be started.
  */
 bool print(const Template& report, QWidget* parent, const QString& documentName);
+/// print() of several reports as one document, each from a new page.
+bool print(const std::vector<Template>& reports, QWidget* parent, const QString& documentName);
 /// Shows @p report in the print preview, laid out with today's date.
 void preview(const Template& report, QWidget* parent, const QString& caption);
+/// preview() of several reports as one document, each from a new page.
+void preview(const std::vector<Template>& reports, QWidget* parent, const QString& caption);
 
 /**
  * While it exists, every report printed or previewed is also kept here as

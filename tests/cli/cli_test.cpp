@@ -239,6 +239,27 @@ TEST_F(CliTest, SummaryStoppedByAnUnreadableRecordSaysSoAndKeepsWhatItListed) {
                   "scheda dalla registrazione lavori e ripetere il riepilogo.\n"));
 }
 
+TEST_F(CliTest, StatementsOneBlockPerWorkerWithTheSummarysTotals) {
+    writeRegister2025();
+    const Outcome run = cli({"prospetti", "2025", "01/01", "31/12"});
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    const QStringList blocks = run.out.join(u'\n').split(QStringLiteral("\n\n"));
+    ASSERT_EQ(blocks.size(), 2);
+    EXPECT_TRUE(
+        blocks[0].startsWith("PROSPETTO DEI COMPENSI - Bianchi Anna\nDal   01/01/2025   al   31/12/2025"));
+    EXPECT_TRUE(blocks[1].startsWith("PROSPETTO DEI COMPENSI - Rossi Mario"));
+    // Each worker's total is that of the summary of that worker.
+    for (const auto& [block, cf] :
+         {std::pair{blocks[0], "BNCNNA85M41F205Z"}, std::pair{blocks[1], "RSSMRA80A01H501U"}}) {
+        const QString total =
+            cli({"riepilogo", "2025", "01/01", "31/12", "--cf", cf}).out.last().section(u' ', -1);
+        EXPECT_TRUE(block.endsWith(QStringLiteral("Totale compensi: € ") + total)) << block.toStdString();
+    }
+    EXPECT_EQ(cli({"prospetti", "2025", "01/01", "31/12", "--cf", "rssmra"}).out.first(),
+              "PROSPETTO DEI COMPENSI - Rossi Mario");
+    EXPECT_EQ(cli({"prospetti", "2025", "31/12", "01/01"}).code, 2);
+}
+
 TEST_F(CliTest, StatisticsRoundEachMonthToTheEuro) {
     writeRegister2025();
     const Outcome run = cli({"statistiche", "2025"});

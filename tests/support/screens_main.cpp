@@ -35,6 +35,7 @@
 #include "windows/export/tfrmexpistruttori.h"
 #include "windows/registry/tfrmanteprimaistruttore.h"
 #include "windows/registry/tfrmdarinnovare.h"
+#include "windows/reports/statementprint.h"
 #include "windows/registry/tfrmdocumentiscadenza.h"
 #include "windows/registry/tfrmistruttori.h"
 #include "windows/registry/tfrmtrovaistruttori.h"
@@ -192,6 +193,42 @@ void sheets(OrveliaApp& app, const QString& folder) {
 
     TfrmLavIncompleti incomplete(work, work->lblFile->text());
     showAndSave(&incomplete, folder, QStringLiteral("TfrmLavIncompleti"));
+
+    // Pay statements: a worker of the registry whose works run on to a second page, and one
+    // known only from the work records.
+    statements::Result result;
+    result.summary.interval =
+        summary::intervalText(QStringLiteral("01/03/2026"), QStringLiteral("31/03/2026"));
+    statements::Statement known;
+    known.name = QStringLiteral("Rossi Maria Grazia");
+    known.codFisc = QStringLiteral("RSSMGR80A41H501X");
+    known.address = QStringLiteral("Via Garibaldi 12, 00184 Roma (RM)");
+    known.iban = QStringLiteral("IT60X0542811101000000123456");
+    known.inRegistry = true;
+    for (int i = 0; i < 62; ++i) {
+        statements::Work w;
+        w.dateText = QStringLiteral("%1/03/2026").arg(1 + i / 2, 2, 10, QChar(u'0'));
+        w.activity = i % 2 ? QStringLiteral("Potatura siepi e pulizia vialetti")
+                           : QStringLiteral("Manutenzione aiuole");
+        w.from = i % 2 ? QStringLiteral("14:00") : QStringLiteral("08:00");
+        w.to = i % 2 ? QStringLiteral("18:30") : QStringLiteral("12:00");
+        w.hours = i % 2 ? QStringLiteral("4,5") : QStringLiteral("4");
+        w.rate = QStringLiteral("12,50");
+        w.amount = i % 2 ? QStringLiteral("56,25") : QStringLiteral("50,00");
+        known.works << w;
+    }
+    known.totalHours = QStringLiteral("263,50");
+    known.totalAmount = QStringLiteral("3293,75");
+    statements::Statement unknown;
+    unknown.name = QStringLiteral("Bianchi Luca");
+    unknown.codFisc = QStringLiteral("BNCLCU75C12F205Z");
+    for (int i = 0; i < 3; ++i)
+        unknown.works << known.works[i];
+    unknown.totalHours = QStringLiteral("12,50");
+    unknown.totalAmount = QStringLiteral("156,25");
+    result.statements = {known, unknown};
+    QPdfWriter statementsPdf(QDir(folder).filePath(QStringLiteral("prospetti_compensi.pdf")));
+    report::render(report::prepare(statementTemplates(result), when.date()), statementsPdf);
 }
 
 void atSize(QWidget* w, const QSize& size, const QString& folder, const QString& name) {

@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/archive/paths.h"
 #include "core/archive/recordfile.h"
+#include "core/reports/summary.h"
 #include "framework/listview.h"
 #include "framework/report.h"
 #include "framework/widgets.h"
@@ -19,6 +21,7 @@
 #include "windows/registry/tfrmtrovaistruttori.h"
 #include "windows/reports/tfrmmenupagamenti.h"
 #include "windows/reports/tfrmmenuriepilogopagamenti.h"
+#include "windows/reports/statementprint.h"
 #include "windows/reports/tfrmrieppagamenti.h"
 
 using namespace orvelia;
@@ -428,5 +431,83 @@ TEST_F(SummaryWindows, QuickFindKeyOutlivesTheListWindow) {
         EXPECT_EQ(list->txtTrova->text(), "");
         EXPECT_EQ(list->lstRecords->selectedRow(), 0);
         EXPECT_EQ(find(list, "potatura"), 1);
+    });
+}
+
+TEST_F(SummaryWindows, StatementsGiveEachWorkerPagesOfTheirOwnWithTheSummarysTotal) {
+    // Rossi: more works than one page holds; Bianchi: two works, not in the registry.
+    for (int day = 1; day <= 28; ++day)
+        for (int k = 0; k < 3; ++k)
+            add(workRecord(QStringLiteral("Attività %1").arg(k),
+                           QStringLiteral("%1/02/2026").arg(day, 2, 10, QChar('0')), "RSSMRA80A01H501U",
+                           "0,10"));
+    add(workRecord(QStringLiteral("Carico merci"), QStringLiteral("03/02/2026"), "BNCNNA85M41F205Z", "37,50",
+                   QStringLiteral("Bianchi"), QStringLiteral("Anna")));
+    add(workRecord(QStringLiteral("Scarico merci"), QStringLiteral("01/02/2026"), "BNCNNA85M41F205Z", "12,50",
+                   QStringLiteral("Bianchi"), QStringLiteral("Anna")));
+    Record rossi(TSchedaLavoratore::layout);
+    rossi[TSchedaLavoratore::Cognome] = QStringLiteral("Rossi");
+    rossi[TSchedaLavoratore::Nome] = QStringLiteral("Mario");
+    rossi[TSchedaLavoratore::CodFisc] = QStringLiteral("RSSMRA80A01H501U");
+    rossi[TSchedaLavoratore::Iban] = QStringLiteral("IT60X0542811101000000123456");
+    ASSERT_TRUE(archive::append(employeeArchivePath(folder.path()), rossi).ok());
+
+    openCriteria();
+    interval("01", "Febbraio", "28", "Febbraio");
+    report::Capture capture;
+    showSummary([&](TfrmRiepPagamenti* list) {
+        click(list->btnProspetti);
+        EXPECT_TRUE(fake->takeMessages().empty());
+        ASSERT_EQ(capture.previewed.size(), 1u);
+        const auto& pages = capture.previewed[0].pages;
+        // Who each page is for, and what it holds.
+        std::vector<std::size_t> titles;
+        QStringList workers, rows, totals;
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            if (pages[i].text(statementprint::kTitleMemo))
+                titles.push_back(i);
+            if (const auto* w = pages[i].text(statementprint::kWorkerMemo))
+                workers << w->lines().front();
+            if (const auto* r = pages[i].text(statementprint::kWorksMemo))
+                rows << r->lines();
+            if (const auto* t = pages[i].text(statementprint::kTotalsMemo))
+                totals << t->text;
+        }
+        ASSERT_GE(pages.size(), 3u);
+        ASSERT_EQ(titles.size(), 2u);
+        EXPECT_EQ(titles[0], 0u);
+        EXPECT_EQ(titles[1], 1u); // Bianchi's statement takes one page
+        // Rossi's 84 works run on to a page of their own, without the title or the worker again.
+        EXPECT_NE(pages[2].text(statementprint::kWorksMemo), nullptr);
+        EXPECT_EQ(pages[2].text(statementprint::kWorkerMemo), nullptr);
+        EXPECT_EQ(workers, (QStringList{"Bianchi Anna", "Rossi Mario"}));
+        ASSERT_EQ(rows.size(), 86);
+        EXPECT_TRUE(rows[0].startsWith("01/02/2026  Scarico merci")); // date order
+        EXPECT_TRUE(rows[1].startsWith("03/02/2026  Carico merci"));
+        EXPECT_EQ(totals, (QStringList{"Totale ore: 0,00          Totale compensi: € 50,00",
+                                       "Totale ore: 0,00          Totale compensi: € 8,40"}));
+        // The total of a statement is the summary's total for that worker.
+        EXPECT_EQ(summary::build({workArchivePath(folder.path(), QStringLiteral("2026")),
+                                  QStringLiteral("01/02/2026"), QStringLiteral("28/02/2026"),
+                                  QStringLiteral("RSSMRA80A01H501U")},
+                                 2026)
+                      .total,
+                  "8,40");
+        ASSERT_NE(pages[titles[1]].text(statementprint::kWorkerMemo), nullptr);
+        EXPECT_TRUE(pages[titles[1]]
+                        .text(statementprint::kWorkerMemo)
+                        ->lines()
+                        .contains("IT60X0542811101000000123456"));
+    });
+}
+
+TEST_F(SummaryWindows, NoStatementsForAnEmptySummary) {
+    openCriteria();
+    interval("01", "Febbraio", "28", "Febbraio");
+    report::Capture capture;
+    showSummary([&](TfrmRiepPagamenti* list) {
+        click(list->btnProspetti);
+        EXPECT_EQ(fake->takeMessages(), (std::vector<ShownMessage>{{MessageKind::Warning, kPrintEmpty}}));
+        EXPECT_TRUE(capture.previewed.empty());
     });
 }

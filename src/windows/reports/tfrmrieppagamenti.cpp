@@ -10,13 +10,16 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "core/archive/paths.h"
 #include "core/archive/text.h"
+#include "core/reports/statements.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
 #include "windows/common/listwindow.h"
 #include "windows/help/tfrmguida.h"
 #include "windows/common/recordwindow.h"
 #include "windows/common/windowparts.h"
+#include "windows/reports/statementprint.h"
 
 namespace orvelia {
 
@@ -30,6 +33,8 @@ const QString kTipologia = QStringLiteral("Riepilogo compensi - C.F. lavoratore:
 const QString kIntervallo = QStringLiteral("Intervallo selezionato:");
 const QString kTotale = QStringLiteral("Totale compensi:");
 const QString kStampa = QStringLiteral("Stampa riepilogo");
+const QString kProspetti = QStringLiteral("Prospetti");
+const QString kStatementsCaption = QStringLiteral(" Prospetti dei compensi");
 const QString kEsci = QStringLiteral("Esci");
 const QString kPrintEmpty =
     QStringLiteral("Operazione di stampa non applicabile: il riepilogo non contiene nessuna voce.");
@@ -68,10 +73,12 @@ TfrmRiepPagamenti::TfrmRiepPagamenti(QWidget* caller, const summary::Request& re
 
     setTabOrder(txtTrova, btnTrova);
     setTabOrder(btnTrova, lstRecords);
-    setTabOrder(lstRecords, btnStampa);
+    setTabOrder(lstRecords, btnProspetti);
+    setTabOrder(btnProspetti, btnStampa);
     setTabOrder(btnStampa, btnEsci);
 
     connect(btnStampa, &QPushButton::clicked, this, &TfrmRiepPagamenti::btnStampaClick);
+    connect(btnProspetti, &QPushButton::clicked, this, &TfrmRiepPagamenti::btnProspettiClick);
     connect(imgGuida, &ClickablePicture::clicked, this, [this] { showHelp(this, HelpPage::Summary); });
     connect(btnEsci, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -104,9 +111,12 @@ QWidget* TfrmRiepPagamenti::buildFacts() {
 }
 
 QHBoxLayout* TfrmRiepPagamenti::buildCommands() {
+    btnProspetti = pictureButton(QStringLiteral("btnProspetti"), QStringLiteral("persona"), kProspetti, this);
+    btnProspetti->setToolTip(
+        QStringLiteral("Un prospetto per ogni lavoratore, da stampare o salvare in PDF"));
     btnStampa = pictureButton(QStringLiteral("btnStampa"), QStringLiteral("stampa"), kStampa, this);
     btnEsci = pictureButton(QStringLiteral("btnEsci"), QStringLiteral("esci"), kEsci, this);
-    for (QPushButton* b : {btnStampa, btnEsci}) {
+    for (QPushButton* b : {btnProspetti, btnStampa, btnEsci}) {
         b->setMinimumSize(130, 32);
         b->setAutoDefault(false);
     }
@@ -118,6 +128,7 @@ QHBoxLayout* TfrmRiepPagamenti::buildCommands() {
     commands->setSpacing(10);
     commands->addWidget(imgGuida);
     commands->addStretch();
+    commands->addWidget(btnProspetti);
     commands->addWidget(btnStampa);
     commands->addWidget(btnEsci);
     return commands;
@@ -168,6 +179,26 @@ void TfrmRiepPagamenti::btnStampaClick() {
     if (!Platform::instance().question(kPrintQuestion, this))
         return;
     printList(this, printTitle(), lstRecords->lines(), closingLines());
+}
+
+void TfrmRiepPagamenti::btnProspettiClick() {
+    const statements::Result result = statements::build(m_request, Platform::instance().today().year(),
+                                                        employeeArchivePath(programFolder()));
+    if (result.summary.error != ArchiveError::None) {
+        records::reportFailure(this, result.summary.error, summary::kArchiveNotAccessible);
+        return;
+    }
+    if (result.summary.unreadable) {
+        Platform::instance().warning(
+            summary::unreadableMessage(*result.summary.unreadable, m_request.yearFile), this);
+        return;
+    }
+    if (result.statements.isEmpty()) {
+        Platform::instance().warning(kPrintEmpty, this);
+        return;
+    }
+    // The preview prints, or saves as PDF through the printer dialog.
+    report::preview(statementTemplates(result), this, kStatementsCaption);
 }
 
 void TfrmRiepPagamenti::done(int result) {

@@ -35,6 +35,7 @@ public:
     QLineEdit* txtTrova;
     QPushButton* btnTrova;
     ListView* lstRecords;
+    QPushButton* btnProspetti;
     QPushButton* btnStampa;
     QPushButton* btnEsci;
     ClickablePicture* imgGuida;
@@ -58,6 +59,8 @@ private:
 
     summary::Request m_request;
     void btnStampaClick();
+    /// One pay statement for each worker of the summary, in the print preview.
+    void btnProspettiClick();
 
     ListPanel* m_list;
 };
