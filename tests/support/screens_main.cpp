@@ -36,6 +36,7 @@
 #include "windows/registry/tfrmanteprimaistruttore.h"
 #include "windows/registry/tfrmdarinnovare.h"
 #include "windows/reports/statementprint.h"
+#include "windows/reports/tfrmrieppagamenti.h"
 #include "windows/registry/tfrmdocumentiscadenza.h"
 #include "windows/registry/tfrmistruttori.h"
 #include "windows/registry/tfrmtrovaistruttori.h"
@@ -188,6 +189,25 @@ void sheets(OrveliaApp& app, const QString& folder) {
                   summary::closingLines(
                       summary::intervalText(QStringLiteral("01/03/2026"), QStringLiteral("31/03/2026")),
                       QStringLiteral("124,50")));
+    for (int i = 0; i < 3; ++i) {
+        Record r(TSchedaLavoro::layout);
+        r[TSchedaLavoro::Attivita] = QStringLiteral("Potatura siepi e pulizia vialetti");
+        r[TSchedaLavoro::Data] = QStringLiteral("0%1/03/2026").arg(i + 2);
+        r[TSchedaLavoro::Cognome] = QString::fromUtf8(people[i][0]);
+        r[TSchedaLavoro::Nome] = QString::fromUtf8(people[i][1]);
+        r[TSchedaLavoro::TotDovuto] = QStringLiteral("%1,50").arg(40 + i);
+        archive::append(workArchivePath(programFolder(), QStringLiteral("2026")), r);
+    }
+    TfrmRiepPagamenti summaryList(nullptr,
+                                  {workArchivePath(programFolder(), QStringLiteral("2026")),
+                                   QStringLiteral("01/03/2026"), QStringLiteral("31/03/2026"), QString()});
+    summaryList.show();
+    QApplication::processEvents();
+    summaryList.setWindowState(Qt::WindowNoState);
+    summaryList.resize(1280, 800);
+    QApplication::processEvents();
+    save(&summaryList, folder, QStringLiteral("TfrmRiepPagamenti"));
+    summaryList.hide();
     QPdfWriter summaryPdf(QDir(folder).filePath(QStringLiteral("riepilogo_compensi.pdf")));
     report::render(report::prepare(summaryPrint, when.date()), summaryPdf);
 
