@@ -183,21 +183,13 @@ void sheets(OrveliaApp& app, const QString& folder) {
         std::vector<char> bytes(std::size_t(TSchedaLavoro::kSize));
         r.encode(bytes.data());
         summaryLines << work::workLine(RecordView(TSchedaLavoro::layout, bytes.data()));
+        archive::append(workArchivePath(programFolder(), QStringLiteral("2026")), r);
     }
     report::Template summaryPrint = listPrintTemplate();
     fillListPrint(summaryPrint, summary::printTitle(summary::workerLabel(QString())), summaryLines,
                   summary::closingLines(
                       summary::intervalText(QStringLiteral("01/03/2026"), QStringLiteral("31/03/2026")),
                       QStringLiteral("124,50")));
-    for (int i = 0; i < 3; ++i) {
-        Record r(TSchedaLavoro::layout);
-        r[TSchedaLavoro::Attivita] = QStringLiteral("Potatura siepi e pulizia vialetti");
-        r[TSchedaLavoro::Data] = QStringLiteral("0%1/03/2026").arg(i + 2);
-        r[TSchedaLavoro::Cognome] = QString::fromUtf8(people[i][0]);
-        r[TSchedaLavoro::Nome] = QString::fromUtf8(people[i][1]);
-        r[TSchedaLavoro::TotDovuto] = QStringLiteral("%1,50").arg(40 + i);
-        archive::append(workArchivePath(programFolder(), QStringLiteral("2026")), r);
-    }
     TfrmRiepPagamenti summaryList(nullptr,
                                   {workArchivePath(programFolder(), QStringLiteral("2026")),
                                    QStringLiteral("01/03/2026"), QStringLiteral("31/03/2026"), QString()});

@@ -11,10 +11,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/archive/text.h"
 #include "core/lists/lines.h"
 #include "framework/appearance.h"
 #include "framework/editing.h"
+#include "framework/platform.h"
 #include "framework/widgets.h"
+#include "windows/common/recordwindow.h"
 #include "windows/common/toolwindow.h"
 
 namespace orvelia {
@@ -101,6 +104,14 @@ void ListWindow::showLines(const QStringList& lines) {
     if (lblTrovate)
         lblTrovate->setText(lists::foundCountText(lstRecords->count()));
     txtTrova->setFocus();
+}
+
+void ListWindow::showScanned(const QStringList& lines, ArchiveError error, const QString& unreadable) {
+    showLines(lines);
+    if (error != ArchiveError::None)
+        records::reportFailure(this, error, kArchiveAccessMessage);
+    if (!unreadable.isEmpty())
+        Platform::instance().plain(unreadable, this);
 }
 
 void ListWindow::btnStampaClick() {

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <QSize>
+#include <QStringList>
 #include <QWidget>
 
+#include "core/archive/recordfile.h"
 #include "core/lists/quickfind.h"
 #include "framework/listview.h"
 #include "framework/report.h"
@@ -98,6 +99,12 @@ protected:
 
     /// Lists @p lines with the first selected, the find key forgotten and the find box empty and focused.
     void showLines(const QStringList& lines);
+    /**
+     * showLines() for the lines of a scan of the registry, then says what could not be judged, since a
+     * silent gap would hide what is due: @p error, what ended the scan early (with the access message),
+     * and @p unreadable, the message naming the records it passed over (empty when none).
+     */
+    void showScanned(const QStringList& lines, ArchiveError error, const QString& unreadable);
     /// The double-clicked line; @p row is -1 when no line is selected. The window closes afterwards.
     virtual void lineChosen(int row, const QString& line) = 0;
     void done(int result) override;

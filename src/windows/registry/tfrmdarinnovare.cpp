@@ -11,14 +11,12 @@
 
 #include "core/archive/dates.h"
 #include "core/archive/paths.h"
-#include "core/archive/text.h"
 #include "core/lists/lookup.h"
 #include "core/registry/employeelines.h"
 #include "framework/listview.h"
 #include "framework/platform.h"
 #include "framework/widgets.h"
 #include "windows/common/listwindow.h"
-#include "windows/common/recordwindow.h"
 
 namespace orvelia {
 
@@ -46,12 +44,8 @@ void TfrmDaRinnovare::opening() {
     const registry::ExpiringContracts due =
         registry::expiringContracts(employeeArchivePath(programFolder()), Platform::instance().today());
     QApplication::restoreOverrideCursor();
-    showLines(due.lines);
-    // Say what could not be judged: a silent gap would hide contracts that are due.
-    if (due.error != ArchiveError::None)
-        records::reportFailure(this, due.error, kArchiveAccessMessage);
-    if (!due.unreadable.isEmpty())
-        Platform::instance().plain(registry::unreadableExpiryMessage(due.unreadable), this);
+    showScanned(due.lines, due.error,
+                due.unreadable.isEmpty() ? QString() : registry::unreadableExpiryMessage(due.unreadable));
 }
 
 void TfrmDaRinnovare::lineChosen(int row, const QString& line) {

@@ -7,12 +7,10 @@
 
 #include "core/archive/dates.h"
 #include "core/archive/paths.h"
-#include "core/archive/text.h"
 #include "core/lists/lookup.h"
 #include "core/registry/employeelines.h"
 #include "core/system/settings.h"
 #include "framework/platform.h"
-#include "windows/common/recordwindow.h"
 #include "windows/common/windowparts.h"
 
 namespace orvelia {
@@ -68,12 +66,8 @@ void TfrmDocumentiScadenza::list() {
     const registry::DocumentsDue due = registry::documentsDue(
         employeeArchivePath(programFolder()), Platform::instance().today(), spnGiorni->value());
     QApplication::restoreOverrideCursor();
-    showLines(due.lines);
-    // Say what could not be judged: a silent gap would hide documents that are due.
-    if (due.error != ArchiveError::None)
-        records::reportFailure(this, due.error, kArchiveAccessMessage);
-    if (!due.unreadable.isEmpty())
-        Platform::instance().plain(registry::unreadableDocumentMessage(due.unreadable), this);
+    showScanned(due.lines, due.error,
+                due.unreadable.isEmpty() ? QString() : registry::unreadableDocumentMessage(due.unreadable));
 }
 
 void TfrmDocumentiScadenza::lineChosen(int row, const QString& line) {
