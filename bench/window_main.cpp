@@ -10,6 +10,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,7 +34,9 @@ namespace {
 
 constexpr int kLines = 100000;
 
-// Message boxes would wait for a user: the timing run only counts them.
+// Message boxes would wait for a user: the timing run only counts them. A tool window is shown,
+// painted, handed to `inside` (which may time a command of its own) and closed; `opened` is the
+// time from `clock`'s start to the tool window painted.
 class CountingPlatform : public QtPlatform {
 public:
     bool message(MessageKind, const QString& text, QWidget*) override {
@@ -41,7 +44,20 @@ public:
         ++messages;
         return true;
     }
+    int showModal(QDialog* dialog) override {
+        dialog->show();
+        QCoreApplication::processEvents();
+        dialog->grab();
+        opened = double(clock.nsecsElapsed()) / 1e9;
+        if (inside)
+            inside(dialog);
+        dialog->hide();
+        return QDialog::Rejected;
+    }
     int messages = 0;
+    QElapsedTimer clock;
+    double opened = 0;
+    std::function<void(QDialog*)> inside;
 };
 
 constexpr int kRuns = 5;
@@ -67,6 +83,40 @@ void report(const char* what, double seconds, double target) {
                 seconds <= target ? "OK" : "NO");
 }
 
+// The median of the times from @p click to the tool window it opens painted.
+double medianOpening(CountingPlatform& platform, const std::function<void()>& click) {
+    std::vector<double> times;
+    for (int i = 0; i < kRuns; ++i) {
+        platform.clock.start();
+        click();
+        times.push_back(platform.opened);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// The median of the times of the search window's Cerca, with @p filter typed into @p box (none when empty).
+double medianSearch(CountingPlatform& platform, const std::function<void()>& open, const char* box,
+                    const QString& filter) {
+    std::vector<double> times;
+    platform.inside = [&](QDialog* search) {
+        if (auto* typed = search->findChild<QLineEdit*>(QString::fromLatin1(box)))
+            typed->setText(filter);
+        auto* cerca = search->findChild<QPushButton*>(QStringLiteral("btnCerca"));
+        if (!cerca)
+            return;
+        times.push_back(medianSeconds(
+            search, [cerca] { cerca->click(); }, 1));
+    };
+    for (int i = 0; i < kRuns; ++i)
+        open();
+    platform.inside = nullptr;
+    if (times.empty())
+        return -1;
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
 // The browsing and saving commands of the two record windows on the archives of @p folder.
 int timeRecordWindows(const QString& folder, CountingPlatform& platform) {
     setProgramFolder(folder);
@@ -82,6 +132,14 @@ int timeRecordWindows(const QString& folder, CountingPlatform& platform) {
            kCommandTarget);
     report("anagrafica: Salva (sovrascrive la stessa scheda)",
            medianSeconds(registry, [&] { registry->cmdSalva->clicked(); }), kCommandTarget);
+    const auto openSearch = [&] { registry->cmdTrova->clicked(); };
+    report("anagrafica: Trova, criteri mostrati", medianOpening(platform, openSearch), kCommandTarget);
+    report("anagrafica: Trova, Cerca cognome \"ross\"",
+           medianSearch(platform, openSearch, "txtCognome", QStringLiteral("ross")), kCommandTarget);
+    report("anagrafica: Scadenze (contratti)",
+           medianOpening(platform, [&] { registry->cmdScaduti->clicked(); }), kCommandTarget);
+    report("anagrafica: Esporta, anteprima mostrata",
+           medianOpening(platform, [&] { registry->cmdEsporta->clicked(); }), 1.0);
     registry->hide();
 
     work->openYear(workArchivePath(folder, QStringLiteral("2025")), QStringLiteral("2025"));
@@ -93,6 +151,15 @@ int timeRecordWindows(const QString& folder, CountingPlatform& platform) {
     report("lavori: Successiva", medianSeconds(work, [&] { work->cmdAvanti->clicked(); }), kCommandTarget);
     report("lavori: Salva (sovrascrive la stessa scheda)",
            medianSeconds(work, [&] { work->cmdSalva->clicked(); }), kCommandTarget);
+    const auto openWorkSearch = [&] { work->cmdTrova->clicked(); };
+    report("lavori: Trova, Cerca senza filtri", medianSearch(platform, openWorkSearch, "", QString()),
+           kCommandTarget);
+    report("lavori: Trova, Cerca cognome \"ross\"",
+           medianSearch(platform, openWorkSearch, "txtCognome", QStringLiteral("ross")), kCommandTarget);
+    report("lavori: Incompleti", medianOpening(platform, [&] { work->cmdIncompleti->clicked(); }),
+           kCommandTarget);
+    report("lavori: Esporta, anteprima mostrata",
+           medianOpening(platform, [&] { work->cmdEsporta->clicked(); }), 1.0);
     work->hide();
     std::printf("(messaggi mostrati durante i comandi: %d)\n", platform.messages - before);
     return 0;
