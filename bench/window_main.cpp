@@ -10,8 +10,10 @@
 #include <vector>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,6 +27,8 @@
 #include "framework/commandbar.h"
 #include "windows/app/application.h"
 #include "windows/registry/tfrmistruttori.h"
+#include "windows/reports/tfrmmenuriepilogopagamenti.h"
+#include "windows/reports/tfrmstatistiche.h"
 #include "windows/reports/tfrmrieppagamenti.h"
 #include "windows/work/tfrmlavori.h"
 
@@ -118,7 +122,7 @@ double medianSearch(CountingPlatform& platform, const std::function<void()>& ope
 }
 
 // The browsing and saving commands of the two record windows on the archives of @p folder.
-int timeRecordWindows(const QString& folder, CountingPlatform& platform) {
+int timeRecordWindows(const QString& folder, const QString& frequentWorker, CountingPlatform& platform) {
     setProgramFolder(folder);
     OrveliaApp shell;
     auto* registry = shell.window<TfrmIstruttori>();
@@ -161,6 +165,45 @@ int timeRecordWindows(const QString& folder, CountingPlatform& platform) {
     report("lavori: Esporta, anteprima mostrata",
            medianOpening(platform, [&] { work->cmdEsporta->clicked(); }), 1.0);
     work->hide();
+
+    // The summary from its criteria window: everyone, then the worker with the most works.
+    auto* criteria = shell.window<TfrmMenuRiepilogoPagamenti>();
+    criteria->showMaximized();
+    QCoreApplication::processEvents();
+    criteria->txtAnno->setText(QStringLiteral("2025"));
+    QFocusEvent left(QEvent::FocusOut); // as when the user leaves the box: the interval takes the year
+    QCoreApplication::sendEvent(criteria->txtAnno, &left);
+    const auto choose = [](QComboBox* box, const QString& text) {
+        box->setCurrentIndex(box->findText(text));
+    };
+    choose(criteria->txtGiornoInizio, QStringLiteral("01"));
+    choose(criteria->txtMeseInizio, QStringLiteral("Gennaio"));
+    choose(criteria->txtGiornoFine, QStringLiteral("31"));
+    choose(criteria->txtMeseFine, QStringLiteral("Dicembre"));
+    int listed = 0;
+    platform.inside = [&listed](QDialog* list) {
+        if (auto* lines = list->findChild<ListView*>(QStringLiteral("lstRecords")))
+            listed = lines->count();
+    };
+    const double everyone = medianOpening(platform, [&] { criteria->btnVisualizza->click(); });
+    platform.inside = nullptr;
+    report(qPrintable(QStringLiteral("riepilogo: tutti i lavoratori (%1 righe)").arg(listed)), everyone, 1.0);
+    criteria->txtTipologia->setText(frequentWorker);
+    report("riepilogo: un lavoratore", medianOpening(platform, [&] { criteria->btnVisualizza->click(); }),
+           kCommandTarget);
+    criteria->hide();
+
+    // The monthly statistics and their chart.
+    auto* statistics = shell.window<TfrmStatistiche>();
+    statistics->showMaximized();
+    QCoreApplication::processEvents();
+    statistics->txtAnno->setText(QStringLiteral("2025"));
+    const double chart = medianSeconds(statistics, [&] { statistics->btnApri->click(); });
+    report(
+        qPrintable(
+            QStringLiteral("statistiche: anno e grafico (gennaio %1)").arg(statistics->memGennaio->text())),
+        chart, kCommandTarget);
+    statistics->hide();
     std::printf("(messaggi mostrati durante i comandi: %d)\n", platform.messages - before);
     return 0;
 }
@@ -220,6 +263,7 @@ int main(int argc, char* argv[]) {
                 verdict(found));
     window.close();
     if (argc > 1)
-        return timeRecordWindows(QString::fromLocal8Bit(argv[1]), *platform);
+        return timeRecordWindows(QString::fromLocal8Bit(argv[1]),
+                                 argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString(), *platform);
     return 0;
 }
