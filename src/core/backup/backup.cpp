@@ -78,6 +78,11 @@ private:
 
 // ------------------------------------------------------------------------- what a copy holds
 
+// What an archive that could not be read makes of a copy.
+Error readError(ArchiveError e) {
+    return e == ArchiveError::Busy ? Error::Busy : Error::ReadArchive;
+}
+
 Entry entryNamed(Entry::Kind kind, const QString& name) {
     Entry e;
     e.kind = kind;
@@ -248,10 +253,10 @@ bool Feed::prepare() {
     if (const RecordLayout* layout = layoutOf(entry.kind)) {
         archive = std::make_unique<RecordFile>(path, *layout);
         if (const ArchiveError e = archive->openExisting(); e != ArchiveError::None)
-            return fail(e == ArchiveError::Busy ? Error::Busy : Error::ReadArchive);
+            return fail(readError(e));
         const auto taken = archive->snapshot();
         if (!taken)
-            return fail(taken.error() == ArchiveError::Busy ? Error::Busy : Error::ReadArchive);
+            return fail(readError(taken.error()));
         snapshot = *taken;
         entry.records = snapshot.records;
         entry.tornTail = snapshot.tail.size();
@@ -289,7 +294,7 @@ void Feed::produce() {
             return handed;
         });
         if (e != ArchiveError::None) {
-            error = e == ArchiveError::Busy ? Error::Busy : Error::ReadArchive;
+            error = readError(e);
             ok = false;
         }
         ok = ok && handed && hand(snapshot.tail.constData(), snapshot.tail.size());
@@ -336,8 +341,10 @@ zip_int64_t Feed::read(char* into, zip_uint64_t length) {
             blockUsed = 0;
             block = pipe->take(&blockLength);
             if (!block) {
-                if (!pipe->ok() || served != entry.size)
-                    return fail(error == Error::None ? Error::ReadFile : error), -1;
+                if (!pipe->ok() || served != entry.size) {
+                    fail(error == Error::None ? Error::ReadFile : error);
+                    return -1;
+                }
                 break;
             }
         }
@@ -913,9 +920,12 @@ std::optional<QDateTime> lastBackup(const QString& folder) {
     return when;
 }
 
-bool reminderDue(const QString& folder, const QDateTime& now) {
-    const auto last = lastBackup(folder);
+bool reminderDue(const std::optional<QDateTime>& last, const QDateTime& now) {
     return !last || last->daysTo(now) >= 7 || *last > now.addDays(1);
+}
+
+bool reminderDue(const QString& folder, const QDateTime& now) {
+    return reminderDue(lastBackup(folder), now);
 }
 
 } // namespace orvelia::backup

@@ -91,7 +91,9 @@ QString savedDestination(const QString& folder);
 bool saveDestination(const QString& folder, const QString& destination);
 /// When the last copy of @p folder was made, if one was.
 std::optional<QDateTime> lastBackup(const QString& folder);
-/// True when no copy was ever made or the last one is older than seven days.
+/// True when no copy was ever made (@p last empty) or the last one is seven days old or older.
+bool reminderDue(const std::optional<QDateTime>& last, const QDateTime& now);
+/// reminderDue() of the last copy of @p folder.
 bool reminderDue(const QString& folder, const QDateTime& now);
 
 } // namespace orvelia::backup

@@ -37,7 +37,6 @@ Result build(const summary::Request& request, int currentYear, const QString& em
         Statement statement;
         double amount = 0;
         double hours = 0;
-        bool any = false;
     };
     std::map<QString, Gathered> byWorker;
     out.summary = summary::scan(request, currentYear, [&](const RecordView& r) {
@@ -58,10 +57,8 @@ Result build(const summary::Request& request, int currentYear, const QString& em
         w.amount = trimText(r[W::TotDovuto]);
         g.statement.works.append(w);
         // The summary adds the amounts in archive order; so does each statement.
-        if (const auto amount = parseDecimal(r[W::TotDovuto])) {
-            g.amount += *amount;
-            g.any = true;
-        }
+        // (An amount that cannot be read stops the summary, and then no statement is made.)
+        g.amount += parseDecimal(r[W::TotDovuto]).value_or(0);
         g.hours += parseDecimal(r[W::TotOre]).value_or(0);
     });
     if (!out.summary.complete())
@@ -92,7 +89,7 @@ Result build(const summary::Request& request, int currentYear, const QString& em
         Statement& s = g.statement;
         std::stable_sort(s.works.begin(), s.works.end(),
                          [](const Work& a, const Work& b) { return a.date < b.date; });
-        s.totalAmount = summary::finishTotal(g.any ? formatGeneral(g.amount) : QString());
+        s.totalAmount = summary::finishTotal(formatGeneral(g.amount));
         s.totalHours = hoursText(g.hours);
         out.statements.append(std::move(s));
     }

@@ -205,9 +205,9 @@ QWidget* TfrmAvvio::makeFooterCommand(ClickablePicture*& picture, const QString&
 void TfrmAvvio::offerSafetyCopy() {
     const QString folder = programFolder();
     const QDateTime now = Platform::instance().now();
-    if (!backup::holdsData(folder) || !backup::reminderDue(folder, now))
-        return;
     const auto last = backup::lastBackup(folder);
+    if (!backup::reminderDue(last, now) || !backup::holdsData(folder))
+        return;
     const QString question =
         last ? kOldCopy.arg(last->toString(QStringLiteral("dd/MM/yyyy"))).arg(last->date().daysTo(now.date()))
              : kNoCopyYet;

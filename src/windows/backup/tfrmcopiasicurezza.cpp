@@ -144,7 +144,7 @@ TfrmCopiaSicurezza::TfrmCopiaSicurezza(QWidget* caller)
     m_copyTimer = new QTimer(this);
     m_copyTimer->setSingleShot(true);
     connect(m_copyTimer, &QTimer::timeout, this, [this] { cmdCopiaClick(); });
-    connect(cmdScegli, &QPushButton::clicked, this, [this] { cmdScegliClick(); });
+    connect(cmdScegli, &QPushButton::clicked, this, [this] { chooseFolder(); });
     connect(cmdCopia, &QPushButton::clicked, this, [this] { cmdCopiaClick(); });
     connect(cmdRipristina, &QPushButton::clicked, this, [this] { cmdRipristinaClick(); });
 }
@@ -165,8 +165,7 @@ void TfrmCopiaSicurezza::showLastCopy() {
     }
     const QDateTime now = Platform::instance().now();
     // A copy a week old or more stands out, as the reminder at closing would.
-    theme::setRole(lblUltima,
-                   backup::reminderDue(programFolder(), now) ? theme::Role::Wait : theme::Role::Navy);
+    theme::setRole(lblUltima, backup::reminderDue(last, now) ? theme::Role::Wait : theme::Role::Navy);
     lblUltima->setText(kLast.arg(last->toString(QStringLiteral("dd/MM/yyyy")),
                                  last->toString(QStringLiteral("HH:mm")),
                                  daysAgo(last->date().daysTo(now.date()))));
@@ -181,10 +180,6 @@ bool TfrmCopiaSicurezza::chooseFolder() {
     if (!backup::saveDestination(programFolder(), QDir::fromNativeSeparators(chosen)))
         Platform::instance().warning(kFolderNotKept, this);
     return true;
-}
-
-void TfrmCopiaSicurezza::cmdScegliClick() {
-    chooseFolder();
 }
 
 void TfrmCopiaSicurezza::cmdCopiaClick() {

@@ -42,7 +42,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void cmdScegliClick();
     void cmdCopiaClick();
     void cmdRipristinaClick();
     bool chooseFolder();

@@ -46,7 +46,6 @@ TfrmDocumentiScadenza::TfrmDocumentiScadenza(QWidget* caller)
     buttonRow()->insertWidget(1, spnGiorni);
     connect(spnGiorni, &QSpinBox::valueChanged, this, [this](int days) {
         settings::setValue(programFolder(), kDaysKey, QString::number(days));
-        setPrintTitle(kPrintTitle.arg(days));
         list();
     });
 }
@@ -57,11 +56,11 @@ void TfrmDocumentiScadenza::opening() {
     const QSignalBlocker quiet(spnGiorni);
     spnGiorni->setValue(
         number && days >= 0 && days <= registry::kDocumentDaysMost ? days : registry::kDocumentDaysDefault);
-    setPrintTitle(kPrintTitle.arg(spnGiorni->value()));
     list();
 }
 
 void TfrmDocumentiScadenza::list() {
+    setPrintTitle(kPrintTitle.arg(spnGiorni->value()));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const registry::DocumentsDue due = registry::documentsDue(
         employeeArchivePath(programFolder()), Platform::instance().today(), spnGiorni->value());
